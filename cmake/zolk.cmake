@@ -1,0 +1,27 @@
+# zolk_library(NAME DIR [DEPS ...]): a static library of every .cpp under DIR (tests excluded).
+function(zolk_library name dir)
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
+  list(FILTER srcs EXCLUDE REGEX "/(tests|main)/")
+  if(srcs)
+    add_library(${name} STATIC ${srcs})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARGN})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} INTERFACE ${ARGN})
+  endif()
+endfunction()
+
+# zolk_tests(NAME DIR [DEPS ...]): one GoogleTest executable of every .cpp in DIR/tests,
+# registered with ctest test by test.
+function(zolk_tests name dir)
+  file(GLOB srcs CONFIGURE_DEPENDS ${dir}/tests/*.cpp)
+  if(NOT srcs)
+    return()
+  endif()
+  add_executable(${name} ${srcs})
+  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE ZOLK_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+endfunction()

@@ -1,0 +1,68 @@
+#pragma once
+// The engine contract: a session takes Jet-dialect statement text and gives typed rows.
+// One folder per engine implements it (jet/sqlite/, later jet/postgres/).
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/variant.h"
+
+namespace zolk::jet {
+
+// ADO DataTypeEnum numbers and FieldAttributeEnum bits that describe result columns.
+namespace adotype {
+inline constexpr int SmallInt = 2, Integer = 3, Double = 5, Currency = 6, Date = 7, Boolean = 11,
+                     UnsignedTinyInt = 17, VarWChar = 202, LongVarWChar = 203;
+}
+namespace adattr {
+inline constexpr int Updatable = 4, Fixed = 16, IsNullable = 32, MayBeNull = 64, Long = 128,
+                     KeyColumn = 32768;
+}
+
+struct Column {
+    std::string name;
+    int type = adotype::VarWChar;
+    int definedSize = 255;
+    int attributes = adattr::IsNullable | adattr::MayBeNull;
+};
+
+// Rows materialised row-major: cell (r, c) is cells[r * columns.size() + c].
+struct RowSet {
+    std::vector<Column> columns;
+    std::vector<platform::Variant> cells;
+    std::size_t rowCount() const { return columns.empty() ? 0 : cells.size() / columns.size(); }
+};
+
+struct ExecResult {
+    bool returnsRows = false;
+    RowSet rows;                  // when returnsRows
+    std::int64_t rowsAffected = 0;  // otherwise
+};
+
+// A statement translated for the engine: what the trace shows as "native".
+struct Translation {
+    std::string native;
+    bool writes = false;  // INSERT, UPDATE, DELETE
+};
+
+class Session {
+public:
+    virtual ~Session() = default;
+    // Parses and translates one statement; raises -2147217900 with the position and what was
+    // found there when the text cannot be parsed or names an unknown table, column or function.
+    virtual Translation translate(std::string_view jetSql) = 0;
+    // Runs one statement (translating it first). Errors carry design.md's numbers.
+    virtual ExecResult execute(std::string_view jetSql) = 0;
+    virtual void begin() = 0;     // takes the write lock at once
+    virtual void commit() = 0;
+    virtual void rollback() = 0;
+    virtual bool inTransaction() const = 0;
+    virtual std::string engineName() const = 0;
+};
+
+// Opens a session on a database URL (`sqlite:PATH` or a bare path).
+std::unique_ptr<Session> openSession(const std::string& url);
+
+}  // namespace zolk::jet
