@@ -62,7 +62,17 @@ public:
     virtual std::string engineName() const = 0;
 };
 
-// Opens a session on a database URL (`sqlite:PATH` or a bare path).
+// Opens a session on a database URL (`sqlite:PATH` or a bare path). Raises -2147467259 when
+// the database cannot be opened; does not create a missing file.
 std::unique_ptr<Session> openSession(const std::string& url);
+
+// The schema version stamped by databaseVersion/createDatabase (SQLite `PRAGMA user_version`);
+// 0 means a database that was never initialised. A missing file also gives 0.
+int databaseVersion(const std::string& url);
+
+// Creates (or, with `replace`, recreates) the database at `url` by running native scripts in
+// one transaction, then stamps `version`. Raises when the database exists and `replace` is false.
+void createDatabase(const std::string& url, const std::vector<std::string>& nativeScripts,
+                    int version, bool replace);
 
 }  // namespace zolk::jet
