@@ -44,17 +44,24 @@ struct CallArgs {
     std::size_t size() const { return values.size(); }
 };
 
+class Dispatchable;
+
+// For Let and Set members the last parameter is the value assigned.
 struct Member {
     std::string name;
     MemberKind kind = MemberKind::Operation;
     std::vector<Param> params;
     ParamType result = ParamType::Void;
     // Body; receives coerced arguments (byRef ones may be assigned) and returns the result.
-    std::function<Variant(CallArgs&)> body;
+    // `self` is the object the member is invoked on, so one static table serves every instance.
+    std::function<Variant(Dispatchable& self, CallArgs& args)> body;
 };
 
 class MemberTable {
 public:
+    // Rejects (std::invalid_argument) a table the object model cannot call unambiguously:
+    // the same name and kind twice, an operation and a Get sharing a name, a required
+    // parameter after an optional one, a Let or Set without its value parameter.
     MemberTable& add(Member m);
     const std::vector<Member>& members() const { return members_; }
     // Case-insensitive lookup of a member by name and use; nullptr when none.
@@ -74,7 +81,9 @@ public:
     // Invokes a member by name. `kind` tells the use (call, property get, let, set).
     // Raises RuntimeError with the automation numbers: unknown name, bad parameter count,
     // parameter not optional, type mismatch, overflow; a run-time error inside the member
-    // propagates with its own number.
+    // propagates with its own number. A call and a Get each reach an operation or a Get
+    // member, as VB's late binding asks for either; Let and Set reach only their own kind.
+    // After the call, by-reference arguments in `args` hold what the member assigned.
     Variant invoke(std::string_view name, MemberKind kind, std::vector<Variant>& args);
     Variant call(std::string_view name, std::vector<Variant> args = {});
     Variant get(std::string_view name);
@@ -87,6 +96,12 @@ public:
 // Converts a Variant to a declared automation type as IDispatch::Invoke does
 // (VariantChangeType): raises DispTypeMismatch or DispOverflow.
 Variant coerceArgument(const Variant& value, ParamType type);
+
+// An argument left out in the middle of a call (VB's `obj.Foo(, 2)`; COM passes it as
+// DISP_E_PARAMNOTFOUND). An optional parameter then gets its zero; a required one raises
+// DispParamNotOptional. Empty is not missing: it is a value and converts to 0, "" or False.
+Variant missingArgument();
+bool isMissingArgument(const Variant& value);
 
 // Creates objects by programmatic identifier.
 class Factory {
@@ -108,6 +123,12 @@ private:
 };
 
 ObjectRef CreateObject(std::string_view progId);
+
+// Wraps a body written against the concrete class: method<Recordset>([](Recordset& rs, CallArgs& a) {...}).
+template <class T, class F>
+std::function<Variant(Dispatchable&, CallArgs&)> method(F f) {
+    return [f](Dispatchable& self, CallArgs& args) -> Variant { return f(static_cast<T&>(self), args); };
+}
 
 bool equalsNoCase(std::string_view a, std::string_view b);
 

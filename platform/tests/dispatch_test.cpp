@@ -1,0 +1,466 @@
+#include "platform/dispatch.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/runtime_error.h"
+
+namespace zolk::platform {
+namespace {
+
+// Runs `body` and returns the number of the RuntimeError it raised (0 when none).
+template <typename F>
+std::int32_t errorOf(F&& body) {
+    try {
+        body();
+    } catch (const RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+// A small object with one member of each shape the library's classes use.
+class Probe : public Dispatchable {
+public:
+    std::string className() const override { return "clsProbe"; }
+    const MemberTable& memberTable() const override {
+        static const MemberTable table = [] {
+            MemberTable t;
+            t.add({"Selecionar",
+                   MemberKind::Operation,
+                   {{"lintTamanho", ParamType::Integer},
+                    {"lvarFiltro", ParamType::Variant},
+                    {"ldouNumero", ParamType::Double, true},
+                    {"ldouCliente", ParamType::Double, true}},
+                   ParamType::Integer,
+                   method<Probe>([](Probe& self, CallArgs& a) {
+                       self.received = a.values;
+                       return Variant(std::int16_t{0});
+                   })});
+            t.add({"Valor", MemberKind::Let, {{"v", ParamType::Double}}, ParamType::Void,
+                   method<Probe>([](Probe& self, CallArgs& a) {
+                       self.valor = a[0].asDouble();
+                       return Variant(1.0);
+                   })});
+            t.add({"Valor", MemberKind::Get, {}, ParamType::Double,
+                   method<Probe>([](Probe& self, CallArgs&) { return Variant(self.valor); })});
+            t.add({"Nome", MemberKind::Let, {{"v", ParamType::String}}, ParamType::Void,
+                   method<Probe>([](Probe& self, CallArgs& a) {
+                       self.nome = a[0].asString();
+                       return Variant();
+                   })});
+            t.add({"Total", MemberKind::Get, {}, ParamType::Double,
+                   [](Dispatchable&, CallArgs&) { return Variant(std::int32_t{7}); }});
+            t.add({"Dados", MemberKind::Set, {{"o", ParamType::Object}}, ParamType::Void,
+                   method<Probe>([](Probe& self, CallArgs& a) {
+                       self.dados = a[0].asObject();
+                       return Variant();
+                   })});
+            t.add({"Paginar",
+                   MemberKind::Operation,
+                   {{"lintItens", ParamType::Integer},
+                    {"lobjPagina", ParamType::Object, false, true},
+                    {"ldouLidos", ParamType::Double, true, true}},
+                   ParamType::Integer,
+                   method<Probe>([](Probe& self, CallArgs& a) {
+                       a[1] = Variant(self.shared_from_this());
+                       a[2] = Variant(static_cast<double>(a[0].asInteger()) * 2);
+                       return Variant(std::int16_t{0});
+                   })});
+            t.add({"Mover", MemberKind::Operation, {}, ParamType::Void,
+                   [](Dispatchable&, CallArgs&) -> Variant {
+                       throw RuntimeError(err::AdoNoCurrentRecord, "Either BOF or EOF is True.");
+                   }});
+            t.add({"Converter", MemberKind::Operation, {}, ParamType::Double,
+                   [](Dispatchable&, CallArgs&) -> Variant { raise(err::TypeMismatch); }});
+            return t;
+        }();
+        return table;
+    }
+
+    std::vector<Variant> received;
+    double valor = 0;
+    std::string nome;
+    ObjectRef dados;
+};
+
+// An object whose default value is a fixed value (a field, a keyed collection entry).
+class Holder : public Dispatchable {
+public:
+    explicit Holder(Variant v) : value_(std::move(v)) {}
+    std::string className() const override { return "Holder"; }
+    const MemberTable& memberTable() const override { return table_; }
+    Variant defaultValue(std::vector<Variant>&) override { return value_; }
+
+private:
+    Variant value_;
+    MemberTable table_;
+};
+
+std::shared_ptr<Probe> makeProbe() { return std::make_shared<Probe>(); }
+
+// ---- Dispatch by name ----
+
+TEST(Dispatch, OptionalDoublesLeftOutArriveAsDoubleZero) {
+    auto p = makeProbe();
+    Variant r = p->call("Selecionar", {Variant(10.0), Variant("x")});
+    EXPECT_EQ(r, Variant(std::int16_t{0}));
+    ASSERT_EQ(p->received.size(), 4u);
+    EXPECT_EQ(p->received[0], Variant(std::int16_t{10}));
+    EXPECT_EQ(p->received[1], Variant("x"));
+    EXPECT_EQ(p->received[2], Variant(0.0));
+    EXPECT_EQ(p->received[3], Variant(0.0));
+}
+
+TEST(Dispatch, MissingMarkerInTheMiddleFillsOptionalAndRefusesRequired) {
+    auto p = makeProbe();
+    p->call("Selecionar", {Variant(1.0), Variant(), missingArgument(), Variant("95")});
+    EXPECT_EQ(p->received[1], Variant());  // Empty stays Empty in a Variant parameter
+    EXPECT_EQ(p->received[2], Variant(0.0));
+    EXPECT_EQ(p->received[3], Variant(95.0));
+
+    EXPECT_EQ(errorOf([&] { p->call("Selecionar", {missingArgument(), Variant()}); }),
+              err::DispParamNotOptional);
+    EXPECT_EQ(errorOf([&] { p->call("Selecionar", {Variant(1.0), missingArgument()}); }),
+              err::DispParamNotOptional);
+}
+
+TEST(Dispatch, EmptyIsAValueNotAMissingArgument) {
+    auto p = makeProbe();
+    p->call("Selecionar", {Variant(), Variant(), Variant()});
+    EXPECT_EQ(p->received[0], Variant(std::int16_t{0}));
+    EXPECT_EQ(p->received[2], Variant(0.0));
+}
+
+TEST(Dispatch, ArgumentCountOutsideTheDeclarationIsBadParamCount) {
+    auto p = makeProbe();
+    EXPECT_EQ(errorOf([&] { p->call("Selecionar", {Variant(1.0)}); }), err::DispBadParamCount);
+    EXPECT_EQ(errorOf([&] { p->call("Selecionar", {}); }), err::DispBadParamCount);
+    EXPECT_EQ(errorOf([&] {
+                  p->call("Selecionar", {Variant(1.0), Variant(), Variant(1.0), Variant(2.0),
+                                         Variant(3.0)});
+              }),
+              err::DispBadParamCount);
+    EXPECT_EQ(errorOf([&] { p->call("Mover", {Variant(1.0)}); }), err::DispBadParamCount);
+    EXPECT_TRUE(p->received.empty());
+}
+
+TEST(Dispatch, NamesIgnoreCaseAndUnknownNamesAreReported) {
+    auto p = makeProbe();
+    p->let("VALOR", Variant("12,5"));
+    EXPECT_EQ(p->get("valor"), Variant(12.5));
+
+    try {
+        p->call("Gravar");
+        FAIL() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), err::DispUnknownName);
+        EXPECT_NE(e.description().find("Unknown name."), std::string::npos);
+        EXPECT_NE(e.description().find("Gravar"), std::string::npos);
+    }
+    EXPECT_EQ(errorOf([&] { p->get("Valo"); }), err::DispUnknownName);
+    EXPECT_EQ(errorOf([&] { p->let("Valorr", Variant(1.0)); }), err::DispUnknownName);
+}
+
+TEST(Dispatch, WrongUseOfAPropertyIsMemberNotFound) {
+    auto p = makeProbe();
+    EXPECT_EQ(errorOf([&] { p->get("Nome"); }), err::DispMemberNotFound);  // Let only
+    EXPECT_EQ(errorOf([&] { p->let("Total", Variant(1.0)); }), err::DispMemberNotFound);  // Get only
+    EXPECT_EQ(errorOf([&] { p->set("Valor", nullptr); }), err::DispMemberNotFound);  // Let, no Set
+    EXPECT_EQ(errorOf([&] { p->let("Dados", Variant()); }), err::DispMemberNotFound);  // Set, no Let
+    EXPECT_EQ(errorOf([&] { p->get("Dados"); }), err::DispMemberNotFound);
+    EXPECT_EQ(errorOf([&] { p->let("Selecionar", Variant(1.0)); }), err::DispMemberNotFound);
+}
+
+TEST(Dispatch, CallAndGetReachOperationsAndGetsAlike) {
+    auto p = makeProbe();
+    EXPECT_EQ(p->call("total"), Variant(7.0));
+    // A Get of an operation runs it: the operation's own error shows it was reached.
+    EXPECT_EQ(errorOf([&] { p->get("Mover"); }), err::AdoNoCurrentRecord);
+    EXPECT_EQ(errorOf([&] { p->get("Selecionar"); }), err::DispBadParamCount);
+}
+
+TEST(Dispatch, ResultIsConvertedToTheDeclaredType) {
+    auto p = makeProbe();
+    // The body answers a Long; the member declares a Double.
+    EXPECT_EQ(p->get("Total"), Variant(7.0));
+    EXPECT_EQ(p->get("Total").type(), VarType::Double);
+    // A Let answers nothing whatever its body returns.
+    std::vector<Variant> args{Variant(2.0)};
+    EXPECT_TRUE(p->invoke("Valor", MemberKind::Let, args).isEmpty());
+}
+
+TEST(Dispatch, LetConvertsTheValueAndReportsConversionFailures) {
+    auto p = makeProbe();
+    p->let("Valor", Variant(true));
+    EXPECT_EQ(p->valor, -1.0);
+    p->let("Nome", Variant(12.5));
+    EXPECT_EQ(p->nome, "12,5");
+
+    try {
+        p->let("Valor", Variant("doze"));
+        FAIL() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), err::DispTypeMismatch);
+        EXPECT_NE(e.description().find("Type mismatch."), std::string::npos);
+        EXPECT_NE(e.description().find("Valor"), std::string::npos);
+    }
+    EXPECT_EQ(p->valor, -1.0);  // the body did not run
+    EXPECT_EQ(errorOf([&] { p->let("Valor", Variant::null()); }), err::DispTypeMismatch);
+    EXPECT_EQ(errorOf([&] { p->call("Selecionar", {Variant(40000.0), Variant()}); }),
+              err::DispOverflow);
+    EXPECT_EQ(errorOf([&] { p->call("Selecionar", {Variant("abc"), Variant()}); }),
+              err::DispTypeMismatch);
+}
+
+TEST(Dispatch, SetTakesObjectsAndNothing) {
+    auto p = makeProbe();
+    auto h = std::make_shared<Holder>(Variant("ana"));
+    p->set("Dados", h);
+    EXPECT_EQ(p->dados, h);
+    p->set("Dados", nullptr);
+    EXPECT_EQ(p->dados, nullptr);
+
+    std::vector<Variant> args{Variant("texto")};
+    EXPECT_EQ(errorOf([&] { p->invoke("Dados", MemberKind::Set, args); }), err::DispTypeMismatch);
+}
+
+TEST(Dispatch, ByRefOutputsReachTheCallerAndByValArgumentsStay) {
+    auto p = makeProbe();
+    std::vector<Variant> args{Variant("3"), Variant(), Variant(0.0)};
+    Variant r = p->invoke("Paginar", MemberKind::Operation, args);
+    EXPECT_EQ(r, Variant(std::int16_t{0}));
+    EXPECT_EQ(args[0], Variant("3"));  // by value: the caller's text is untouched
+    ASSERT_TRUE(args[1].isObject());
+    EXPECT_EQ(args[1].asObject(), p);
+    EXPECT_EQ(args[2], Variant(6.0));
+
+    // An output the caller left out is not added to its arguments.
+    std::vector<Variant> shorter{Variant(1.0), Variant()};
+    p->invoke("Paginar", MemberKind::Operation, shorter);
+    EXPECT_EQ(shorter.size(), 2u);
+    EXPECT_TRUE(shorter[1].isObject());
+}
+
+TEST(Dispatch, RunTimeErrorsInsideMembersKeepTheirNumber) {
+    auto p = makeProbe();
+    try {
+        p->call("Mover");
+        FAIL() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), err::AdoNoCurrentRecord);
+        EXPECT_EQ(e.description(), "Either BOF or EOF is True.");
+    }
+    // A VB 13 raised by the body is not turned into the automation type mismatch.
+    EXPECT_EQ(errorOf([&] { p->call("Converter"); }), err::TypeMismatch);
+}
+
+TEST(Dispatch, DefaultValueIsMemberNotFoundUnlessOverridden) {
+    auto p = makeProbe();
+    std::vector<Variant> args{Variant("NomeDeUsuario")};
+    EXPECT_EQ(errorOf([&] { p->defaultValue(args); }), err::DispMemberNotFound);
+    Holder h(Variant("ana"));
+    EXPECT_EQ(h.defaultValue(args), Variant("ana"));
+}
+
+// ---- Member tables ----
+
+TEST(MemberTable, KeepsSlotOrderAndFindsByNameAndKind) {
+    auto p = makeProbe();
+    const auto& members = p->memberTable().members();
+    ASSERT_GE(members.size(), 3u);
+    EXPECT_EQ(members[0].name, "Selecionar");
+    EXPECT_EQ(members[1].kind, MemberKind::Let);
+    EXPECT_EQ(members[2].kind, MemberKind::Get);
+    EXPECT_EQ(p->memberTable().find("vALOR", MemberKind::Get), &members[2]);
+    EXPECT_EQ(p->memberTable().find("Valor", MemberKind::Set), nullptr);
+    EXPECT_TRUE(p->memberTable().hasName("NOME"));
+    EXPECT_FALSE(p->memberTable().hasName("Nom"));
+}
+
+TEST(MemberTable, RefusesAmbiguousOrUncallableDeclarations) {
+    auto body = [](Dispatchable&, CallArgs&) { return Variant(); };
+    MemberTable t;
+    t.add({"A", MemberKind::Operation, {}, ParamType::Void, body});
+    t.add({"P", MemberKind::Let, {{"v", ParamType::Double}}, ParamType::Void, body});
+    t.add({"P", MemberKind::Set, {{"v", ParamType::Object}}, ParamType::Void, body});
+    t.add({"P", MemberKind::Get, {}, ParamType::Double, body});
+    EXPECT_THROW((t.add({"a", MemberKind::Operation, {}, ParamType::Void, body})),
+                 std::invalid_argument);
+    EXPECT_THROW((t.add({"A", MemberKind::Get, {}, ParamType::Double, body})), std::invalid_argument);
+    EXPECT_THROW((t.add({"B",
+                        MemberKind::Operation,
+                        {{"x", ParamType::Double, true}, {"y", ParamType::Double}},
+                        ParamType::Void,
+                        body})),
+                 std::invalid_argument);
+    EXPECT_THROW((t.add({"C", MemberKind::Let, {}, ParamType::Void, body})), std::invalid_argument);
+    EXPECT_EQ(t.members().size(), 4u);
+}
+
+TEST(MemberTable, EqualsNoCaseComparesAsciiLetters) {
+    EXPECT_TRUE(equalsNoCase("NumeroGerado", "NUMEROGERADO"));
+    EXPECT_FALSE(equalsNoCase("Numero", "Numer"));
+    EXPECT_FALSE(equalsNoCase("a[", "A{"));  // '[' and '{' differ by 0x20 but are not letters
+}
+
+// ---- Coercion ----
+
+struct Case {
+    Variant in;
+    ParamType type;
+    Variant out;
+};
+
+TEST(Coerce, ConvertsLikeVariantChangeTypeInPortuguese) {
+    const std::vector<Case> cases = {
+        {Variant("12"), ParamType::Double, Variant(12.0)},
+        {Variant("12,5"), ParamType::Double, Variant(12.5)},
+        {Variant(2.5), ParamType::Integer, Variant(std::int16_t{2})},
+        {Variant(3.5), ParamType::Integer, Variant(std::int16_t{4})},
+        {Variant(-0.5), ParamType::Integer, Variant(std::int16_t{0})},
+        {Variant("12,5"), ParamType::Integer, Variant(std::int16_t{12})},
+        {Variant(std::int16_t{7}), ParamType::Long, Variant(std::int32_t{7})},
+        {Variant(2.5), ParamType::Long, Variant(std::int32_t{2})},
+        {Variant(), ParamType::Double, Variant(0.0)},
+        {Variant(), ParamType::Integer, Variant(std::int16_t{0})},
+        {Variant(), ParamType::Long, Variant(std::int32_t{0})},
+        {Variant(), ParamType::String, Variant("")},
+        {Variant(), ParamType::Boolean, Variant(false)},
+        {Variant(), ParamType::Currency, Variant(Currency{})},
+        {Variant(), ParamType::Date, Variant(DateTime(0.0))},
+        {Variant(true), ParamType::Double, Variant(-1.0)},
+        {Variant(true), ParamType::Integer, Variant(std::int16_t{-1})},
+        {Variant(false), ParamType::Long, Variant(std::int32_t{0})},
+        {Variant(true), ParamType::String, Variant("-1")},
+        {Variant(false), ParamType::String, Variant("0")},
+        {Variant(-1.0), ParamType::Boolean, Variant(true)},
+        {Variant(0.25), ParamType::Boolean, Variant(true)},
+        {Variant(0.0), ParamType::Boolean, Variant(false)},
+        {Variant(12.5), ParamType::String, Variant("12,5")},
+        {Variant(DateTime(45427.5)), ParamType::Double, Variant(45427.5)},
+        {Variant(45427.0), ParamType::Date, Variant(DateTime(45427.0))},
+        {Variant(1.23455), ParamType::Currency, Variant(Currency::fromRaw(12346))},
+        {Variant(Currency::fromRaw(125000)), ParamType::Double, Variant(12.5)},
+        {Variant::null(), ParamType::Variant, Variant::null()},
+        {Variant("abc"), ParamType::Variant, Variant("abc")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.type));
+        Variant got = coerceArgument(c.in, c.type);
+        EXPECT_EQ(got, c.out) << "in type " << static_cast<int>(c.in.type()) << " got type "
+                              << static_cast<int>(got.type());
+    }
+}
+
+TEST(Coerce, RaisesTypeMismatchOrOverflow) {
+    const std::vector<std::pair<Variant, ParamType>> mismatches = {
+        {Variant("abc"), ParamType::Double},  {Variant(""), ParamType::Double},
+        {Variant("abc"), ParamType::Integer}, {Variant("abc"), ParamType::Boolean},
+        {Variant::null(), ParamType::Double}, {Variant::null(), ParamType::String},
+        {Variant::null(), ParamType::Boolean}, {Variant::null(), ParamType::Date},
+        {Variant("x"), ParamType::Object},    {Variant(12.0), ParamType::Object},
+    };
+    for (const auto& [in, type] : mismatches) {
+        SCOPED_TRACE(static_cast<int>(type));
+        EXPECT_EQ(errorOf([&] { coerceArgument(in, type); }), err::DispTypeMismatch);
+    }
+    const std::vector<std::pair<Variant, ParamType>> overflows = {
+        {Variant(32767.5), ParamType::Integer}, {Variant(-32769.0), ParamType::Integer},
+        {Variant(std::int32_t{40000}), ParamType::Integer}, {Variant("40000"), ParamType::Integer},
+        {Variant(3e9), ParamType::Long},        {Variant(1e300), ParamType::Currency},
+    };
+    for (const auto& [in, type] : overflows) {
+        SCOPED_TRACE(static_cast<int>(type));
+        EXPECT_EQ(errorOf([&] { coerceArgument(in, type); }), err::DispOverflow);
+    }
+    EXPECT_EQ(coerceArgument(Variant(32767.4), ParamType::Integer), Variant(std::int16_t{32767}));
+    EXPECT_EQ(coerceArgument(Variant(-32768.0), ParamType::Integer), Variant(std::int16_t{-32768}));
+}
+
+TEST(Coerce, ObjectsPassAsThemselvesOrThroughTheirDefaultValue) {
+    auto h = std::make_shared<Holder>(Variant("12,5"));
+    EXPECT_EQ(coerceArgument(Variant(ObjectRef(h)), ParamType::Object).asObject(), h);
+    EXPECT_EQ(coerceArgument(Variant(ObjectRef(h)), ParamType::Double), Variant(12.5));
+    Variant nothingFromEmpty = coerceArgument(Variant(), ParamType::Object);
+    ASSERT_TRUE(nothingFromEmpty.isObject());
+    EXPECT_EQ(nothingFromEmpty.asObject(), nullptr);
+    EXPECT_EQ(coerceArgument(Variant::null(), ParamType::Object).asObject(), nullptr);
+
+    auto p = makeProbe();  // no default member
+    EXPECT_EQ(errorOf([&] { coerceArgument(Variant(ObjectRef(p)), ParamType::String); }),
+              err::DispTypeMismatch);
+    EXPECT_EQ(errorOf([&] { coerceArgument(Variant(ObjectRef()), ParamType::Double); }),
+              err::DispTypeMismatch);
+}
+
+TEST(Coerce, MissingMarkerIsRecognisedOnlyAsItself) {
+    EXPECT_TRUE(isMissingArgument(missingArgument()));
+    EXPECT_FALSE(isMissingArgument(Variant()));
+    EXPECT_FALSE(isMissingArgument(Variant(ObjectRef())));
+    EXPECT_EQ(errorOf([] { coerceArgument(missingArgument(), ParamType::Variant); }),
+              err::DispParamNotOptional);
+}
+
+// ---- Factory ----
+
+TEST(Factory, CreatesByIdentifierIgnoringCase) {
+    Factory f;
+    int made = 0;
+    f.registerClass("Teste.clsProbe", [&] {
+        ++made;
+        return ObjectRef(makeProbe());
+    });
+    ObjectRef a = f.create("TESTE.CLSPROBE");
+    ObjectRef b = f.create("teste.clsprobe");
+    ASSERT_NE(a, nullptr);
+    EXPECT_NE(a, b);  // a new object each time
+    EXPECT_EQ(made, 2);
+    EXPECT_EQ(a->className(), "clsProbe");
+    EXPECT_TRUE(f.isKnown("teste.CLSPROBE"));
+    EXPECT_FALSE(f.isKnown("Teste.clsOutra"));
+}
+
+TEST(Factory, UnknownAndUnbuiltClassesHaveTheirOwnErrors) {
+    Factory f;
+    f.declareClass("Teste.clsFutura");
+    EXPECT_TRUE(f.isKnown("Teste.clsFutura"));
+    try {
+        f.create("Teste.clsInexistente");
+        FAIL() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), err::InvalidClassString);
+        EXPECT_NE(e.description().find("Invalid class string"), std::string::npos);
+    }
+    try {
+        f.create("teste.clsfutura");
+        FAIL() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), err::ClassNotRegistered);
+        EXPECT_NE(e.description().find("Class not registered"), std::string::npos);
+    }
+    // Building the class later makes the declared identifier creatable.
+    f.registerClass("TESTE.CLSFUTURA", [] { return ObjectRef(makeProbe()); });
+    EXPECT_NE(f.create("Teste.clsFutura"), nullptr);
+    // Declaring again does not take the creator away.
+    f.declareClass("Teste.clsFutura");
+    EXPECT_NE(f.create("Teste.clsFutura"), nullptr);
+}
+
+TEST(Factory, CreateObjectUsesTheProcessRegistry) {
+    EXPECT_EQ(&Factory::instance(), &Factory::instance());
+    Factory::instance().registerClass("ZolkDispatchTest.clsProbe",
+                                      [] { return ObjectRef(makeProbe()); });
+    ObjectRef o = CreateObject("zolkdispatchtest.clsprobe");
+    ASSERT_NE(o, nullptr);
+    o->let("Valor", Variant("3"));
+    EXPECT_EQ(o->get("Valor"), Variant(3.0));
+    EXPECT_EQ(errorOf([] { CreateObject("ZolkDispatchTest.clsNenhuma"); }), err::InvalidClassString);
+}
+
+}  // namespace
+}  // namespace zolk::platform
