@@ -1,0 +1,106 @@
+#include "components/provider/objetos_de_dados.h"
+
+#include "components/provider/settings.h"
+#include "components/provider/sql_trace.h"
+#include "platform/runtime_error.h"
+
+namespace zolk::components {
+
+using platform::Variant;
+
+ObjetosDeDados::~ObjetosDeDados() { endConnection(); }
+
+void ObjetosDeDados::endConnection() noexcept {
+    if (!connection_) return;
+    try {
+        if (connection_->State() == 1) {
+            // The provider's own housekeeping: neither traced nor reported.
+            connection_->setTraceHook({});
+            if (connection_->session().inTransaction()) connection_->session().rollback();
+            connection_->Close();
+        }
+    } catch (...) {
+    }
+    connection_.reset();
+}
+
+void ObjetosDeDados::recordError(std::int32_t number, const std::string& description,
+                                 const char* operation) {
+    numeroDoErro_ = number;
+    descricaoDoErro_ = description;
+    localDoErro_ = std::string("ZOLK_I_ADO, clsObjetosDeDados, ") + operation;
+}
+
+std::int16_t ObjetosDeDados::AbrirConexao() {
+    const std::string url = databaseUrl();
+    try {
+        if (jet::databaseVersion(url) == 0) {
+            descricaoDaFalha_ = "O banco de dados da clínica (" + url +
+                                ") não existe ou não foi inicializado. Execute \"fichas init\" "
+                                "para criá-lo.";
+            return 3;
+        }
+        endConnection();
+        auto connection = ado::Connection::open(url);
+        attachTrace(*connection);
+        connection_ = std::move(connection);
+        return 0;
+    } catch (const platform::RuntimeError& e) {
+        recordError(e.number(), e.description(), "AbrirConexao");
+    } catch (const std::exception& e) {
+        recordError(platform::err::DbGeneralFailure, e.what(), "AbrirConexao");
+    }
+    return 1;
+}
+
+std::shared_ptr<ado::Recordset> ObjetosDeDados::ReferenciaDeRecordset() const {
+    return std::make_shared<ado::Recordset>();
+}
+
+std::int16_t ObjetosDeDados::FecharConexao() {
+    try {
+        if (connection_ && connection_->State() == 1) connection_->Close();
+        connection_.reset();
+        return 0;
+    } catch (const platform::RuntimeError& e) {
+        recordError(e.number(), e.description(), "FecharConexao");
+    } catch (const std::exception& e) {
+        recordError(platform::err::DbGeneralFailure, e.what(), "FecharConexao");
+    }
+    return 1;
+}
+
+const platform::MemberTable& ObjetosDeDados::memberTable() const {
+    using platform::CallArgs;
+    using platform::MemberKind;
+    using platform::method;
+    using platform::ParamType;
+    using P = ObjetosDeDados;
+    static const platform::MemberTable table = [] {
+        platform::MemberTable t;
+        t.add({"AbrirConexao", MemberKind::Operation, {}, ParamType::Integer,
+               method<P>([](P& p, CallArgs&) { return Variant(p.AbrirConexao()); })});
+        t.add({"ReferenciaDeConexao", MemberKind::Get, {}, ParamType::Object,
+               method<P>([](P& p, CallArgs&) {
+                   return Variant(platform::ObjectRef(p.ReferenciaDeConexao()));
+               })});
+        t.add({"ReferenciaDeRecordset", MemberKind::Get, {}, ParamType::Object,
+               method<P>([](P& p, CallArgs&) {
+                   return Variant(platform::ObjectRef(p.ReferenciaDeRecordset()));
+               })});
+        t.add({"FecharConexao", MemberKind::Operation, {}, ParamType::Integer,
+               method<P>([](P& p, CallArgs&) { return Variant(p.FecharConexao()); })});
+        t.add({"NumeroDoErro", MemberKind::Get, {}, ParamType::Long,
+               method<P>([](P& p, CallArgs&) { return Variant(p.NumeroDoErro()); })});
+        t.add({"DescricaoDoErro", MemberKind::Get, {}, ParamType::String,
+               method<P>([](P& p, CallArgs&) { return Variant(p.DescricaoDoErro()); })});
+        t.add({"LocalDoErro", MemberKind::Get, {}, ParamType::String,
+               method<P>([](P& p, CallArgs&) { return Variant(p.LocalDoErro()); })});
+        t.add({"DescricaoDaFalha", MemberKind::Get, {}, ParamType::String,
+               method<P>([](P& p, CallArgs&) { return Variant(p.DescricaoDaFalha()); })});
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace zolk::components

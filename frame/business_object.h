@@ -1,0 +1,92 @@
+#pragma once
+// The frame every business class of the library is built on: object state, error state and
+// its location text, the user data object, the text-treatment service, the run-time error
+// path of operations, and paging of a result recordset.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ado/recordset.h"
+#include "platform/dispatch.h"
+#include "platform/runtime_error.h"
+
+namespace zolk::frame {
+
+inline constexpr const char* LibraryName = "ZOLK_N_FichasClinicas";
+
+class Operation;
+
+// Result codes of every operation.
+namespace result {
+inline constexpr std::int16_t Done = 0, Error = 1, FieldRuleFailed = 2, Failure = 3, Refused = 4;
+}
+
+class BusinessObject : public platform::Dispatchable {
+public:
+    explicit BusinessObject(std::string className);
+    ~BusinessObject() override;
+
+    std::string className() const override { return className_; }
+
+    // Error state
+    std::int32_t NumeroDoErro() const { return numeroDoErro_; }
+    const std::string& DescricaoDoErro() const { return descricaoDoErro_; }
+    const std::string& LocalDoErro() const { return localDoErro_; }
+    const std::string& DescricaoDaFalha() const { return descricaoDaFalha_; }
+    const std::string& NomeDoCampoValidado() const { return nomeDoCampoValidado_; }
+
+    void DadosDoUsuario(platform::ObjectRef userData) { userData_ = std::move(userData); }
+    std::shared_ptr<ado::Recordset> ResultadoDaSelecaoEmRecordset() const { return result_; }
+    // No operation gives it a value.
+    double NumeroTotalDeRegistros() const { return 0; }
+    // Copies the page of the result recordset on which it stands into a new recordset.
+    std::int16_t PaginarResultadoDaSelecaoEmRecordset(std::int16_t itensPorPagina,
+                                                      platform::ObjectRef& pagina);
+
+    // The validation protocol: 1 insert, 2 update, 3 delete.
+    virtual std::int16_t ValidarDados(std::int16_t operacao, platform::ObjectRef conexao,
+                                      platform::ObjectRef& recordset) = 0;
+
+protected:
+    friend class Operation;
+
+    // What a string Let stores: the text returned by the text-treatment service.
+    std::string treat(std::string_view text) const;
+    // The user data object read through its default member; none raises 91.
+    platform::Variant userData(std::string_view key) const;
+    std::string userName() const;
+    double userCode() const;
+    bool userFlag(std::string_view key) const;
+
+    // Runs an operation's body on the run-time error path: any error is caught, an open
+    // transaction rolled back, and the error state filled ("..., <class>, <operation>,
+    // Ponto: n"); the result is then 1. `refusal` may turn an error into another result first.
+    using Refusal = std::function<std::optional<std::int16_t>(const platform::RuntimeError&, Operation&)>;
+    std::int16_t run(std::string_view operation, const std::function<std::int16_t(Operation&)>& body,
+                     const Refusal& refusal = {});
+
+    // Validation outcomes.
+    std::int16_t fieldRuleFailed(std::string message, std::string field);
+    std::int16_t refused(std::string message);
+    void setFailure(std::string message) { descricaoDaFalha_ = std::move(message); }
+    void setError(std::int32_t number, std::string description, std::string location);
+
+    void setResult(std::shared_ptr<ado::Recordset> rs) { result_ = std::move(rs); }
+    std::string locationOf(std::string_view operation, std::int16_t ponto) const;
+
+private:
+    std::string className_;
+    platform::ObjectRef tratamento_;
+    platform::ObjectRef userData_;
+    std::shared_ptr<ado::Recordset> result_;
+    std::int32_t numeroDoErro_ = 0;
+    std::string descricaoDoErro_;
+    std::string localDoErro_;
+    std::string descricaoDaFalha_;
+    std::string nomeDoCampoValidado_;
+};
+
+}  // namespace zolk::frame
