@@ -22,6 +22,9 @@ bool IsDate(const Variant& v);
 // Leading-number parsing; Null raises 94.
 double Val(const Variant& v);
 double Val(std::string_view text);
+// A literal or a std::string would convert equally well to Variant and to string_view.
+inline double Val(const char* text) { return Val(std::string_view(text)); }
+inline double Val(const std::string& text) { return Val(std::string_view(text)); }
 
 std::string Trim(std::string_view s);   // removes U+0020 only
 std::string LTrim(std::string_view s);

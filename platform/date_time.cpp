@@ -52,8 +52,10 @@ void split(double serial, std::int64_t& days, std::int64_t& seconds) {
     std::int64_t secs = std::llround(fraction * 86400.0);
     std::int64_t d = static_cast<std::int64_t>(whole);
     if (secs >= 86400) {
+        // The time rounded up to midnight: the next calendar day, whatever the sign
+        // (-1.9999999 is 29/12/1899 23:59:59.99..., so 30/12/1899 00:00, day 0).
         secs -= 86400;
-        d += serial < 0 ? -1 : 1;
+        d += 1;
     }
     days = d;
     seconds = secs;
