@@ -365,18 +365,18 @@ TEST(Coerce, RaisesTypeMismatchOrOverflow) {
         {Variant::null(), ParamType::Boolean}, {Variant::null(), ParamType::Date},
         {Variant("x"), ParamType::Object},    {Variant(12.0), ParamType::Object},
     };
-    for (const auto& [in, type] : mismatches) {
-        SCOPED_TRACE(static_cast<int>(type));
-        EXPECT_EQ(errorOf([&] { coerceArgument(in, type); }), err::DispTypeMismatch);
+    for (const auto& c : mismatches) {
+        SCOPED_TRACE(static_cast<int>(c.second));
+        EXPECT_EQ(errorOf([&] { coerceArgument(c.first, c.second); }), err::DispTypeMismatch);
     }
     const std::vector<std::pair<Variant, ParamType>> overflows = {
         {Variant(32767.5), ParamType::Integer}, {Variant(-32769.0), ParamType::Integer},
         {Variant(std::int32_t{40000}), ParamType::Integer}, {Variant("40000"), ParamType::Integer},
         {Variant(3e9), ParamType::Long},        {Variant(1e300), ParamType::Currency},
     };
-    for (const auto& [in, type] : overflows) {
-        SCOPED_TRACE(static_cast<int>(type));
-        EXPECT_EQ(errorOf([&] { coerceArgument(in, type); }), err::DispOverflow);
+    for (const auto& c : overflows) {
+        SCOPED_TRACE(static_cast<int>(c.second));
+        EXPECT_EQ(errorOf([&] { coerceArgument(c.first, c.second); }), err::DispOverflow);
     }
     EXPECT_EQ(coerceArgument(Variant(32767.4), ParamType::Integer), Variant(std::int16_t{32767}));
     EXPECT_EQ(coerceArgument(Variant(-32768.0), ParamType::Integer), Variant(std::int16_t{-32768}));
