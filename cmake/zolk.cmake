@@ -1,7 +1,7 @@
 # zolk_library(NAME DIR [DEPS ...]): a static library of every .cpp under DIR (tests excluded).
 function(zolk_library name dir)
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
-  list(FILTER srcs EXCLUDE REGEX "/(tests|main)/")
+  list(FILTER srcs EXCLUDE REGEX "^${dir}/(.*/)?(tests|main)/")
   if(srcs)
     add_library(${name} STATIC ${srcs})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
