@@ -1,0 +1,1 @@
+-- Demo practice data set (filled in by the next change).
