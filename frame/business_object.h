@@ -50,11 +50,12 @@ public:
     virtual std::int16_t ValidarDados(std::int16_t operacao, platform::ObjectRef conexao,
                                       platform::ObjectRef& recordset) = 0;
 
+    // What a string Let stores: the text returned by the text-treatment service.
+    std::string treat(std::string_view text) const;
+
 protected:
     friend class Operation;
 
-    // What a string Let stores: the text returned by the text-treatment service.
-    std::string treat(std::string_view text) const;
     // The user data object read through its default member; none raises 91.
     platform::Variant userData(std::string_view key) const;
     std::string userName() const;

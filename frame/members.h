@@ -1,0 +1,129 @@
+#pragma once
+// Builds a class's dispatch table in its interface's slot order. Property kinds follow the
+// frame's rules: string Lets store the treated text, numbers and Booleans are stored as given,
+// Variant Lets keep a copy; the frame's own members (error state, user data, result
+// recordset, paging) are added by name where the class's interface puts them.
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "frame/business_object.h"
+#include "platform/conversions.h"
+
+namespace zolk::frame {
+
+template <class T>
+class ClassMembers {
+public:
+    using Variant = platform::Variant;
+    using CallArgs = platform::CallArgs;
+    using ParamType = platform::ParamType;
+    using MemberKind = platform::MemberKind;
+    using Body = std::function<Variant(T&, CallArgs&)>;
+
+    ClassMembers& operation(std::string name, std::vector<platform::Param> params,
+                            ParamType result, Body body) {
+        return add(std::move(name), MemberKind::Operation, std::move(params), result, std::move(body));
+    }
+    ClassMembers& get(std::string name, ParamType result, Body body) {
+        return add(std::move(name), MemberKind::Get, {}, result, std::move(body));
+    }
+
+    // Write-only properties stored in a field of the class.
+    ClassMembers& letText(std::string name, std::string T::*field) {
+        return let(name, ParamType::String, [field](T& o, CallArgs& a) { o.*field = o.treat(a[0].asString()); });
+    }
+    ClassMembers& letRawText(std::string name, std::string T::*field) {
+        return let(name, ParamType::String, [field](T& o, CallArgs& a) { o.*field = a[0].asString(); });
+    }
+    ClassMembers& letBoolean(std::string name, bool T::*field) {
+        return let(name, ParamType::Boolean, [field](T& o, CallArgs& a) { o.*field = a[0].asBoolean(); });
+    }
+    ClassMembers& letDouble(std::string name, double T::*field) {
+        return let(name, ParamType::Double, [field](T& o, CallArgs& a) { o.*field = a[0].asDouble(); });
+    }
+    ClassMembers& letInteger(std::string name, std::int16_t T::*field) {
+        return let(name, ParamType::Integer, [field](T& o, CallArgs& a) { o.*field = a[0].asInteger(); });
+    }
+    ClassMembers& letLong(std::string name, std::int32_t T::*field) {
+        return let(name, ParamType::Long, [field](T& o, CallArgs& a) { o.*field = a[0].asLong(); });
+    }
+    ClassMembers& letVariant(std::string name, Variant T::*field) {
+        return let(name, ParamType::Variant, [field](T& o, CallArgs& a) { o.*field = a[0]; });
+    }
+    ClassMembers& let(std::string name, ParamType type, std::function<void(T&, CallArgs&)> store) {
+        return add(std::move(name), MemberKind::Let, {{"RHS", type}}, ParamType::Void,
+                   [store = std::move(store)](T& o, CallArgs& a) {
+                       store(o, a);
+                       return Variant();
+                   });
+    }
+
+    // The frame's members.
+    ClassMembers& resultadoDaSelecao() {
+        return get("ResultadoDaSelecaoEmRecordset", ParamType::Object, [](T& o, CallArgs&) {
+            return Variant(platform::ObjectRef(o.ResultadoDaSelecaoEmRecordset()));
+        });
+    }
+    ClassMembers& numeroTotalDeRegistros() {
+        return get("NumeroTotalDeRegistros", ParamType::Double,
+                   [](T& o, CallArgs&) { return Variant(o.NumeroTotalDeRegistros()); });
+    }
+    ClassMembers& paginar() {
+        return operation("PaginarResultadoDaSelecaoEmRecordset",
+                         {{"lintNumeroDeItensPorPagina", ParamType::Integer},
+                          {"lobjPaginaDoRecordset", ParamType::Object, false, true}},
+                         ParamType::Integer, [](T& o, CallArgs& a) {
+                             platform::ObjectRef page;
+                             const std::int16_t code =
+                                 o.PaginarResultadoDaSelecaoEmRecordset(a[0].asInteger(), page);
+                             if (page) a[1] = Variant(page);
+                             return Variant(code);
+                         });
+    }
+    ClassMembers& dadosDoUsuario() {
+        return add("DadosDoUsuario", MemberKind::Set, {{"RHS", ParamType::Object}}, ParamType::Void,
+                   [](T& o, CallArgs& a) {
+                       o.DadosDoUsuario(a[0].isObject() ? a[0].asObject() : platform::ObjectRef());
+                       return Variant();
+                   });
+    }
+    ClassMembers& numeroDoErro() {
+        return get("NumeroDoErro", ParamType::Long, [](T& o, CallArgs&) { return Variant(o.NumeroDoErro()); });
+    }
+    ClassMembers& descricaoDoErro() { return text("DescricaoDoErro", &T::DescricaoDoErro); }
+    ClassMembers& localDoErro() { return text("LocalDoErro", &T::LocalDoErro); }
+    ClassMembers& descricaoDaFalha() { return text("DescricaoDaFalha", &T::DescricaoDaFalha); }
+    ClassMembers& nomeDoCampoValidado() { return text("NomeDoCampoValidado", &T::NomeDoCampoValidado); }
+    ClassMembers& validarDados() {
+        return operation("ValidarDados",
+                         {{"lintOperacao", ParamType::Integer},
+                          {"lobjConexao", ParamType::Object},
+                          {"lrstRecordsetParaValidacoes", ParamType::Object, false, true}},
+                         ParamType::Integer, [](T& o, CallArgs& a) {
+                             platform::ObjectRef rs = a[2].isObject() ? a[2].asObject() : platform::ObjectRef();
+                             const std::int16_t code = o.ValidarDados(
+                                 a[0].asInteger(), a[1].isObject() ? a[1].asObject() : platform::ObjectRef(), rs);
+                             a[2] = rs ? Variant(rs) : Variant();
+                             return Variant(code);
+                         });
+    }
+
+    platform::MemberTable build() { return std::move(table_); }
+
+private:
+    ClassMembers& text(std::string name, const std::string& (BusinessObject::*getter)() const) {
+        return get(std::move(name), ParamType::String,
+                   [getter](T& o, CallArgs&) { return Variant((o.*getter)()); });
+    }
+    ClassMembers& add(std::string name, MemberKind kind, std::vector<platform::Param> params,
+                      ParamType result, Body body) {
+        table_.add({std::move(name), kind, std::move(params), result,
+                    platform::method<T>([body = std::move(body)](T& o, CallArgs& a) { return body(o, a); })});
+        return *this;
+    }
+
+    platform::MemberTable table_;
+};
+
+}  // namespace zolk::frame
