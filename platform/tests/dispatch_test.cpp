@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/runtime_error.h"
@@ -12,15 +13,24 @@
 namespace zolk::platform {
 namespace {
 
-// Runs `body` and returns the number of the RuntimeError it raised (0 when none).
+// Runs `body` and returns the RuntimeError it raised (number 0 when none).
 template <typename F>
-std::int32_t errorOf(F&& body) {
+RuntimeError caught(F&& body) {
     try {
         body();
     } catch (const RuntimeError& e) {
-        return e.number();
+        return e;
     }
-    return 0;
+    return RuntimeError(0, "");
+}
+
+template <typename F>
+std::int32_t errorOf(F&& body) {
+    return caught(std::forward<F>(body)).number();
+}
+
+bool mentions(const RuntimeError& e, const std::string& text) {
+    return e.description().find(text) != std::string::npos;
 }
 
 // A small object with one member of each shape the library's classes use.
@@ -105,46 +115,33 @@ std::shared_ptr<Probe> makeProbe() { return std::make_shared<Probe>(); }
 
 // ---- Dispatch by name ----
 
-TEST(Dispatch, OptionalDoublesLeftOutArriveAsDoubleZero) {
+TEST(Dispatch, OptionalArgumentsMissingOrLeftOutArriveAsZero) {
     auto p = makeProbe();
-    Variant r = p->call("Selecionar", {Variant(10.0), Variant("x")});
-    EXPECT_EQ(r, Variant(std::int16_t{0}));
-    ASSERT_EQ(p->received.size(), 4u);
-    EXPECT_EQ(p->received[0], Variant(std::int16_t{10}));
-    EXPECT_EQ(p->received[1], Variant("x"));
-    EXPECT_EQ(p->received[2], Variant(0.0));
-    EXPECT_EQ(p->received[3], Variant(0.0));
-}
-
-TEST(Dispatch, MissingMarkerInTheMiddleFillsOptionalAndRefusesRequired) {
-    auto p = makeProbe();
+    EXPECT_EQ(p->call("Selecionar", {Variant(10.0), Variant("x")}), Variant(std::int16_t{0}));
+    EXPECT_EQ(p->received, (std::vector<Variant>{Variant(std::int16_t{10}), Variant("x"),
+                                                 Variant(0.0), Variant(0.0)}));
     p->call("Selecionar", {Variant(1.0), Variant(), missingArgument(), Variant("95")});
     EXPECT_EQ(p->received[1], Variant());  // Empty stays Empty in a Variant parameter
     EXPECT_EQ(p->received[2], Variant(0.0));
     EXPECT_EQ(p->received[3], Variant(95.0));
+    // Empty is a value: it converts, it is not a missing argument.
+    p->call("Selecionar", {Variant(), Variant(), Variant()});
+    EXPECT_EQ(p->received[0], Variant(std::int16_t{0}));
 
-    EXPECT_EQ(errorOf([&] { p->call("Selecionar", {missingArgument(), Variant()}); }),
-              err::DispParamNotOptional);
+    RuntimeError e = caught([&] { p->call("Selecionar", {missingArgument(), Variant()}); });
+    EXPECT_EQ(e.number(), err::DispParamNotOptional);
+    EXPECT_TRUE(mentions(e, "Parameter not optional.") && mentions(e, "lintTamanho"));
     EXPECT_EQ(errorOf([&] { p->call("Selecionar", {Variant(1.0), missingArgument()}); }),
               err::DispParamNotOptional);
 }
 
-TEST(Dispatch, EmptyIsAValueNotAMissingArgument) {
-    auto p = makeProbe();
-    p->call("Selecionar", {Variant(), Variant(), Variant()});
-    EXPECT_EQ(p->received[0], Variant(std::int16_t{0}));
-    EXPECT_EQ(p->received[2], Variant(0.0));
-}
-
 TEST(Dispatch, ArgumentCountOutsideTheDeclarationIsBadParamCount) {
     auto p = makeProbe();
-    EXPECT_EQ(errorOf([&] { p->call("Selecionar", {Variant(1.0)}); }), err::DispBadParamCount);
-    EXPECT_EQ(errorOf([&] { p->call("Selecionar", {}); }), err::DispBadParamCount);
-    EXPECT_EQ(errorOf([&] {
-                  p->call("Selecionar", {Variant(1.0), Variant(), Variant(1.0), Variant(2.0),
-                                         Variant(3.0)});
-              }),
-              err::DispBadParamCount);
+    for (std::size_t n : {0u, 1u, 5u}) {
+        std::vector<Variant> args(n, Variant(1.0));
+        EXPECT_EQ(errorOf([&] { p->invoke("Selecionar", MemberKind::Operation, args); }),
+                  err::DispBadParamCount) << n;
+    }
     EXPECT_EQ(errorOf([&] { p->call("Mover", {Variant(1.0)}); }), err::DispBadParamCount);
     EXPECT_TRUE(p->received.empty());
 }
@@ -153,15 +150,9 @@ TEST(Dispatch, NamesIgnoreCaseAndUnknownNamesAreReported) {
     auto p = makeProbe();
     p->let("VALOR", Variant("12,5"));
     EXPECT_EQ(p->get("valor"), Variant(12.5));
-
-    try {
-        p->call("Gravar");
-        FAIL() << "no error";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), err::DispUnknownName);
-        EXPECT_NE(e.description().find("Unknown name."), std::string::npos);
-        EXPECT_NE(e.description().find("Gravar"), std::string::npos);
-    }
+    RuntimeError e = caught([&] { p->call("Gravar"); });
+    EXPECT_EQ(e.number(), err::DispUnknownName);
+    EXPECT_TRUE(mentions(e, "Unknown name.") && mentions(e, "Gravar"));
     EXPECT_EQ(errorOf([&] { p->get("Valo"); }), err::DispUnknownName);
     EXPECT_EQ(errorOf([&] { p->let("Valorr", Variant(1.0)); }), err::DispUnknownName);
 }
@@ -176,39 +167,29 @@ TEST(Dispatch, WrongUseOfAPropertyIsMemberNotFound) {
     EXPECT_EQ(errorOf([&] { p->let("Selecionar", Variant(1.0)); }), err::DispMemberNotFound);
 }
 
-TEST(Dispatch, CallAndGetReachOperationsAndGetsAlike) {
+TEST(Dispatch, CallAndGetReachOperationsAndGetsAndConvertTheResult) {
     auto p = makeProbe();
+    // The body of Total answers a Long; the member declares a Double.
     EXPECT_EQ(p->call("total"), Variant(7.0));
+    EXPECT_EQ(p->get("Total"), Variant(7.0));
     // A Get of an operation runs it: the operation's own error shows it was reached.
     EXPECT_EQ(errorOf([&] { p->get("Mover"); }), err::AdoNoCurrentRecord);
     EXPECT_EQ(errorOf([&] { p->get("Selecionar"); }), err::DispBadParamCount);
-}
-
-TEST(Dispatch, ResultIsConvertedToTheDeclaredType) {
-    auto p = makeProbe();
-    // The body answers a Long; the member declares a Double.
-    EXPECT_EQ(p->get("Total"), Variant(7.0));
-    EXPECT_EQ(p->get("Total").type(), VarType::Double);
     // A Let answers nothing whatever its body returns.
     std::vector<Variant> args{Variant(2.0)};
     EXPECT_TRUE(p->invoke("Valor", MemberKind::Let, args).isEmpty());
 }
 
-TEST(Dispatch, LetConvertsTheValueAndReportsConversionFailures) {
+TEST(Dispatch, ArgumentsAreConvertedBeforeTheBodyRuns) {
     auto p = makeProbe();
     p->let("Valor", Variant(true));
     EXPECT_EQ(p->valor, -1.0);
     p->let("Nome", Variant(12.5));
     EXPECT_EQ(p->nome, "12,5");
 
-    try {
-        p->let("Valor", Variant("doze"));
-        FAIL() << "no error";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), err::DispTypeMismatch);
-        EXPECT_NE(e.description().find("Type mismatch."), std::string::npos);
-        EXPECT_NE(e.description().find("Valor"), std::string::npos);
-    }
+    RuntimeError e = caught([&] { p->let("Valor", Variant("doze")); });
+    EXPECT_EQ(e.number(), err::DispTypeMismatch);
+    EXPECT_TRUE(mentions(e, "Type mismatch.") && mentions(e, "Valor"));
     EXPECT_EQ(p->valor, -1.0);  // the body did not run
     EXPECT_EQ(errorOf([&] { p->let("Valor", Variant::null()); }), err::DispTypeMismatch);
     EXPECT_EQ(errorOf([&] { p->call("Selecionar", {Variant(40000.0), Variant()}); }),
@@ -224,7 +205,6 @@ TEST(Dispatch, SetTakesObjectsAndNothing) {
     EXPECT_EQ(p->dados, h);
     p->set("Dados", nullptr);
     EXPECT_EQ(p->dados, nullptr);
-
     std::vector<Variant> args{Variant("texto")};
     EXPECT_EQ(errorOf([&] { p->invoke("Dados", MemberKind::Set, args); }), err::DispTypeMismatch);
 }
@@ -232,8 +212,7 @@ TEST(Dispatch, SetTakesObjectsAndNothing) {
 TEST(Dispatch, ByRefOutputsReachTheCallerAndByValArgumentsStay) {
     auto p = makeProbe();
     std::vector<Variant> args{Variant("3"), Variant(), Variant(0.0)};
-    Variant r = p->invoke("Paginar", MemberKind::Operation, args);
-    EXPECT_EQ(r, Variant(std::int16_t{0}));
+    EXPECT_EQ(p->invoke("Paginar", MemberKind::Operation, args), Variant(std::int16_t{0}));
     EXPECT_EQ(args[0], Variant("3"));  // by value: the caller's text is untouched
     ASSERT_TRUE(args[1].isObject());
     EXPECT_EQ(args[1].asObject(), p);
@@ -248,38 +227,28 @@ TEST(Dispatch, ByRefOutputsReachTheCallerAndByValArgumentsStay) {
 
 TEST(Dispatch, RunTimeErrorsInsideMembersKeepTheirNumber) {
     auto p = makeProbe();
-    try {
-        p->call("Mover");
-        FAIL() << "no error";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), err::AdoNoCurrentRecord);
-        EXPECT_EQ(e.description(), "Either BOF or EOF is True.");
-    }
+    RuntimeError e = caught([&] { p->call("Mover"); });
+    EXPECT_EQ(e.number(), err::AdoNoCurrentRecord);
+    EXPECT_EQ(e.description(), "Either BOF or EOF is True.");
     // A VB 13 raised by the body is not turned into the automation type mismatch.
     EXPECT_EQ(errorOf([&] { p->call("Converter"); }), err::TypeMismatch);
-}
 
-TEST(Dispatch, DefaultValueIsMemberNotFoundUnlessOverridden) {
-    auto p = makeProbe();
     std::vector<Variant> args{Variant("NomeDeUsuario")};
     EXPECT_EQ(errorOf([&] { p->defaultValue(args); }), err::DispMemberNotFound);
-    Holder h(Variant("ana"));
-    EXPECT_EQ(h.defaultValue(args), Variant("ana"));
 }
 
 // ---- Member tables ----
 
 TEST(MemberTable, KeepsSlotOrderAndFindsByNameAndKind) {
-    auto p = makeProbe();
-    const auto& members = p->memberTable().members();
-    ASSERT_GE(members.size(), 3u);
-    EXPECT_EQ(members[0].name, "Selecionar");
-    EXPECT_EQ(members[1].kind, MemberKind::Let);
-    EXPECT_EQ(members[2].kind, MemberKind::Get);
-    EXPECT_EQ(p->memberTable().find("vALOR", MemberKind::Get), &members[2]);
-    EXPECT_EQ(p->memberTable().find("Valor", MemberKind::Set), nullptr);
-    EXPECT_TRUE(p->memberTable().hasName("NOME"));
-    EXPECT_FALSE(p->memberTable().hasName("Nom"));
+    const MemberTable& t = makeProbe()->memberTable();
+    ASSERT_GE(t.members().size(), 3u);
+    EXPECT_EQ(t.members()[0].name, "Selecionar");
+    EXPECT_EQ(t.find("vALOR", MemberKind::Get), &t.members()[2]);
+    EXPECT_EQ(t.find("Valor", MemberKind::Let), &t.members()[1]);
+    EXPECT_EQ(t.find("Valor", MemberKind::Set), nullptr);
+    EXPECT_TRUE(t.hasName("NOME"));
+    EXPECT_FALSE(t.hasName("Nom"));
+    EXPECT_FALSE(equalsNoCase("a[", "A{"));  // differ by 0x20 but are not letters
 }
 
 TEST(MemberTable, RefusesAmbiguousOrUncallableDeclarations) {
@@ -292,20 +261,12 @@ TEST(MemberTable, RefusesAmbiguousOrUncallableDeclarations) {
     EXPECT_THROW((t.add({"a", MemberKind::Operation, {}, ParamType::Void, body})),
                  std::invalid_argument);
     EXPECT_THROW((t.add({"A", MemberKind::Get, {}, ParamType::Double, body})), std::invalid_argument);
-    EXPECT_THROW((t.add({"B",
-                        MemberKind::Operation,
-                        {{"x", ParamType::Double, true}, {"y", ParamType::Double}},
-                        ParamType::Void,
-                        body})),
+    EXPECT_THROW((t.add({"B", MemberKind::Operation,
+                         {{"x", ParamType::Double, true}, {"y", ParamType::Double}},
+                         ParamType::Void, body})),
                  std::invalid_argument);
     EXPECT_THROW((t.add({"C", MemberKind::Let, {}, ParamType::Void, body})), std::invalid_argument);
     EXPECT_EQ(t.members().size(), 4u);
-}
-
-TEST(MemberTable, EqualsNoCaseComparesAsciiLetters) {
-    EXPECT_TRUE(equalsNoCase("NumeroGerado", "NUMEROGERADO"));
-    EXPECT_FALSE(equalsNoCase("Numero", "Numer"));
-    EXPECT_FALSE(equalsNoCase("a[", "A{"));  // '[' and '{' differ by 0x20 but are not letters
 }
 
 // ---- Coercion ----
@@ -317,37 +278,32 @@ struct Case {
 };
 
 TEST(Coerce, ConvertsLikeVariantChangeTypeInPortuguese) {
+    using P = ParamType;
     const std::vector<Case> cases = {
-        {Variant("12"), ParamType::Double, Variant(12.0)},
-        {Variant("12,5"), ParamType::Double, Variant(12.5)},
-        {Variant(2.5), ParamType::Integer, Variant(std::int16_t{2})},
-        {Variant(3.5), ParamType::Integer, Variant(std::int16_t{4})},
-        {Variant(-0.5), ParamType::Integer, Variant(std::int16_t{0})},
-        {Variant("12,5"), ParamType::Integer, Variant(std::int16_t{12})},
-        {Variant(std::int16_t{7}), ParamType::Long, Variant(std::int32_t{7})},
-        {Variant(2.5), ParamType::Long, Variant(std::int32_t{2})},
-        {Variant(), ParamType::Double, Variant(0.0)},
-        {Variant(), ParamType::Integer, Variant(std::int16_t{0})},
-        {Variant(), ParamType::Long, Variant(std::int32_t{0})},
-        {Variant(), ParamType::String, Variant("")},
-        {Variant(), ParamType::Boolean, Variant(false)},
-        {Variant(), ParamType::Currency, Variant(Currency{})},
-        {Variant(), ParamType::Date, Variant(DateTime(0.0))},
-        {Variant(true), ParamType::Double, Variant(-1.0)},
-        {Variant(true), ParamType::Integer, Variant(std::int16_t{-1})},
-        {Variant(false), ParamType::Long, Variant(std::int32_t{0})},
-        {Variant(true), ParamType::String, Variant("-1")},
-        {Variant(false), ParamType::String, Variant("0")},
-        {Variant(-1.0), ParamType::Boolean, Variant(true)},
-        {Variant(0.25), ParamType::Boolean, Variant(true)},
-        {Variant(0.0), ParamType::Boolean, Variant(false)},
-        {Variant(12.5), ParamType::String, Variant("12,5")},
-        {Variant(DateTime(45427.5)), ParamType::Double, Variant(45427.5)},
-        {Variant(45427.0), ParamType::Date, Variant(DateTime(45427.0))},
-        {Variant(1.23455), ParamType::Currency, Variant(Currency::fromRaw(12346))},
-        {Variant(Currency::fromRaw(125000)), ParamType::Double, Variant(12.5)},
-        {Variant::null(), ParamType::Variant, Variant::null()},
-        {Variant("abc"), ParamType::Variant, Variant("abc")},
+        {Variant("12"), P::Double, Variant(12.0)},       {Variant("12,5"), P::Double, Variant(12.5)},
+        {Variant(2.5), P::Integer, Variant(std::int16_t{2})},
+        {Variant(3.5), P::Integer, Variant(std::int16_t{4})},
+        {Variant(-0.5), P::Integer, Variant(std::int16_t{0})},
+        {Variant("12,5"), P::Integer, Variant(std::int16_t{12})},
+        {Variant(std::int16_t{7}), P::Long, Variant(std::int32_t{7})},
+        {Variant(2.5), P::Long, Variant(std::int32_t{2})},
+        {Variant(), P::Double, Variant(0.0)},            {Variant(), P::String, Variant("")},
+        {Variant(), P::Integer, Variant(std::int16_t{0})},
+        {Variant(), P::Long, Variant(std::int32_t{0})},  {Variant(), P::Boolean, Variant(false)},
+        {Variant(), P::Currency, Variant(Currency{})},   {Variant(), P::Date, Variant(DateTime(0.0))},
+        {Variant(true), P::Double, Variant(-1.0)},       {Variant(true), P::String, Variant("-1")},
+        {Variant(true), P::Integer, Variant(std::int16_t{-1})},
+        {Variant(false), P::Long, Variant(std::int32_t{0})},
+        {Variant(false), P::String, Variant("0")},       {Variant(-1.0), P::Boolean, Variant(true)},
+        {Variant(0.25), P::Boolean, Variant(true)},      {Variant(0.0), P::Boolean, Variant(false)},
+        {Variant(12.5), P::String, Variant("12,5")},
+        {Variant(DateTime(45427.5)), P::Double, Variant(45427.5)},
+        {Variant(45427.0), P::Date, Variant(DateTime(45427.0))},
+        {Variant(1.23455), P::Currency, Variant(Currency::fromRaw(12346))},
+        {Variant(Currency::fromRaw(125000)), P::Double, Variant(12.5)},
+        {Variant(32767.4), P::Integer, Variant(std::int16_t{32767})},
+        {Variant(-32768.0), P::Integer, Variant(std::int16_t{-32768})},
+        {Variant::null(), P::Variant, Variant::null()},  {Variant("abc"), P::Variant, Variant("abc")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.type));
@@ -378,8 +334,6 @@ TEST(Coerce, RaisesTypeMismatchOrOverflow) {
         SCOPED_TRACE(static_cast<int>(c.second));
         EXPECT_EQ(errorOf([&] { coerceArgument(c.first, c.second); }), err::DispOverflow);
     }
-    EXPECT_EQ(coerceArgument(Variant(32767.4), ParamType::Integer), Variant(std::int16_t{32767}));
-    EXPECT_EQ(coerceArgument(Variant(-32768.0), ParamType::Integer), Variant(std::int16_t{-32768}));
 }
 
 TEST(Coerce, ObjectsPassAsThemselvesOrThroughTheirDefaultValue) {
@@ -420,7 +374,6 @@ TEST(Factory, CreatesByIdentifierIgnoringCase) {
     ASSERT_NE(a, nullptr);
     EXPECT_NE(a, b);  // a new object each time
     EXPECT_EQ(made, 2);
-    EXPECT_EQ(a->className(), "clsProbe");
     EXPECT_TRUE(f.isKnown("teste.CLSPROBE"));
     EXPECT_FALSE(f.isKnown("Teste.clsOutra"));
 }
@@ -429,24 +382,16 @@ TEST(Factory, UnknownAndUnbuiltClassesHaveTheirOwnErrors) {
     Factory f;
     f.declareClass("Teste.clsFutura");
     EXPECT_TRUE(f.isKnown("Teste.clsFutura"));
-    try {
-        f.create("Teste.clsInexistente");
-        FAIL() << "no error";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), err::InvalidClassString);
-        EXPECT_NE(e.description().find("Invalid class string"), std::string::npos);
-    }
-    try {
-        f.create("teste.clsfutura");
-        FAIL() << "no error";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), err::ClassNotRegistered);
-        EXPECT_NE(e.description().find("Class not registered"), std::string::npos);
-    }
-    // Building the class later makes the declared identifier creatable.
+    RuntimeError unknown = caught([&] { f.create("Teste.clsInexistente"); });
+    EXPECT_EQ(unknown.number(), err::InvalidClassString);
+    EXPECT_TRUE(mentions(unknown, "Invalid class string"));
+    RuntimeError unbuilt = caught([&] { f.create("teste.clsfutura"); });
+    EXPECT_EQ(unbuilt.number(), err::ClassNotRegistered);
+    EXPECT_TRUE(mentions(unbuilt, "Class not registered"));
+
+    // Building the class later makes the declared identifier creatable; declaring it
+    // again does not take the creator away.
     f.registerClass("TESTE.CLSFUTURA", [] { return ObjectRef(makeProbe()); });
-    EXPECT_NE(f.create("Teste.clsFutura"), nullptr);
-    // Declaring again does not take the creator away.
     f.declareClass("Teste.clsFutura");
     EXPECT_NE(f.create("Teste.clsFutura"), nullptr);
 }
