@@ -273,7 +273,7 @@ struct NumberSection {
     bool scientific = false;
     bool grouping = false;
     bool percent = false;
-    int thousandsScale = 0;  // divisions by 1000
+    std::int64_t thousandsScale = 0;  // divisions by 1000
     std::size_t integerPlaces = 0;
     std::size_t fractionPlaces = 0;
     std::size_t exponentZeros = 0;
@@ -309,7 +309,7 @@ NumberSection parseNumberSection(std::string_view s) {
             sec.tokens.push_back({NumToken::Point, 0, 0, {}});
             sec.hasPoint = true;
             ++i;
-        } else if (c == ',' && !sec.hasPoint && !sec.scientific) {
+        } else if (c == ',' && !sec.scientific) {
             sec.tokens.push_back({NumToken::Comma, 0, 0, {}});
             ++i;
         } else if (c == '%') {
@@ -327,9 +327,12 @@ NumberSection parseNumberSection(std::string_view s) {
             i += n;
         }
     }
-    // A run of commas followed (past literals) by an integer placeholder groups thousands;
-    // one with no integer placeholder after it divides by 1000 per comma.
+    // Before the point, a run of commas followed (past literals) by an integer placeholder
+    // groups thousands. A run with no placeholder of its part after it divides by 1000 per
+    // comma; other commas show nothing.
+    bool afterPoint = false;
     for (std::size_t t = 0; t < sec.tokens.size(); ++t) {
+        if (sec.tokens[t].type == NumToken::Point) afterPoint = true;
         if (sec.tokens[t].type != NumToken::Comma) continue;
         std::size_t run = 0;
         while (t + run < sec.tokens.size() && sec.tokens[t + run].type == NumToken::Comma) ++run;
@@ -342,10 +345,10 @@ NumberSection parseNumberSection(std::string_view s) {
             }
             if (type == NumToken::Point || type == NumToken::Exponent) break;
         }
-        if (placeholderFollows)
+        if (!placeholderFollows)
+            sec.thousandsScale += static_cast<std::int64_t>(run);
+        else if (!afterPoint)
             sec.grouping = true;
-        else
-            sec.thousandsScale += static_cast<int>(run);
         t += run - 1;
     }
     return sec;
@@ -355,7 +358,7 @@ NumberSection parseNumberSection(std::string_view s) {
 std::string renderNumber(const NumberSection& sec, Decimal d) {
     if (!d.isZero()) {
         if (sec.percent) d.point += 2;
-        d.point -= 3 * static_cast<std::int64_t>(sec.thousandsScale);
+        d.point -= 3 * sec.thousandsScale;
     }
     std::int64_t exponent = 0;
     const auto integerPlaces = static_cast<std::int64_t>(sec.integerPlaces);
