@@ -1,0 +1,106 @@
+#include "testsupport/practice_fixture.h"
+
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <stdexcept>
+
+#include "components/provider/settings.h"
+#include "frame/registration.h"
+#include "schema/practice_database.h"
+
+namespace zolk::testsupport {
+
+namespace fs = std::filesystem;
+
+PracticeDatabase::PracticeDatabase(bool demo) {
+    std::string pattern = (fs::temp_directory_path() / "zolk-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
+    folder_ = pattern;
+    url_ = (folder_ / "practice.db").string();
+    traceFile_ = folder_ / "trace.jsonl";
+    schema::createPracticeDatabase(url_, demo, false);
+    components::setDatabaseOverride(url_);
+    setenv("ZOLK_SQL_TRACE", traceFile_.c_str(), 1);
+    registerEverything();
+}
+
+PracticeDatabase::~PracticeDatabase() {
+    components::setDatabaseOverride({});
+    unsetenv("ZOLK_SQL_TRACE");
+    std::error_code ec;
+    fs::remove_all(folder_, ec);
+}
+
+std::vector<TraceLine> PracticeDatabase::trace() const {
+    std::vector<TraceLine> lines;
+    std::ifstream in(traceFile_);
+    std::string text;
+    while (std::getline(in, text)) {
+        const auto j = nlohmann::json::parse(text);
+        TraceLine line{j.at("op").get<std::string>(), j.value("sql", std::string()), {}, false};
+        if (j.contains("native")) {
+            line.native = j.at("native").get<std::string>();
+            line.hasNative = true;
+        }
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+std::vector<std::string> PracticeDatabase::traced(const std::string& op) const {
+    std::vector<std::string> sql;
+    for (const TraceLine& line : trace())
+        if (line.op == op) sql.push_back(line.sql);
+    return sql;
+}
+
+void PracticeDatabase::clearTrace() const { std::ofstream(traceFile_, std::ios::trunc); }
+
+namespace {
+struct Db {
+    sqlite3* handle = nullptr;
+    explicit Db(const std::string& path) {
+        if (sqlite3_open_v2(path.c_str(), &handle, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+            throw std::runtime_error("cannot open " + path);
+        sqlite3_busy_timeout(handle, 10000);
+    }
+    ~Db() { sqlite3_close(handle); }
+};
+}  // namespace
+
+void PracticeDatabase::native(const std::string& sql) const {
+    Db db(url_);
+    char* message = nullptr;
+    if (sqlite3_exec(db.handle, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
+        std::string text = message ? message : "unknown error";
+        sqlite3_free(message);
+        throw std::runtime_error(text + " in: " + sql);
+    }
+}
+
+std::vector<std::string> PracticeDatabase::column(const std::string& sql) const {
+    Db db(url_);
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db.handle, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK)
+        throw std::runtime_error(std::string(sqlite3_errmsg(db.handle)) + " in: " + sql);
+    std::vector<std::string> values;
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        const unsigned char* text = sqlite3_column_text(stmt, 0);
+        values.emplace_back(text ? reinterpret_cast<const char*>(text) : "");
+    }
+    sqlite3_finalize(stmt);
+    return values;
+}
+
+std::string PracticeDatabase::scalar(const std::string& sql) const {
+    auto values = column(sql);
+    return values.empty() ? std::string() : values.front();
+}
+
+void registerEverything() { frame::registerLibrary(); }
+
+}  // namespace zolk::testsupport
