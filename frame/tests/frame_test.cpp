@@ -191,7 +191,7 @@ TEST_F(FrameTest, EmptySelectionIsDoneWithTheMessage) {
 
     // A search text that breaks the statement keeps the earlier result.
     auto earlier = ensaio->ResultadoDaSelecaoEmRecordset();
-    EXPECT_EQ(ensaio->Selecionar(ListKind::ListaCompleta, 10, "x' OR '"), result::Error);
+    EXPECT_EQ(ensaio->Selecionar(ListKind::ListaCompleta, 10, "it's"), result::Error);
     EXPECT_EQ(ensaio->ResultadoDaSelecaoEmRecordset(), earlier);
     EXPECT_EQ(ensaio->LocalDoErro(), "ZOLK_N_FichasClinicas, clsEnsaio, Selecionar, Ponto: 3");
 }
