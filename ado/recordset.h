@@ -78,6 +78,13 @@ public:
 
 private:
     struct State_;
+    void requireOpen() const;
+    void finishPending();
+    std::size_t currentRow() const;  // no current record -> 3021
+    void loadRows(jet::RowSet&& rows);
+    void buildOrder();
+    std::shared_ptr<Recordset> handle();
+
     std::shared_ptr<State_> s_;
 };
 
