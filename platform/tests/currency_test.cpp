@@ -1,0 +1,96 @@
+#include "platform/currency.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+
+#include "platform/runtime_error.h"
+
+namespace zolk::platform {
+namespace {
+
+int errorNumber(auto&& action) {
+    try {
+        action();
+    } catch (const RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+TEST(Currency, FromDoubleRoundsToFourDecimalsHalvesToEven) {
+    // Each value times 10 000 is, as a Double, exactly the half shown.
+    const struct {
+        double value;
+        std::int64_t raw;
+    } cases[] = {
+        {0.00005, 0},   {0.00025, 2},   {0.00035, 4},  {-0.00025, -2},
+        {-0.00035, -4}, {12.5, 125000}, {25, 250000},  {0.1, 1000},    {1.23456, 12346},
+        {-1.23454, -12345}, {2.00004999, 20000},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Currency::fromDouble(c.value).raw(), c.raw) << c.value;
+}
+
+TEST(Currency, FromDoubleOutOfRangeOverflows) {
+    EXPECT_EQ(errorNumber([] { Currency::fromDouble(1e15); }), err::Overflow);
+    EXPECT_EQ(errorNumber([] { Currency::fromDouble(-1e15); }), err::Overflow);
+    EXPECT_EQ(errorNumber([] { Currency::fromDouble(std::numeric_limits<double>::quiet_NaN()); }),
+              err::Overflow);
+    EXPECT_EQ(errorNumber([] { Currency::fromDouble(std::numeric_limits<double>::infinity()); }),
+              err::Overflow);
+    EXPECT_EQ(Currency::fromDouble(900000000000000.0).raw(), 9000000000000000000);
+}
+
+TEST(Currency, IntegerUnits) {
+    EXPECT_EQ(Currency::fromInt(3).raw(), 30000);
+    EXPECT_EQ(Currency::fromInt(-32768).raw(), -327680000);
+    EXPECT_EQ(errorNumber([] { Currency::fromInt(std::int64_t{1} << 60); }), err::Overflow);
+}
+
+TEST(Currency, AdditionAndSubtractionAreExact) {
+    // 0.1 + 0.2 in Double is not 0.3; in Currency it is.
+    const Currency sum = Currency::fromDouble(0.1) + Currency::fromDouble(0.2);
+    EXPECT_EQ(sum, Currency::fromDouble(0.3));
+    EXPECT_EQ((Currency::fromRaw(5) - Currency::fromRaw(7)).raw(), -2);
+    EXPECT_EQ((-Currency::fromRaw(5)).raw(), -5);
+}
+
+TEST(Currency, ArithmeticOverflowAndDivisionByZero) {
+    const Currency max = Currency::fromRaw(std::numeric_limits<std::int64_t>::max());
+    const Currency min = Currency::fromRaw(std::numeric_limits<std::int64_t>::min());
+    EXPECT_EQ(errorNumber([&] { (void)(max + Currency::fromRaw(1)); }), err::Overflow);
+    EXPECT_EQ(errorNumber([&] { (void)(min - Currency::fromRaw(1)); }), err::Overflow);
+    EXPECT_EQ(errorNumber([&] { (void)(-min); }), err::Overflow);
+    EXPECT_EQ(errorNumber([] { (void)(Currency::fromInt(1) / Currency()); }), err::DivisionByZero);
+}
+
+TEST(Currency, MultiplicationAndDivisionGiveDouble) {
+    // The commission example: 250@ / 100@ * 10@ = 25.
+    const double perUnit = Currency::fromInt(250) / Currency::fromInt(100);
+    EXPECT_DOUBLE_EQ(perUnit, 2.5);
+    EXPECT_DOUBLE_EQ(Currency::fromDouble(2.5) * Currency::fromInt(10), 25.0);
+    EXPECT_EQ(Currency::fromDouble(perUnit * 10), Currency::fromInt(25));
+}
+
+TEST(Currency, PlainText) {
+    const struct {
+        std::int64_t raw;
+        const char* text;
+    } cases[] = {
+        {125000, "12.5"},  {30000, "3"},       {12345, "1.2345"}, {1, "0.0001"},
+        {-1, "-0.0001"},   {-125000, "-12.5"}, {0, "0"},          {100, "0.01"},
+        {std::numeric_limits<std::int64_t>::max(), "922337203685477.5807"},
+        {std::numeric_limits<std::int64_t>::min(), "-922337203685477.5808"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Currency::fromRaw(c.raw).toPlainText(), c.text) << c.raw;
+}
+
+TEST(Currency, Ordering) {
+    EXPECT_LT(Currency::fromRaw(-1), Currency());
+    EXPECT_GT(Currency::fromInt(2), Currency::fromDouble(1.9999));
+    EXPECT_DOUBLE_EQ(Currency::fromRaw(12345).toDouble(), 1.2345);
+}
+
+}  // namespace
+}  // namespace zolk::platform
