@@ -362,11 +362,12 @@ std::optional<Ymd> firstValid(std::initializer_list<Ymd> candidates) {
 }
 
 std::optional<Ymd> resolveDate(const std::vector<DateToken>& nums, int monthName, Order order) {
-    const int current = DateTime::today().year();
+    // The current year, read from the clock only for the forms that need it.
+    auto currentYear = [] { return DateTime::today().year(); };
     if (monthName != 0) {
         if (nums.size() == 1) {
             if (isYearLike(nums[0])) return firstValid({{expandYear(nums[0]), monthName, 1}});
-            return firstValid({{current, monthName, nums[0].value}});
+            return firstValid({{currentYear(), monthName, nums[0].value}});
         }
         if (nums.size() == 2) {
             if (isYearLike(nums[0]) && !isYearLike(nums[1]))
@@ -388,9 +389,9 @@ std::optional<Ymd> resolveDate(const std::vector<DateToken>& nums, int monthName
         if (isYearLike(a) && isYearLike(b)) return std::nullopt;
         if (isYearLike(b)) return firstValid({{expandYear(b), a.value, 1}});
         if (isYearLike(a)) return firstValid({{expandYear(a), b.value, 1}});
-        if (order == Order::DayFirst)
-            return firstValid({{current, b.value, a.value}, {current, a.value, b.value}});
-        return firstValid({{current, a.value, b.value}, {current, b.value, a.value}});
+        const int y = currentYear();
+        if (order == Order::DayFirst) return firstValid({{y, b.value, a.value}, {y, a.value, b.value}});
+        return firstValid({{y, a.value, b.value}, {y, b.value, a.value}});
     }
     return std::nullopt;
 }
@@ -610,16 +611,13 @@ std::string dateToText(DateTime d) {
 // Parsers.
 
 std::optional<double> parseRegionalNumber(std::string_view text) {
-    // A number beyond the Double range comes back as ±infinity so callers can tell overflow (6)
-    // from a text that is no number at all (13).
+    // A number beyond the Double range is no Double either (CDbl raises 6 for it, not 13).
     const std::optional<ScannedNumber> n = scanRegionalNumber(text);
-    if (!n) return std::nullopt;
-    switch (n->kind) {
-        case ScannedNumber::Whole: return static_cast<double>(n->integer);
-        case ScannedNumber::OutOfRange: return HUGE_VAL;
-        case ScannedNumber::Digits: break;
-    }
-    return toDouble(n->decimal);
+    if (!n || n->kind == ScannedNumber::OutOfRange) return std::nullopt;
+    if (n->kind == ScannedNumber::Whole) return static_cast<double>(n->integer);
+    const double d = toDouble(n->decimal);
+    if (!std::isfinite(d)) return std::nullopt;
+    return d;
 }
 
 std::optional<DateTime> parseRegionalDate(std::string_view text) { return parseDate(text, Order::DayFirst); }
@@ -757,10 +755,7 @@ bool IsNumeric(const Variant& v) {
         case VarType::Double:
         case VarType::Currency:
         case VarType::Boolean: return true;
-        case VarType::String: {
-            const std::optional<double> d = parseRegionalNumber(v.asString());
-            return d && std::isfinite(*d);
-        }
+        case VarType::String: return parseRegionalNumber(v.asString()).has_value();
         default: return false;  // Null, Date, Object
     }
 }
