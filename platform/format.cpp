@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/conversions.h"
@@ -276,6 +277,7 @@ struct NumberSection {
     std::int64_t thousandsScale = 0;  // divisions by 1000
     std::size_t integerPlaces = 0;
     std::size_t fractionPlaces = 0;
+    std::string fractionSymbols;  // '0' or '#' per fraction placeholder
     std::size_t exponentZeros = 0;
     bool hasPlaceholders() const { return integerPlaces + fractionPlaces > 0; }
 };
@@ -302,7 +304,12 @@ NumberSection parseNumberSection(std::string_view s) {
                 if (c == '0') ++sec.exponentZeros;
             } else {
                 sec.tokens.push_back({NumToken::Digit, c, 0, {}});
-                ++(sec.hasPoint ? sec.fractionPlaces : sec.integerPlaces);
+                if (sec.hasPoint) {
+                    ++sec.fractionPlaces;
+                    sec.fractionSymbols += c;
+                } else {
+                    ++sec.integerPlaces;
+                }
             }
             ++i;
         } else if (c == '.' && !sec.hasPoint && !sec.scientific) {
@@ -401,26 +408,19 @@ std::string renderNumber(const NumberSection& sec, Decimal d) {
     for (std::size_t r = 0; r < sec.integerPlaces; ++r) {
         std::string& piece = integerPieces[sec.integerPlaces - 1 - r];
         if (r + 1 == sec.integerPlaces)
-            for (std::int64_t k = digitsShown - 1; k > integerPlaces - 1; --k) piece += digitWithGroup(k);
+            for (std::int64_t k = digitsShown - 1; k >= integerPlaces; --k)
+                piece += digitWithGroup(k);
         const auto k = static_cast<std::int64_t>(r);
         if (k < digitsShown || r < minDigits) piece += digitWithGroup(k);
     }
 
     // Fraction placeholders, left to right; trailing zeros on '#' placeholders are dropped.
     std::vector<std::string> fractionPieces(sec.fractionPlaces);
-    {
-        std::vector<char> symbols;
-        bool afterPoint = false;
-        for (const NumToken& t : sec.tokens) {
-            if (t.type == NumToken::Point) afterPoint = true;
-            if (t.type == NumToken::Digit && afterPoint) symbols.push_back(t.symbol);
-        }
-        for (std::size_t j = 0; j < sec.fractionPlaces; ++j)
-            fractionPieces[j] = std::string(1, d.digitAt(-static_cast<std::int64_t>(j) - 1));
-        for (std::size_t k = sec.fractionPlaces; k > 0; --k) {
-            if (symbols[k - 1] != '#' || fractionPieces[k - 1] != "0") break;
-            fractionPieces[k - 1].clear();
-        }
+    for (std::size_t j = 0; j < sec.fractionPlaces; ++j)
+        fractionPieces[j] = std::string(1, d.digitAt(-static_cast<std::int64_t>(j) - 1));
+    for (std::size_t k = sec.fractionPlaces; k > 0; --k) {
+        if (sec.fractionSymbols[k - 1] != '#' || fractionPieces[k - 1] != "0") break;
+        fractionPieces[k - 1].clear();
     }
 
     std::string out;
@@ -625,8 +625,9 @@ std::string longTime(const DateParts& p) {
 
 std::string formatDate(std::string_view section, DateTime date) {
     const std::vector<DateToken> tokens = parseDateSection(section);
-    const bool twelveHour = std::any_of(tokens.begin(), tokens.end(),
-                                        [](const DateToken& t) { return t.type == DateToken::AmPm; });
+    const bool twelveHour = std::any_of(tokens.begin(), tokens.end(), [](const DateToken& t) {
+        return t.type == DateToken::AmPm;
+    });
     DateParts p = date.parts();
     // parts() rounds to the second; a serial at the very top of the range can round into
     // the year 10000, which VB never shows: keep it at the last second of 9999.
@@ -726,13 +727,18 @@ bool inDateRange(double serial) { return serial > MinDateSerial && serial < MaxD
 std::string changeCase(std::string_view s, bool upper) {
     std::string out(s);
     for (std::size_t i = 0; i < out.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(out[i]);
-        if (upper && c >= 'a' && c <= 'z') out[i] = static_cast<char>(c - 32);
-        else if (!upper && c >= 'A' && c <= 'Z') out[i] = static_cast<char>(c + 32);
-        else if (c == 0xC3 && i + 1 < out.size()) {
-            const unsigned char n = static_cast<unsigned char>(out[i + 1]);
-            if (upper && n >= 0xA0 && n <= 0xBE && n != 0xB7) out[i + 1] = static_cast<char>(n - 0x20);
-            else if (!upper && n >= 0x80 && n <= 0x9E && n != 0x97) out[i + 1] = static_cast<char>(n + 0x20);
+        const auto c = static_cast<unsigned char>(out[i]);
+        if (upper && c >= 'a' && c <= 'z') {
+            out[i] = static_cast<char>(c - 32);
+        } else if (!upper && c >= 'A' && c <= 'Z') {
+            out[i] = static_cast<char>(c + 32);
+        } else if (c == 0xC3 && i + 1 < out.size()) {
+            // U+00E0..U+00FE and U+00C0..U+00DE pair up, except the signs × and ÷.
+            const auto n = static_cast<unsigned char>(out[i + 1]);
+            if (upper && n >= 0xA0 && n <= 0xBE && n != 0xB7)
+                out[i + 1] = static_cast<char>(n - 0x20);
+            else if (!upper && n >= 0x80 && n <= 0x9E && n != 0x97)
+                out[i + 1] = static_cast<char>(n + 0x20);
             ++i;
         }
     }
@@ -873,10 +879,16 @@ Variant generalNumber(const Variant& value) {
         case VarType::Empty: return Variant("0");
         case VarType::Boolean: return Variant(value.asBoolean() ? "-1" : "0");
         case VarType::Date: return Variant(doubleToText(value.asDate().serial()));
-        case VarType::String:
-            if (auto n = parseRegionalNumber(value.asString())) return Variant(doubleToText(*n));
-            if (auto d = parseRegionalDate(value.asString())) return Variant(doubleToText(d->serial()));
-            return value;
+        case VarType::String: {
+            std::optional<double> n = parseRegionalNumber(value.asString());
+            if (!n) {
+                const std::optional<DateTime> d = parseRegionalDate(value.asString());
+                if (!d) return value;
+                n = d->serial();
+            }
+            if (!std::isfinite(*n)) raise(err::Overflow, "number cannot be formatted");
+            return Variant(doubleToText(*n));
+        }
         case VarType::Object: raise(err::TypeMismatch);
         default: return Variant(CStr(value));
     }

@@ -19,7 +19,9 @@ struct Case {
     std::string expected;
 };
 
-std::string describe(const Case& c) { return "pattern '" + c.pattern + "', expected '" + c.expected + "'"; }
+std::string describe(const Case& c) {
+    return "pattern '" + c.pattern + "', expected '" + c.expected + "'";
+}
 
 void expectAll(const std::vector<Case>& cases) {
     for (const Case& c : cases) {
@@ -109,7 +111,8 @@ TEST(Format, DateTokens) {
         {DateTime(-1.25), "dd/mm/yyyy hh:nn", "29/12/1899 06:00"},
         {DateTime(0.0), "dd/mm/yyyy hh:nn:ss", "30/12/1899 00:00:00"},
         {DateTime::fromParts(100, 1, 1), "dd/mm/yyyy", "01/01/100"},
-        {DateTime::fromParts(9999, 12, 31, 23, 59, 59), "dd/mm/yyyy hh:nn:ss", "31/12/9999 23:59:59"},
+        {DateTime::fromParts(9999, 12, 31, 23, 59, 59), "dd/mm/yyyy hh:nn:ss",
+         "31/12/9999 23:59:59"},
     });
 }
 
@@ -121,6 +124,7 @@ TEST(Format, NumbersAndNumericTextsAsDates) {
         {cur(454275000), "dd/mm/yyyy hh:nn", "15/05/2024 12:00"},
         {"45427", "dd/mm/yyyy", "15/05/2024"},
         {"15/05/2024 10:30", "hh:nn", "10:30"},
+        {"10:30", "HH:MM", "10:30"},
         {"99999999999", "dd/mm/yyyy", "99999999999"},
     });
     EXPECT_EQ(errorNumber([] { Format(1e10, "dd/mm/yyyy"); }), err::Overflow);
@@ -367,13 +371,15 @@ TEST(Format, HugeAndTinyNumbers) {
     EXPECT_EQ(max.size(), 309u + 102u);
     EXPECT_EQ(Format(1e-300, "0.00").asString(), "0,00");
     EXPECT_EQ(Format(-1e-300, "0.00").asString(), "-0,00");
-    EXPECT_EQ(Format(std::numeric_limits<double>::denorm_min(), "0.00E+000").asString(), "4,94E-324");
+    const double tiniest = std::numeric_limits<double>::denorm_min();
+    EXPECT_EQ(Format(tiniest, "0.00E+000").asString(), "4,94E-324");
     EXPECT_EQ(Format(1e20, "#,##0").asString(), "100.000.000.000.000.000.000");
-    EXPECT_EQ(Format(std::int32_t{1}, std::string(1000, '0')).asString(), std::string(999, '0') + "1");
+    EXPECT_EQ(Format(std::int32_t{1}, std::string(1000, '0')).asString(),
+              std::string(999, '0') + "1");
     EXPECT_EQ(Format(0.5, "0" + std::string(500, '%')).asString(), "50" + std::string(500, '%'));
     EXPECT_EQ(Format(1e300, "0" + std::string(100, ',')).asString(), "1");
-    for (double bad : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
-                       std::numeric_limits<double>::quiet_NaN()})
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double bad : {inf, -inf, std::numeric_limits<double>::quiet_NaN()})
         EXPECT_EQ(errorNumber([bad] { Format(bad, "0.00"); }), err::Overflow) << bad;
 }
 
