@@ -1,0 +1,85 @@
+#include <ostream>
+
+#include "cli/command.h"
+#include "frame/registration.h"
+#include "platform/dispatch.h"
+#include "platform/runtime_error.h"
+
+namespace zolk::cli {
+
+namespace {
+
+using platform::MemberKind;
+using platform::ParamType;
+
+const char* kindName(MemberKind kind) {
+    switch (kind) {
+        case MemberKind::Operation: return "operation";
+        case MemberKind::Let: return "Let";
+        case MemberKind::Set: return "Set";
+        case MemberKind::Get: return "Get";
+    }
+    return "?";
+}
+
+const char* typeName(ParamType type) {
+    switch (type) {
+        case ParamType::Variant: return "Variant";
+        case ParamType::Integer: return "Integer";
+        case ParamType::Long: return "Long";
+        case ParamType::Double: return "Double";
+        case ParamType::Currency: return "Currency";
+        case ParamType::Date: return "Date";
+        case ParamType::String: return "String";
+        case ParamType::Boolean: return "Boolean";
+        case ParamType::Object: return "Object";
+        case ParamType::Void: return "Void";
+    }
+    return "?";
+}
+
+// "(Optional ByRef lintX As Integer, ...) As Long", as the type library would show it.
+std::string signature(const platform::Member& member) {
+    std::string text = "(";
+    for (std::size_t i = 0; i < member.params.size(); ++i) {
+        const platform::Param& p = member.params[i];
+        if (i > 0) text += ", ";
+        if (p.optional) text += "Optional ";
+        if (p.byRef) text += "ByRef ";
+        text += p.name + " As " + typeName(p.type);
+    }
+    text += ")";
+    if (member.result != ParamType::Void) text += std::string(" As ") + typeName(member.result);
+    return text;
+}
+
+}  // namespace
+
+int listMembers(const std::string& progId, std::ostream& out, std::ostream& err) {
+    std::string id = progId;
+    // A library class may be named by its class name as well.
+    if (!platform::Factory::instance().isKnown(id))
+        if (const frame::ClassRegistration* c = frame::findClass(id)) id = std::string(c->progId);
+
+    platform::ObjectRef object;
+    try {
+        object = platform::CreateObject(id);
+    } catch (const platform::RuntimeError& e) {
+        if (e.number() == platform::err::ClassNotRegistered)
+            err << "fichas: " << id << " is not built yet, so it has no member table (class not registered)\n";
+        else if (e.number() == platform::err::InvalidClassString)
+            err << "fichas: unknown ProgID " << progId << " (invalid class string)\n";
+        else
+            err << "fichas: cannot create " << id << ": " << e.description() << "\n";
+        return ExitFailed;
+    }
+
+    const auto& members = object->memberTable().members();
+    for (std::size_t slot = 0; slot < members.size(); ++slot) {
+        const platform::Member& m = members[slot];
+        out << slot << '\t' << m.name << '\t' << kindName(m.kind) << '\t' << signature(m) << '\n';
+    }
+    return ExitOk;
+}
+
+}  // namespace zolk::cli

@@ -1,0 +1,348 @@
+#include "cli/script.h"
+
+#include <algorithm>
+#include <new>
+#include <utility>
+
+#include "ado/data_types.h"
+#include "ado/recordset.h"
+#include "cli/database.h"
+#include "components/userdata/dados_do_usuario.h"
+#include "platform/runtime_error.h"
+
+namespace zolk::cli {
+
+using platform::MemberKind;
+using platform::ObjectRef;
+using platform::RuntimeError;
+using platform::Variant;
+namespace err = platform::err;
+
+namespace {
+
+constexpr std::string_view Blanks = " \t\r\n";
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+// The part of nlohmann's message that says what was wrong, without its own position.
+std::string parseProblem(const std::string& what) {
+    const std::size_t column = what.find("column ");
+    if (column != std::string::npos) {
+        const std::size_t colon = what.find(": ", column);
+        if (colon != std::string::npos) return what.substr(colon + 2);
+    }
+    return what;
+}
+
+// `byte` counts the characters read from `offset` when the parser gave up.
+ScriptSyntaxError syntaxError(std::string_view text, std::size_t offset,
+                              const Json::parse_error& e) {
+    std::size_t index = offset + (e.byte > 0 ? e.byte - 1 : 0);
+    index = std::min(index, text.size());
+    const std::size_t line = 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(index), '\n'));
+    const std::size_t lineStart = index == 0 ? 0 : text.rfind('\n', index - 1);
+    const std::size_t column = lineStart == std::string_view::npos || index == 0 ? index + 1 : index - lineStart;
+    return ScriptSyntaxError(line, column, parseProblem(e.what()));
+}
+
+Json parseChunk(std::string_view text, std::size_t offset, std::size_t length) {
+    const std::string_view chunk = text.substr(offset, length);
+    try {
+        return Json::parse(chunk.begin(), chunk.end());
+    } catch (const Json::parse_error& e) {
+        throw syntaxError(text, offset, e);
+    }
+}
+
+[[noreturn]] void badStep(const std::string& what) {
+    throw RuntimeError(err::InvalidProcedureCall, "Invalid procedure call or argument (" + what + ")");
+}
+
+const std::string& stringField(const Json& step, const char* key) {
+    const auto it = step.find(key);
+    if (it == step.end() || !it->is_string()) badStep(std::string("\"") + key + "\" must be a text");
+    return it->get_ref<const std::string&>();
+}
+
+std::int32_t intField(const Json& spec, const char* key, std::int32_t fallback) {
+    const auto it = spec.find(key);
+    if (it == spec.end()) return fallback;
+    if (!it->is_number()) badStep(std::string("\"") + key + "\" must be a number");
+    return it->get<std::int32_t>();
+}
+
+bool isOutArgument(const Json& arg) {
+    return arg.is_object() && arg.size() == 1 && arg.contains("out");
+}
+
+}  // namespace
+
+ScriptSyntaxError::ScriptSyntaxError(std::size_t line, std::size_t column, const std::string& what)
+    : std::runtime_error("line " + std::to_string(line) + ", column " + std::to_string(column) +
+                         ": " + what),
+      line_(line), column_(column) {}
+
+std::vector<Json> readScript(std::string_view text) {
+    const std::size_t begin = text.substr(0, ByteOrderMark.size()) == ByteOrderMark ? ByteOrderMark.size() : 0;
+    const std::size_t first = text.find_first_not_of(Blanks, begin);
+    if (first == std::string_view::npos) return {};
+
+    if (text[first] == '[') {
+        Json all = parseChunk(text, begin, std::string_view::npos);
+        return std::vector<Json>(all.begin(), all.end());
+    }
+    if (text[first] == '{') {
+        // One step written over several lines is a script too.
+        const std::string_view rest = text.substr(begin);
+        Json single = Json::parse(rest.begin(), rest.end(), nullptr, false);
+        if (single.is_object()) return {std::move(single)};
+    }
+
+    std::vector<Json> steps;
+    for (std::size_t start = begin; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view line = text.substr(start, end - start);
+        if (line.find_first_not_of(Blanks) != std::string_view::npos)
+            steps.push_back(parseChunk(text, start, end - start));
+        start = end + 1;
+    }
+    return steps;
+}
+
+const Variant* ScriptRunner::find(const std::string& name) const {
+    const auto it = names_.find(name);
+    return it == names_.end() ? nullptr : &it->second;
+}
+
+bool ScriptRunner::run(std::size_t number, const Json& step) {
+    Json line;
+    line["step"] = number;
+    try {
+        if (!step.is_object()) badStep("a step is a JSON object");
+        Json printed;
+        if (step.contains("new")) printed = newStep(step);
+        else if (step.contains("let")) printed = letStep(step);
+        else if (step.contains("set")) printed = setStep(step);
+        else if (step.contains("get")) printed = getStep(step);
+        else if (step.contains("call")) printed = callStep(step);
+        else if (step.contains("dump")) printed = dumpStep(step);
+        else if (step.contains("sql")) printed = sqlStep(step);
+        else if (step.contains("release")) printed = releaseStep(step);
+        else badStep("no step kind: new, let, set, get, call, dump, sql or release");
+        for (auto it = printed.begin(); it != printed.end(); ++it) line[it.key()] = std::move(it.value());
+        out_ << jsonLine(line) << '\n' << std::flush;
+        return true;
+    } catch (const RuntimeError& e) {
+        line["error"] = Json{{"number", e.number()}, {"description", e.description()}};
+    } catch (const std::bad_alloc&) {
+        line["error"] = Json{{"number", err::OutOfMemory}, {"description", "Out of memory."}};
+    } catch (const std::exception& e) {
+        line["error"] = Json{{"number", err::DispException},
+                             {"description", std::string("Exception occurred. (") + e.what() + ")"}};
+    }
+    out_ << jsonLine(line) << '\n' << std::flush;
+    return false;
+}
+
+Json ScriptRunner::newStep(const Json& step) {
+    const std::string& name = stringField(step, "new");
+    Json printed{{"ok", true}};
+    ObjectRef object;
+    if (step.contains("progid")) object = platform::CreateObject(stringField(step, "progid"));
+    else if (step.contains("userdata")) object = newUserData(step["userdata"]);
+    else if (step.contains("recordset")) object = newRecordset(step["recordset"], printed);
+    else badStep("\"new\" needs \"progid\", \"userdata\" or \"recordset\"");
+    keep(name, Variant(std::move(object)));
+    return printed;
+}
+
+ObjectRef ScriptRunner::newUserData(const Json& entries) {
+    if (!entries.is_object()) badStep("\"userdata\" must be an object of keys and values");
+    auto data = std::make_shared<components::DadosDoUsuario>();
+    for (auto it = entries.begin(); it != entries.end(); ++it) data->Add(value(it.value()), it.key());
+    return data;
+}
+
+ObjectRef ScriptRunner::newRecordset(const Json& spec, Json& printed) {
+    if (!spec.is_object()) badStep("\"recordset\" must be an object");
+    std::shared_ptr<ado::Recordset> recordset;
+    if (spec.contains("sql")) {
+        recordset = openDisconnected(stringField(spec, "sql"));
+    } else {
+        const auto fields = spec.find("fields");
+        if (fields == spec.end() || !fields->is_array()) badStep("\"recordset\" needs \"sql\" or \"fields\"");
+        recordset = std::make_shared<ado::Recordset>();
+        auto collection = recordset->FieldsCollection();
+        for (const Json& field : *fields) {
+            if (!field.is_object()) badStep("a field is an object with name, type and definedSize");
+            collection->Append(stringField(field, "name"), intField(field, "type", 0),
+                               intField(field, "definedSize", 0),
+                               intField(field, "attributes", ado::adattr::IsNullable | ado::adattr::MayBeNull));
+        }
+        recordset->Open();
+        const auto rows = spec.find("rows");
+        if (rows != spec.end()) {
+            if (!rows->is_array()) badStep("\"rows\" must be an array of rows");
+            const std::size_t width = fields->size();
+            for (const Json& row : *rows) {
+                if (!row.is_array() || row.size() != width)
+                    throw RuntimeError(err::AdoArguments,
+                                       "Arguments are of the wrong type, are out of acceptable range, or "
+                                       "are in conflict with one another. (a row needs " +
+                                           std::to_string(width) + " values)");
+                recordset->AddNew();
+                for (std::size_t i = 0; i < width; ++i)
+                    recordset->setValue(static_cast<std::int32_t>(i), value(row[i]));
+                recordset->Update();
+            }
+        }
+    }
+    printed["recordCount"] = recordset->RecordCount();
+    return recordset;
+}
+
+Json ScriptRunner::letStep(const Json& step) {
+    const Target target = resolve(step["let"]);
+    if (!step.contains("value")) badStep("\"let\" needs a \"value\"");
+    std::vector<Variant> args;
+    if (const auto extra = step.find("args"); extra != step.end()) {
+        if (!extra->is_array()) badStep("\"args\" must be an array");
+        for (const Json& a : *extra) args.push_back(value(a));
+    }
+    args.push_back(value(step["value"]));
+    target.object->invoke(target.member, MemberKind::Let, args);
+    return Json{{"ok", true}};
+}
+
+Json ScriptRunner::setStep(const Json& step) {
+    const Target target = resolve(step["set"]);
+    const auto object = step.find("object");
+    if (object == step.end() || !(object->is_string() || object->is_null()))
+        badStep("\"set\" needs \"object\": a name, or null for Nothing");
+    std::vector<Variant> args;
+    ObjectRef assigned;
+    if (object->is_string()) {
+        const Variant& kept = named(object->get<std::string>());
+        if (!kept.isObject()) platform::raise(err::ObjectRequired, "'" + object->get<std::string>() + "'");
+        assigned = kept.asObject();
+    }
+    args.push_back(Variant(std::move(assigned)));
+    target.object->invoke(target.member, MemberKind::Set, args);
+    return Json{{"ok", true}};
+}
+
+Json ScriptRunner::getStep(const Json& step) {
+    const Target target = resolve(step["get"]);
+    std::vector<Variant> args;
+    if (const auto given = step.find("args"); given != step.end()) {
+        if (!given->is_array()) badStep("\"args\" must be an array");
+        for (const Json& a : *given) args.push_back(value(a));
+    }
+    Variant result = target.object->invoke(target.member, MemberKind::Get, args);
+    Json printed{{"value", toJson(result)}};
+    if (step.contains("as")) keep(stringField(step, "as"), std::move(result));
+    return printed;
+}
+
+Json ScriptRunner::callStep(const Json& step) {
+    const Target target = resolve(step["call"]);
+    std::vector<Variant> args;
+    std::vector<std::pair<std::size_t, std::string>> outs;
+    if (const auto given = step.find("args"); given != step.end()) {
+        if (!given->is_array()) badStep("\"args\" must be an array");
+        for (const Json& a : *given) {
+            if (isOutArgument(a)) {
+                outs.emplace_back(args.size(), stringField(a, "out"));
+                args.emplace_back();
+            } else {
+                args.push_back(value(a));
+            }
+        }
+    }
+    const std::string as = step.contains("as") ? stringField(step, "as") : std::string();
+
+    Variant result = target.object->invoke(target.member, MemberKind::Operation, args);
+    Json printed{{"result", toJson(result)}};
+    if (!outs.empty()) {
+        Json out = Json::object();
+        for (const auto& [index, name] : outs) out[name] = toJson(args[index]);
+        printed["out"] = std::move(out);
+    }
+    for (const auto& [index, name] : outs) keep(name, std::move(args[index]));
+    if (!as.empty()) keep(as, std::move(result));
+    return printed;
+}
+
+Json ScriptRunner::dumpStep(const Json& step) {
+    const std::string& name = stringField(step, "dump");
+    const ObjectRef object = objectNamed(name);
+    auto* recordset = dynamic_cast<ado::Recordset*>(object.get());
+    if (!recordset) platform::raise(err::TypeMismatch, "'" + name + "' is not a recordset");
+    return Json{{"recordset", dumpRecordset(*recordset)}};
+}
+
+Json ScriptRunner::sqlStep(const Json& step) {
+    const StatementResult result = executeStatement(stringField(step, "sql"));
+    if (result.recordset) return Json{{"recordset", dumpRecordset(*result.recordset)}};
+    return Json{{"rowsAffected", result.rowsAffected}};
+}
+
+Json ScriptRunner::releaseStep(const Json& step) {
+    const std::string& name = stringField(step, "release");
+    named(name);
+    // Erasing drops the script's reference: an object nobody else holds ends here.
+    names_.erase(name);
+    return Json{{"ok", true}};
+}
+
+Variant ScriptRunner::value(const Json& json) const {
+    if (json.is_object() && json.size() == 1) {
+        if (const auto object = json.find("object"); object != json.end()) {
+            if (object->is_null()) return Variant(ObjectRef());
+            if (!object->is_string()) badStep("\"object\" must name an object");
+            return named(object->get<std::string>());
+        }
+        if (json.contains("out")) badStep("{\"out\": N} is only an argument of \"call\"");
+    }
+    return scalarFromJson(json);
+}
+
+const Variant& ScriptRunner::named(const std::string& name) const {
+    const Variant* found = find(name);
+    if (!found)
+        throw RuntimeError(err::DispUnknownName, "Unknown name. (nothing is kept under '" + name + "')");
+    return *found;
+}
+
+ObjectRef ScriptRunner::objectNamed(const std::string& name) const {
+    const Variant& kept = named(name);
+    if (!kept.isObject()) platform::raise(err::ObjectRequired, "'" + name + "'");
+    if (!kept.asObject()) platform::raise(err::ObjectNotSet, "'" + name + "' is Nothing");
+    return kept.asObject();
+}
+
+ScriptRunner::Target ScriptRunner::resolve(const Json& path) const {
+    if (!path.is_string()) badStep("the target must be a text \"Name.Member\"");
+    const std::string& text = path.get_ref<const std::string&>();
+    std::vector<std::string> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t dot = text.find('.', start);
+        parts.push_back(text.substr(start, dot == std::string::npos ? std::string::npos : dot - start));
+        if (dot == std::string::npos) break;
+        start = dot + 1;
+    }
+    if (parts.size() < 2 || std::any_of(parts.begin(), parts.end(), [](const std::string& p) { return p.empty(); }))
+        badStep("the target must be \"Name.Member\", not '" + text + "'");
+
+    ObjectRef object = objectNamed(parts.front());
+    for (std::size_t i = 1; i + 1 < parts.size(); ++i) {
+        Variant next = object->get(parts[i]);
+        if (!next.isObject() || !next.asObject()) platform::raise(err::ObjectRequired, "'" + parts[i] + "'");
+        object = next.asObject();
+    }
+    return Target{std::move(object), parts.back()};
+}
+
+void ScriptRunner::keep(const std::string& name, Variant value) { names_[name] = std::move(value); }
+
+}  // namespace zolk::cli
