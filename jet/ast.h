@@ -1,0 +1,173 @@
+#pragma once
+// The typed statement tree. Nodes are named by meaning; the parser builds them, the binder
+// fills in names and types, the rewrites reshape them and an engine's generator prints them.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zolk::jet {
+
+struct FunctionDef;
+
+// Jet value types: what a column holds or an expression yields.
+enum class JetType : std::uint8_t {
+    Unknown,  // not yet inferred
+    Null,     // the Null literal: fits any other type
+    Boolean,  // Yes/No, -1/0
+    Byte,
+    SmallInt,
+    Long,
+    Double,
+    Currency,
+    Date,
+    Text,
+    Memo,
+};
+
+bool isNumeric(JetType t);  // Boolean, Byte, SmallInt, Long, Double, Currency
+bool isText(JetType t);     // Text, Memo
+bool isInteger(JetType t);  // Boolean, Byte, SmallInt, Long
+
+namespace catalog {
+struct Table;
+struct Column;
+}  // namespace catalog
+
+namespace ast {
+
+enum class ExprKind : std::uint8_t {
+    NullLiteral,
+    NumberLiteral,   // `number`, `whole`
+    TextLiteral,     // `text`
+    DateLiteral,     // `text` is the ISO form once bound (what was between # before)
+    BooleanLiteral,  // True/False: `number` is -1 or 0
+    Column,          // `qualifier`.`text`
+    Star,            // * or qualifier.* (select list, Count(*))
+    Identity,        // @@Identity: the last generated number on the connection
+    Negate,          // -x
+    Not,             // NOT x
+    Arithmetic,      // args[0] op args[1]: + - * / \ Mod
+    Concat,          // & over args (a chain, flattened by the rewrite)
+    Comparison,      // args[0] op args[1]: = <> < <= > >=
+    And,             // args
+    Or,              // args
+    Like,            // args[0] LIKE args[1]; `negated` for NOT LIKE
+    In,              // args[0] IN (args[1..]); `negated`
+    Between,         // args[0] BETWEEN args[1] AND args[2]; `negated`
+    NullTest,        // args[0] IS NULL; `negated` for IS NOT NULL. A value of -1/0 as an operand
+    Conditional,     // CASE: args = cond1, value1, cond2, value2, ..., [else when `hasElse`]
+    TextOf,          // args[0] turned into text by the regional rules (from `&`)
+    FormatText,      // Format(args[0], args[1])
+    Trim,            // `op`: 0 both ends, 1 left, 2 right; blanks only
+    DatePart,        // `op`: 'y', 'm', 'd', 'h', 'n', 's'
+    Today,           // Date()
+    Now,             // Now() / NOW
+    Aggregate,       // `op`: 'c' Count, 's' Sum, 'x' Max, 'n' Min, 'a' Avg; Count(*) has no arg
+    Scalar,          // the other functions of the table, by `function`
+    Rank,            // rank() over the ORDER BY of args (`descending` per arg in `flags`)
+    OutputRef,       // a column of a derived table, by `text` (the internal name)
+};
+
+enum class ArithOp : std::uint8_t { Add, Subtract, Multiply, Divide, IntDivide, Modulo };
+enum class CompareOp : std::uint8_t { Equal, NotEqual, Less, LessEqual, Greater, GreaterEqual };
+
+struct Expr;
+using ExprPtr = std::unique_ptr<Expr>;
+
+struct Expr {
+    ExprKind kind = ExprKind::NullLiteral;
+    std::uint32_t offset = 0;  // where it starts in the statement text
+    int op = 0;                // ArithOp, CompareOp, Trim side, DatePart letter, Aggregate letter
+    bool negated = false;
+    bool whole = false;        // number literal without fraction or exponent
+    bool hasElse = false;
+    bool distinct = false;     // Count(DISTINCT x) is not Jet; kept false
+    double number = 0;
+    std::string text;
+    std::string qualifier;
+    std::vector<ExprPtr> args;
+    std::vector<bool> flags;   // Rank: descending per key
+    const FunctionDef* function = nullptr;
+
+    // Filled by the binder.
+    JetType type = JetType::Unknown;
+    const catalog::Table* table = nullptr;    // Column: the table it belongs to
+    const catalog::Column* column = nullptr;  // Column: its definition
+    std::string source;                       // Column: the name of the source (alias) in FROM
+
+    Expr() = default;
+    explicit Expr(ExprKind k, std::uint32_t at = 0) : kind(k), offset(at) {}
+};
+
+ExprPtr makeExpr(ExprKind k, std::uint32_t at = 0);
+ExprPtr clone(const Expr& e);
+
+struct Select;
+
+enum class JoinKind : std::uint8_t { Inner, Left, Right };
+
+struct TableRef {
+    enum class Kind : std::uint8_t { Table, Join, Derived } kind = Kind::Table;
+    std::uint32_t offset = 0;
+    std::string name;   // Table: as written
+    std::string alias;  // Table/Derived: alias (defaults to the name)
+    JoinKind join = JoinKind::Inner;
+    std::unique_ptr<TableRef> left, right;  // Join
+    ExprPtr on;                             // Join
+    std::unique_ptr<Select> derived;        // Derived
+    const catalog::Table* table = nullptr;  // bound
+};
+
+struct SelectItem {
+    ExprPtr expr;
+    std::string alias;     // as written after AS; empty when none
+    std::string name;      // output name once bound (alias, column name or ExprNNNN)
+    std::string internal;  // the name the generated text gives the column (c0, c1, ...)
+};
+
+struct OrderItem {
+    ExprPtr expr;
+    bool descending = false;
+    int outputIndex = -1;  // for a compound select: the output column it names
+};
+
+struct Select {
+    std::optional<std::int64_t> top;
+    bool distinct = false;
+    std::vector<SelectItem> items;
+    std::vector<std::unique_ptr<TableRef>> from;  // comma-separated sources
+    ExprPtr where;
+    std::vector<ExprPtr> groupBy;
+    ExprPtr having;
+    std::vector<OrderItem> orderBy;  // of the whole compound when `unions` is not empty
+    struct UnionPart {
+        bool all = false;
+        std::unique_ptr<Select> select;
+    };
+    std::vector<UnionPart> unions;
+};
+
+struct Assignment {
+    std::string columnName;
+    std::uint32_t offset = 0;
+    const catalog::Column* column = nullptr;
+    ExprPtr value;
+};
+
+enum class StatementKind : std::uint8_t { Select, Insert, Update, Delete };
+
+struct Statement {
+    StatementKind kind = StatementKind::Select;
+    std::unique_ptr<Select> select;  // Select, and INSERT INTO t (..) SELECT
+    // Insert / Update / Delete
+    std::string tableName;
+    std::uint32_t tableOffset = 0;
+    const catalog::Table* table = nullptr;
+    std::vector<Assignment> assignments;  // Insert: columns with their values; Update: SET list
+    ExprPtr where;
+};
+
+}  // namespace ast
+}  // namespace zolk::jet

@@ -1,0 +1,556 @@
+#include "jet/binder.h"
+
+#include <cmath>
+
+#include "jet/functions.h"
+#include "jet/lexer.h"
+#include "platform/conversions.h"
+#include "platform/runtime_error.h"
+
+namespace zolk::jet {
+namespace {
+
+using ast::Expr;
+using ast::ExprKind;
+using ast::ExprPtr;
+
+struct Source {
+    std::string alias;
+    const catalog::Table* table;
+};
+
+int rank(JetType t) {
+    switch (t) {
+        case JetType::Boolean: return 1;
+        case JetType::Byte: return 2;
+        case JetType::SmallInt: return 3;
+        case JetType::Long: return 4;
+        case JetType::Currency: return 5;
+        case JetType::Double: return 6;
+        default: return 0;
+    }
+}
+
+[[noreturn]] void nameError(std::string_view sql, std::uint32_t offset, const std::string& what) {
+    throw platform::RuntimeError(platform::err::DbErrorsInCommand,
+                                 what + " (character " +
+                                     std::to_string(characterPosition(sql, offset)) + ").");
+}
+
+[[noreturn]] void mismatch() {
+    throw platform::RuntimeError(platform::err::DbCantConvertValue,
+                                 "Data type mismatch in criteria expression.");
+}
+
+class Binder {
+public:
+    Binder(catalog::Catalog& cat, std::string_view sql) : cat_(cat), sql_(sql) {}
+
+    std::vector<ResultColumn> statement(ast::Statement& st) {
+        switch (st.kind) {
+            case ast::StatementKind::Select:
+                return select(*st.select, true);
+            case ast::StatementKind::Insert:
+            case ast::StatementKind::Update:
+            case ast::StatementKind::Delete:
+                write(st);
+                return {};
+        }
+        return {};
+    }
+
+private:
+    catalog::Catalog& cat_;
+    std::string_view sql_;
+    std::vector<Source> scope_;
+    int exprCounter_ = 1000;
+
+    // ---- statements that write --------------------------------------------------------------
+
+    void write(ast::Statement& st) {
+        st.table = cat_.find(st.tableName);
+        if (!st.table)
+            nameError(sql_, st.tableOffset, "Cannot find the table '" + st.tableName + "'");
+        scope_ = {{st.table->name, st.table}};
+        for (auto& a : st.assignments) {
+            a.column = st.table->find(a.columnName);
+            if (!a.column)
+                nameError(sql_, a.offset,
+                          "Unknown field '" + a.columnName + "' in table '" + st.table->name + "'");
+            a.columnName = a.column->name;
+        }
+        if (st.kind == ast::StatementKind::Insert && st.select) {
+            auto cols = select(*st.select, true);
+            if (cols.size() != st.assignments.size())
+                nameError(sql_, st.tableOffset,
+                          "Number of query values and destination fields are not the same");
+            scope_ = {{st.table->name, st.table}};
+            return;
+        }
+        for (auto& a : st.assignments) {
+            expr(*a.value);
+            coerceInto(a.value, *a.column);
+        }
+        if (st.where) expr(*st.where);
+    }
+
+    // A literal written into a column takes the column's type as Jet converts it: a text into
+    // a date column is read day first, a text into a number column by the regional rules.
+    void coerceInto(ExprPtr& value, const catalog::Column& col) {
+        Expr& v = *value;
+        switch (col.type) {
+            case JetType::Date:
+                if (v.kind == ExprKind::TextLiteral) {
+                    const auto d = platform::parseRegionalDate(v.text);
+                    if (!d) mismatch();
+                    toDateLiteral(v, *d);
+                } else if (v.kind == ExprKind::NumberLiteral) {
+                    toDateLiteral(v, platform::DateTime(v.number));
+                }
+                break;
+            case JetType::Boolean:
+                if (v.kind == ExprKind::NullLiteral) {
+                    // Yes/No holds no Null: Jet stores No.
+                    v.kind = ExprKind::NumberLiteral;
+                    v.number = 0;
+                    v.whole = true;
+                    v.type = JetType::Boolean;
+                } else if (v.kind == ExprKind::NumberLiteral) {
+                    v.number = v.number != 0 ? -1 : 0;
+                    v.whole = true;
+                } else if (v.kind == ExprKind::TextLiteral) {
+                    if (catalog::sameName(v.text, "True") || catalog::sameName(v.text, "Yes")) {
+                        v.kind = ExprKind::NumberLiteral, v.number = -1, v.whole = true;
+                    } else if (catalog::sameName(v.text, "False") || catalog::sameName(v.text, "No")) {
+                        v.kind = ExprKind::NumberLiteral, v.number = 0, v.whole = true;
+                    } else if (auto n = platform::parseRegionalNumber(v.text)) {
+                        v.kind = ExprKind::NumberLiteral, v.number = *n != 0 ? -1 : 0, v.whole = true;
+                    } else {
+                        mismatch();
+                    }
+                    v.type = JetType::Boolean;
+                }
+                break;
+            case JetType::Byte:
+            case JetType::SmallInt:
+            case JetType::Long:
+            case JetType::Double:
+            case JetType::Currency:
+                if (v.kind == ExprKind::TextLiteral) {
+                    const auto n = platform::parseRegionalNumber(v.text);
+                    if (!n) mismatch();
+                    v.kind = ExprKind::NumberLiteral;
+                    v.number = *n;
+                    v.whole = std::floor(*n) == *n && std::fabs(*n) < 2147483648.0;
+                    v.type = v.whole ? JetType::Long : JetType::Double;
+                } else if (v.kind == ExprKind::DateLiteral) {
+                    mismatch();
+                }
+                break;
+            default:
+                break;
+        }
+    }
+
+    static void toDateLiteral(Expr& v, platform::DateTime d) {
+        v.kind = ExprKind::DateLiteral;
+        v.text = d.iso();
+        v.type = JetType::Date;
+    }
+
+    // ---- SELECT -----------------------------------------------------------------------------
+
+    std::vector<ResultColumn> select(ast::Select& s, bool outer) {
+        auto columns = selectCore(s);
+        for (auto& part : s.unions) {
+            auto other = selectCore(*part.select);
+            if (other.size() != columns.size())
+                nameError(sql_, 0,
+                          "The number of columns in the two selected tables or queries of a union "
+                          "query do not match");
+        }
+        if (s.unions.empty()) {
+            orderSingle(s, columns);
+        } else {
+            orderCompound(s);
+        }
+        (void)outer;
+        return columns;
+    }
+
+    std::vector<ResultColumn> selectCore(ast::Select& s) {
+        scope_.clear();
+        for (auto& src : s.from) sources(*src);
+        for (auto& src : s.from) joinConditions(*src);
+        expandStars(s);
+        std::vector<ResultColumn> columns;
+        int index = 0;
+        for (auto& item : s.items) {
+            expr(*item.expr);
+            item.internal = "c" + std::to_string(index++);
+            columns.push_back(describe(item));
+        }
+        if (s.where) expr(*s.where);
+        for (auto& g : s.groupBy) expr(*g);
+        if (s.having) expr(*s.having);
+        return columns;
+    }
+
+    void sources(ast::TableRef& t) {
+        if (t.kind == ast::TableRef::Kind::Join) {
+            sources(*t.left);
+            sources(*t.right);
+            return;
+        }
+        if (t.kind == ast::TableRef::Kind::Derived) return;
+        t.table = cat_.find(t.name);
+        if (!t.table) nameError(sql_, t.offset, "Cannot find the table '" + t.name + "'");
+        for (const auto& s : scope_)
+            if (catalog::sameName(s.alias, t.alias))
+                nameError(sql_, t.offset, "The table '" + t.alias + "' is named twice in FROM");
+        if (catalog::sameName(t.alias, t.name)) t.alias = t.table->name;
+        scope_.push_back({t.alias, t.table});
+    }
+
+    void joinConditions(ast::TableRef& t) {
+        if (t.kind != ast::TableRef::Kind::Join) return;
+        joinConditions(*t.left);
+        joinConditions(*t.right);
+        expr(*t.on);
+    }
+
+    void expandStars(ast::Select& s) {
+        std::vector<ast::SelectItem> items;
+        for (auto& item : s.items) {
+            if (item.expr->kind != ExprKind::Star) {
+                items.push_back(std::move(item));
+                continue;
+            }
+            bool any = false;
+            for (const auto& src : scope_) {
+                if (!item.expr->qualifier.empty() && !catalog::sameName(src.alias, item.expr->qualifier))
+                    continue;
+                any = true;
+                for (const auto& c : src.table->columns) {
+                    ast::SelectItem x;
+                    x.expr = ast::makeExpr(ExprKind::Column, item.expr->offset);
+                    x.expr->qualifier = src.alias;
+                    x.expr->text = c.name;
+                    // Jet names a column T.C when another source has a column of that name.
+                    for (const auto& other : scope_)
+                        if (&other != &src && other.table->find(c.name) &&
+                            (item.expr->qualifier.empty()))
+                            x.alias = src.alias + "." + c.name;
+                    items.push_back(std::move(x));
+                }
+            }
+            if (!any) nameError(sql_, item.expr->offset, "Cannot find the table '" + item.expr->qualifier + "'");
+        }
+        s.items = std::move(items);
+    }
+
+    ResultColumn describe(ast::SelectItem& item) {
+        const Expr& e = *item.expr;
+        if (!item.alias.empty()) item.name = item.alias;
+        else if (e.kind == ExprKind::Column) item.name = e.column->name;
+        else item.name = "Expr" + std::to_string(exprCounter_++);
+        if (e.kind == ExprKind::Column) {
+            const auto& c = *e.column;
+            Column f = computedField(item.name, c.type);
+            f.definedSize = c.size;
+            f.attributes = adattr::Updatable;
+            if (c.type != JetType::Text && c.type != JetType::Memo) f.attributes |= adattr::Fixed;
+            if (c.type == JetType::Memo) f.attributes |= adattr::Long;
+            if (!c.notNull && !c.primaryKey) f.attributes |= adattr::IsNullable | adattr::MayBeNull;
+            if (c.primaryKey) f.attributes |= adattr::KeyColumn;
+            return {f, c.type};
+        }
+        return {computedField(item.name, e.type), e.type};
+    }
+
+    // ORDER BY of a plain SELECT names source columns first, then the select list's aliases.
+    void orderSingle(ast::Select& s, const std::vector<ResultColumn>&) {
+        for (auto& o : s.orderBy) {
+            Expr& e = *o.expr;
+            if (e.kind == ExprKind::Column && e.qualifier.empty() && !findColumn(e.text)) {
+                const ast::SelectItem* byAlias = nullptr;
+                for (const auto& item : s.items)
+                    if (!byAlias && catalog::sameName(item.name, e.text)) byAlias = &item;
+                if (byAlias) {
+                    o.expr = ast::clone(*byAlias->expr);  // already bound
+                    continue;
+                }
+            }
+            if (e.kind == ExprKind::NumberLiteral && e.whole && e.number >= 1 &&
+                e.number <= double(s.items.size())) {
+                o.expr = ast::clone(*s.items[std::size_t(e.number) - 1].expr);
+                continue;
+            }
+            expr(e);
+        }
+    }
+
+    // ORDER BY of a UNION names output columns (by alias, column name or position).
+    void orderCompound(ast::Select& s) {
+        for (auto& o : s.orderBy) {
+            const Expr& e = *o.expr;
+            if (e.kind == ExprKind::NumberLiteral && e.whole && e.number >= 1 &&
+                e.number <= double(s.items.size())) {
+                o.outputIndex = int(e.number) - 1;
+            } else if (e.kind == ExprKind::Column) {
+                for (std::size_t i = 0; i < s.items.size() && o.outputIndex < 0; ++i) {
+                    const auto& item = s.items[i];
+                    const bool byName = e.qualifier.empty() && catalog::sameName(item.name, e.text);
+                    const bool byColumn = item.expr->kind == ExprKind::Column &&
+                                          catalog::sameName(item.expr->column->name, e.text) &&
+                                          (e.qualifier.empty() ||
+                                           catalog::sameName(item.expr->source, e.qualifier));
+                    if (byName || byColumn) o.outputIndex = int(i);
+                }
+            }
+            if (o.outputIndex < 0)
+                nameError(sql_, e.offset,
+                          "The ORDER BY expression of a UNION must name one of its output columns");
+            o.expr->type = s.items[std::size_t(o.outputIndex)].expr->type;
+        }
+    }
+
+    // ---- expressions ------------------------------------------------------------------------
+
+    const Source* findColumn(const std::string& name, const catalog::Column** col = nullptr) {
+        const Source* found = nullptr;
+        for (const auto& s : scope_) {
+            if (const auto* c = s.table->find(name)) {
+                if (found) return nullptr;  // ambiguous: the caller reports it
+                found = &s;
+                if (col) *col = c;
+            }
+        }
+        return found;
+    }
+
+    void column(Expr& e) {
+        if (!e.qualifier.empty()) {
+            for (const auto& s : scope_) {
+                if (!catalog::sameName(s.alias, e.qualifier)) continue;
+                const auto* c = s.table->find(e.text);
+                if (!c)
+                    nameError(sql_, e.offset,
+                              "Unknown field '" + e.qualifier + "." + e.text + "'");
+                e.table = s.table;
+                e.column = c;
+                e.source = s.alias;
+                e.text = c->name;
+                e.type = c->type;
+                return;
+            }
+            nameError(sql_, e.offset,
+                      "Unknown table '" + e.qualifier + "' in the field '" + e.qualifier + "." +
+                          e.text + "'");
+        }
+        int matches = 0;
+        for (const auto& s : scope_) {
+            if (const auto* c = s.table->find(e.text)) {
+                ++matches;
+                e.table = s.table;
+                e.column = c;
+                e.source = s.alias;
+            }
+        }
+        if (matches == 1) {
+            e.text = e.column->name;
+            e.type = e.column->type;
+            return;
+        }
+        if (matches > 1)
+            nameError(sql_, e.offset,
+                      "The field '" + e.text + "' could refer to more than one table in FROM");
+        // NOW, DATE and TIME written without parentheses are the functions.
+        if (catalog::sameName(e.text, "NOW")) {
+            e.kind = ExprKind::Now;
+            e.type = JetType::Date;
+            return;
+        }
+        if (catalog::sameName(e.text, "DATE")) {
+            e.kind = ExprKind::Today;
+            e.type = JetType::Date;
+            return;
+        }
+        if (catalog::sameName(e.text, "TIME")) {
+            e.kind = ExprKind::Scalar;
+            e.function = findFunction("TIME");
+            e.type = JetType::Date;
+            return;
+        }
+        nameError(sql_, e.offset, "Unknown field '" + e.text + "'");
+    }
+
+    void expr(Expr& e) {
+        for (auto& a : e.args) expr(*a);
+        switch (e.kind) {
+            case ExprKind::NullLiteral: e.type = JetType::Null; break;
+            case ExprKind::NumberLiteral:
+                e.type = e.whole ? JetType::Long : JetType::Double;
+                break;
+            case ExprKind::TextLiteral: e.type = JetType::Text; break;
+            case ExprKind::DateLiteral: {
+                if (e.type != JetType::Date) {
+                    const auto d = platform::parseHashDate(e.text);
+                    if (!d) nameError(sql_, e.offset, "Syntax error in date '#" + e.text + "#'");
+                    e.text = d->iso();
+                }
+                e.type = JetType::Date;
+                break;
+            }
+            case ExprKind::BooleanLiteral: e.type = JetType::Boolean; break;
+            case ExprKind::Column: column(e); break;
+            case ExprKind::Star:
+                nameError(sql_, e.offset, "'*' is allowed only in the select list and in Count(*)");
+            case ExprKind::Identity: e.type = JetType::Long; break;
+            case ExprKind::Negate: {
+                const JetType t = e.args[0]->type;
+                e.type = t == JetType::Boolean || t == JetType::Byte ? JetType::SmallInt
+                         : isText(t)                                ? JetType::Double
+                                                                    : t;
+                break;
+            }
+            case ExprKind::Arithmetic: e.type = arithmetic(e); break;
+            case ExprKind::Concat: {
+                bool memo = false;
+                for (const auto& a : e.args) memo = memo || a->type == JetType::Memo;
+                e.type = memo ? JetType::Memo : JetType::Text;
+                break;
+            }
+            case ExprKind::Comparison:
+                coerceComparison(e.args[0], e.args[1]);
+                coerceComparison(e.args[1], e.args[0]);
+                e.type = JetType::Boolean;
+                break;
+            case ExprKind::In:
+            case ExprKind::Between:
+                for (std::size_t i = 1; i < e.args.size(); ++i) coerceComparison(e.args[i], e.args[0]);
+                e.type = JetType::Boolean;
+                break;
+            case ExprKind::And:
+            case ExprKind::Or:
+            case ExprKind::Not:
+            case ExprKind::Like:
+            case ExprKind::NullTest:
+                e.type = JetType::Boolean;
+                break;
+            case ExprKind::Conditional: {
+                JetType t = JetType::Null;
+                for (std::size_t i = 1; i < e.args.size(); i += 2) t = mergeTypes(t, e.args[i]->type);
+                if (e.hasElse) t = mergeTypes(t, e.args.back()->type);
+                e.type = t == JetType::Null ? JetType::Text : t;
+                break;
+            }
+            case ExprKind::FormatText: e.type = JetType::Text; break;
+            case ExprKind::TextOf: e.type = JetType::Text; break;
+            case ExprKind::Trim:
+                e.type = e.args[0]->type == JetType::Memo ? JetType::Memo : JetType::Text;
+                break;
+            case ExprKind::DatePart: e.type = JetType::SmallInt; break;
+            case ExprKind::Today:
+            case ExprKind::Now: e.type = JetType::Date; break;
+            case ExprKind::Aggregate: e.type = aggregate(e); break;
+            case ExprKind::Scalar:
+                e.type = e.function->result != JetType::Unknown ? e.function->result
+                         : e.args.empty()                      ? JetType::Double
+                                                               : e.args[0]->type;
+                if (isText(e.type) && e.function->result == JetType::Unknown) e.type = JetType::Double;
+                break;
+            case ExprKind::Rank: e.type = JetType::Long; break;
+            case ExprKind::OutputRef: break;
+        }
+    }
+
+    // A date compared with a quoted text reads the text as a date (regional rules).
+    void coerceComparison(ExprPtr& literal, const ExprPtr& other) {
+        if (literal->kind != ExprKind::TextLiteral || other->type != JetType::Date) return;
+        const auto d = platform::parseRegionalDate(literal->text);
+        if (!d) mismatch();
+        toDateLiteral(*literal, *d);
+    }
+
+    static JetType arithmetic(const Expr& e) {
+        const JetType a = e.args[0]->type, b = e.args[1]->type;
+        if (a == JetType::Null || b == JetType::Null) return mergeTypes(a, b) == JetType::Null ? JetType::Double : mergeTypes(a, b);
+        switch (static_cast<ast::ArithOp>(e.op)) {
+            case ast::ArithOp::Divide: return JetType::Double;
+            case ast::ArithOp::IntDivide:
+            case ast::ArithOp::Modulo: return JetType::Long;
+            case ast::ArithOp::Add:
+                if (isText(a) && isText(b)) return JetType::Text;
+                [[fallthrough]];
+            case ast::ArithOp::Subtract:
+                if (a == JetType::Date && b == JetType::Date) return JetType::Double;
+                if (a == JetType::Date || b == JetType::Date) return JetType::Date;
+                [[fallthrough]];
+            case ast::ArithOp::Multiply:
+                if (isText(a) || isText(b) || a == JetType::Double || b == JetType::Double)
+                    return JetType::Double;
+                if (a == JetType::Currency || b == JetType::Currency) return JetType::Currency;
+                return JetType::Long;
+        }
+        return JetType::Double;
+    }
+
+    static JetType aggregate(const Expr& e) {
+        const JetType arg = e.args.empty() ? JetType::Long : e.args[0]->type;
+        switch (e.op) {
+            case 'c': return JetType::Long;
+            case 's': return arg == JetType::Currency ? JetType::Currency
+                             : isInteger(arg)        ? JetType::Long
+                                                     : JetType::Double;
+            case 'a': return arg == JetType::Currency ? JetType::Currency : JetType::Double;
+            default: return arg == JetType::Null ? JetType::Text : arg;
+        }
+    }
+};
+
+}  // namespace
+
+JetType mergeTypes(JetType a, JetType b) {
+    if (a == JetType::Unknown || a == JetType::Null) return b;
+    if (b == JetType::Unknown || b == JetType::Null) return a;
+    if (a == b) return a;
+    if (isText(a) || isText(b)) return (a == JetType::Memo || b == JetType::Memo) ? JetType::Memo : JetType::Text;
+    if (a == JetType::Date || b == JetType::Date) return JetType::Double;
+    const int ra = rank(a), rb = rank(b);
+    if (ra == 1 || rb == 1) {  // Yes/No beside a number: the number's type
+        const JetType n = ra == 1 ? b : a;
+        return n == JetType::Byte ? JetType::SmallInt : n;
+    }
+    return ra >= rb ? a : b;
+}
+
+Column computedField(const std::string& name, JetType type) {
+    Column f;
+    f.name = name;
+    f.attributes = adattr::IsNullable | adattr::MayBeNull;
+    switch (type) {
+        case JetType::Boolean: f.type = adotype::Boolean; f.definedSize = 2; break;
+        case JetType::Byte: f.type = adotype::UnsignedTinyInt; f.definedSize = 1; break;
+        case JetType::SmallInt: f.type = adotype::SmallInt; f.definedSize = 2; break;
+        case JetType::Long: f.type = adotype::Integer; f.definedSize = 4; break;
+        case JetType::Double: f.type = adotype::Double; f.definedSize = 8; break;
+        case JetType::Currency: f.type = adotype::Currency; f.definedSize = 8; break;
+        case JetType::Date: f.type = adotype::Date; f.definedSize = 8; break;
+        case JetType::Memo:
+            f.type = adotype::LongVarWChar;
+            f.definedSize = 536870910;
+            f.attributes |= adattr::Long;
+            return f;
+        default: f.type = adotype::VarWChar; f.definedSize = 255; return f;
+    }
+    f.attributes |= adattr::Fixed;
+    return f;
+}
+
+std::vector<ResultColumn> bind(ast::Statement& st, catalog::Catalog& cat, std::string_view sql) {
+    Binder b(cat, sql);
+    return b.statement(st);
+}
+
+}  // namespace zolk::jet

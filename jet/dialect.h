@@ -1,0 +1,27 @@
+#pragma once
+// The seam between the Jet front end and an engine: the traits that decide which tree rewrites
+// an engine needs, and the generator that prints a bound, rewritten tree in its SQL. One
+// generator per engine folder (jet/sqlite/generator.cpp, later jet/postgres/generator.cpp).
+#include <memory>
+#include <string>
+
+#include "jet/ast.h"
+
+namespace zolk::jet {
+
+struct EngineTraits {
+    const char* name;
+    // The engine keeps the rows tied with the last one of a TOP n itself
+    // (FETCH FIRST n ROWS WITH TIES); otherwise the topWithTies rewrite ranks them.
+    bool fetchWithTies;
+};
+
+class Generator {
+public:
+    virtual ~Generator() = default;
+    virtual const EngineTraits& traits() const = 0;
+    // Prints a bound statement whose rewrites have run.
+    virtual std::string statement(const ast::Statement& st) const = 0;
+};
+
+}  // namespace zolk::jet

@@ -1,0 +1,164 @@
+#include "jet/functions.h"
+
+#include <array>
+#include <cctype>
+
+namespace zolk::jet {
+namespace {
+
+using ast::ExprKind;
+using ast::ExprPtr;
+
+ExprPtr node(ExprKind kind, std::uint32_t at, std::vector<ExprPtr>&& args, int op = 0) {
+    auto e = ast::makeExpr(kind, at);
+    e->args = std::move(args);
+    e->op = op;
+    return e;
+}
+
+// IIF(c, a, b): CASE WHEN c THEN a ELSE b END (a Null condition takes b).
+ExprPtr buildIif(const FunctionDef&, std::vector<ExprPtr>&& a, std::uint32_t at) {
+    auto e = node(ExprKind::Conditional, at, std::move(a));
+    e->hasElse = true;
+    return e;
+}
+
+// SWITCH(c1, v1, ...): no else, so no true condition gives Null.
+ExprPtr buildSwitch(const FunctionDef&, std::vector<ExprPtr>&& a, std::uint32_t at) {
+    return node(ExprKind::Conditional, at, std::move(a));
+}
+
+ExprPtr buildIsNull(const FunctionDef&, std::vector<ExprPtr>&& a, std::uint32_t at) {
+    return node(ExprKind::NullTest, at, std::move(a));
+}
+
+// Nz(x[, v]): x unless it is Null, then v (or an empty text).
+ExprPtr buildNz(const FunctionDef&, std::vector<ExprPtr>&& a, std::uint32_t at) {
+    std::vector<ExprPtr> test;
+    test.push_back(ast::clone(*a[0]));
+    std::vector<ExprPtr> parts;
+    parts.push_back(node(ExprKind::NullTest, at, std::move(test)));
+    if (a.size() > 1) {
+        parts.push_back(std::move(a[1]));
+    } else {
+        auto empty = ast::makeExpr(ExprKind::TextLiteral, at);
+        parts.push_back(std::move(empty));
+    }
+    parts.push_back(std::move(a[0]));
+    auto e = node(ExprKind::Conditional, at, std::move(parts));
+    e->hasElse = true;
+    return e;
+}
+
+ExprPtr buildFormat(const FunctionDef&, std::vector<ExprPtr>&& a, std::uint32_t at) {
+    if (a.size() == 1) a.push_back(ast::makeExpr(ExprKind::TextLiteral, at));
+    return node(ExprKind::FormatText, at, std::move(a));
+}
+
+ExprPtr buildTrim(const FunctionDef& d, std::vector<ExprPtr>&& a, std::uint32_t at) {
+    const int side = d.id == Builtin::LTrim ? 1 : d.id == Builtin::RTrim ? 2 : 0;
+    return node(ExprKind::Trim, at, std::move(a), side);
+}
+
+ExprPtr buildDatePart(const FunctionDef& d, std::vector<ExprPtr>&& a, std::uint32_t at) {
+    int letter = 'y';
+    switch (d.id) {
+        case Builtin::Month: letter = 'm'; break;
+        case Builtin::Day: letter = 'd'; break;
+        case Builtin::Hour: letter = 'h'; break;
+        case Builtin::Minute: letter = 'n'; break;
+        case Builtin::Second: letter = 's'; break;
+        default: break;
+    }
+    return node(ExprKind::DatePart, at, std::move(a), letter);
+}
+
+ExprPtr buildToday(const FunctionDef&, std::vector<ExprPtr>&&, std::uint32_t at) {
+    return ast::makeExpr(ExprKind::Today, at);
+}
+
+ExprPtr buildNow(const FunctionDef&, std::vector<ExprPtr>&&, std::uint32_t at) {
+    return ast::makeExpr(ExprKind::Now, at);
+}
+
+ExprPtr buildAggregate(const FunctionDef& d, std::vector<ExprPtr>&& a, std::uint32_t at) {
+    int letter = 'c';
+    switch (d.id) {
+        case Builtin::Sum: letter = 's'; break;
+        case Builtin::Max: letter = 'x'; break;
+        case Builtin::Min: letter = 'n'; break;
+        case Builtin::Avg: letter = 'a'; break;
+        default: break;
+    }
+    // Count(*) counts rows: the star carries no value of its own.
+    if (!a.empty() && a[0]->kind == ExprKind::Star) a.clear();
+    return node(ExprKind::Aggregate, at, std::move(a), letter);
+}
+
+ExprPtr buildScalar(const FunctionDef& d, std::vector<ExprPtr>&& a, std::uint32_t at) {
+    auto e = node(ExprKind::Scalar, at, std::move(a));
+    e->function = &d;
+    return e;
+}
+
+using J = JetType;
+constexpr std::uint8_t kAny = 255;
+
+constexpr std::array<FunctionDef, 40> kFunctions{{
+    {"IIF", Builtin::Iif, 3, 3, false, J::Unknown, buildIif},
+    {"SWITCH", Builtin::Switch, 2, kAny, true, J::Unknown, buildSwitch},
+    {"ISNULL", Builtin::IsNull, 1, 1, false, J::Boolean, buildIsNull},
+    {"NZ", Builtin::Nz, 1, 2, false, J::Unknown, buildNz},
+    {"FORMAT", Builtin::Format, 1, 2, false, J::Text, buildFormat},
+    {"TRIM", Builtin::Trim, 1, 1, false, J::Unknown, buildTrim},
+    {"LTRIM", Builtin::LTrim, 1, 1, false, J::Unknown, buildTrim},
+    {"RTRIM", Builtin::RTrim, 1, 1, false, J::Unknown, buildTrim},
+    {"YEAR", Builtin::Year, 1, 1, false, J::SmallInt, buildDatePart},
+    {"MONTH", Builtin::Month, 1, 1, false, J::SmallInt, buildDatePart},
+    {"DAY", Builtin::Day, 1, 1, false, J::SmallInt, buildDatePart},
+    {"HOUR", Builtin::Hour, 1, 1, false, J::SmallInt, buildDatePart},
+    {"MINUTE", Builtin::Minute, 1, 1, false, J::SmallInt, buildDatePart},
+    {"SECOND", Builtin::Second, 1, 1, false, J::SmallInt, buildDatePart},
+    {"DATE", Builtin::Date, 0, 0, false, J::Date, buildToday},
+    {"NOW", Builtin::Now, 0, 0, false, J::Date, buildNow},
+    {"TIME", Builtin::Time, 0, 0, false, J::Date, buildScalar},
+    {"COUNT", Builtin::Count, 1, 1, false, J::Long, buildAggregate},
+    {"SUM", Builtin::Sum, 1, 1, false, J::Unknown, buildAggregate},
+    {"MAX", Builtin::Max, 1, 1, false, J::Unknown, buildAggregate},
+    {"MIN", Builtin::Min, 1, 1, false, J::Unknown, buildAggregate},
+    {"AVG", Builtin::Avg, 1, 1, false, J::Unknown, buildAggregate},
+    {"LEN", Builtin::Len, 1, 1, false, J::Long, buildScalar},
+    {"LEFT", Builtin::Left, 2, 2, false, J::Text, buildScalar},
+    {"RIGHT", Builtin::Right, 2, 2, false, J::Text, buildScalar},
+    {"MID", Builtin::Mid, 2, 3, false, J::Text, buildScalar},
+    {"UCASE", Builtin::UCase, 1, 1, false, J::Text, buildScalar},
+    {"LCASE", Builtin::LCase, 1, 1, false, J::Text, buildScalar},
+    {"INSTR", Builtin::InStr, 2, 2, false, J::Long, buildScalar},
+    {"CSTR", Builtin::CStr, 1, 1, false, J::Text, buildScalar},
+    {"CDBL", Builtin::CDbl, 1, 1, false, J::Double, buildScalar},
+    {"CLNG", Builtin::CLng, 1, 1, false, J::Long, buildScalar},
+    {"CINT", Builtin::CInt, 1, 1, false, J::SmallInt, buildScalar},
+    {"CCUR", Builtin::CCur, 1, 1, false, J::Currency, buildScalar},
+    {"CDATE", Builtin::CDate, 1, 1, false, J::Date, buildScalar},
+    {"CBOOL", Builtin::CBool, 1, 1, false, J::Boolean, buildScalar},
+    {"VAL", Builtin::Val, 1, 1, false, J::Double, buildScalar},
+    {"ABS", Builtin::Abs, 1, 1, false, J::Unknown, buildScalar},
+    {"INT", Builtin::Int, 1, 1, false, J::Unknown, buildScalar},
+    {"FIX", Builtin::Fix, 1, 1, false, J::Unknown, buildScalar},
+}};
+
+}  // namespace
+
+const FunctionDef* findFunction(std::string_view name) {
+    for (const auto& f : kFunctions) {
+        const std::string_view n(f.name);
+        if (n.size() != name.size()) continue;
+        bool same = true;
+        for (std::size_t i = 0; i < n.size() && same; ++i)
+            same = std::toupper(static_cast<unsigned char>(name[i])) == n[i];
+        if (same) return &f;
+    }
+    return nullptr;
+}
+
+}  // namespace zolk::jet

@@ -1,0 +1,29 @@
+#pragma once
+// Small tree-to-tree rewrites that run on a bound statement before an engine prints it. Each
+// does one thing and is tested on its own. (IIF and SWITCH become conditionals in the function
+// table's builders; #date# literals are read by the binder, which needs their type.)
+#include <functional>
+
+#include "jet/ast.h"
+#include "jet/dialect.h"
+
+namespace zolk::jet::rewrite {
+
+// Calls `fn` on every expression slot of the statement, children before parents.
+void forEachExpr(ast::Statement& st, const std::function<void(ast::ExprPtr&)>& fn);
+
+// True and False become the numbers -1 and 0 (keeping the Yes/No type).
+void trueAsMinusOne(ast::Statement& st);
+
+// The operands of `&` that are not text (numbers, dates, Yes/No) are turned into text by the
+// regional rules; Null operands stay Null, so the chain is Null only when all of them are.
+void concatOperandsToText(ast::Statement& st);
+
+// SELECT TOP n ... ORDER BY keeps every row tied with the n-th: the select moves into a derived
+// table that ranks its rows, and the outer query keeps the ranks up to n.
+void topWithTies(ast::Statement& st);
+
+// All of the above that the engine needs, in order.
+void forEngine(ast::Statement& st, const EngineTraits& traits);
+
+}  // namespace zolk::jet::rewrite

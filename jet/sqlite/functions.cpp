@@ -1,0 +1,301 @@
+#include "jet/sqlite/functions.h"
+
+#include <sqlite3.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+#include <unicode/utf8.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "jet/sqlite/generator.h"
+#include "jet/sqlite/values.h"
+#include "platform/conversions.h"
+#include "platform/format.h"
+#include "platform/runtime_error.h"
+
+namespace zolk::jet::sqlite {
+namespace {
+
+// Next code point of UTF-8 text, case folded. Ill-formed bytes stand for themselves above the
+// Unicode range, so two different invalid texts never compare equal.
+inline UChar32 nextFolded(const char* s, std::int32_t& i, std::int32_t n) {
+    const unsigned char b = static_cast<unsigned char>(s[i]);
+    if (b < 0x80) {
+        ++i;
+        return (b >= 'A' && b <= 'Z') ? b + 32 : b;
+    }
+    UChar32 c;
+    const std::int32_t start = i;
+    U8_NEXT(s, i, n, c);
+    if (c < 0) return 0x110000 + static_cast<unsigned char>(s[start]);
+    return u_foldCase(c, U_FOLD_CASE_DEFAULT);
+}
+
+int collate(void*, int n1, const void* p1, int n2, const void* p2) {
+    return compareText(std::string_view(static_cast<const char*>(p1), std::size_t(n1)),
+                       std::string_view(static_cast<const char*>(p2), std::size_t(n2)));
+}
+
+std::vector<UChar32> foldedCodePoints(std::string_view s) {
+    std::vector<UChar32> out;
+    out.reserve(s.size());
+    std::int32_t i = 0;
+    const auto n = static_cast<std::int32_t>(s.size());
+    while (i < n) out.push_back(nextFolded(s.data(), i, n));
+    return out;
+}
+
+// A function error carrying a Jet error number: errors.cpp reads it back.
+void resultError(sqlite3_context* ctx, std::int32_t number, const std::string& text) {
+    const std::string msg = "jet:" + std::to_string(number) + ":" + text;
+    sqlite3_result_error(ctx, msg.c_str(), static_cast<int>(msg.size()));
+}
+
+void resultText(sqlite3_context* ctx, const std::string& s) {
+    sqlite3_result_text(ctx, s.data(), static_cast<int>(s.size()), SQLITE_TRANSIENT);
+}
+
+std::string_view textOf(sqlite3_value* v) {
+    const auto* p = reinterpret_cast<const char*>(sqlite3_value_text(v));
+    return p ? std::string_view(p, std::size_t(sqlite3_value_bytes(v))) : std::string_view();
+}
+
+char letter(sqlite3_value* v) {
+    const auto s = textOf(v);
+    return s.empty() ? 'X' : s[0];
+}
+
+// like(pattern, text) as SQLite calls it for `text LIKE pattern`.
+void likeFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (argc < 2 || sqlite3_value_type(argv[0]) == SQLITE_NULL ||
+        sqlite3_value_type(argv[1]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    try {
+        sqlite3_result_int(ctx, likeMatch(textOf(argv[1]), textOf(argv[0])) ? 1 : 0);
+    } catch (const platform::RuntimeError& e) {
+        resultError(ctx, e.number(), e.description());
+    }
+}
+
+// jet_format(value, pattern, kind): VB's Format, the kind saying how the value is stored.
+void formatFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    try {
+        const platform::Variant v = toVariant(argv[0], letter(argv[2]));
+        const std::string pattern(textOf(argv[1]));
+        const platform::Variant r = platform::Format(v, pattern);
+        if (r.isNull()) sqlite3_result_null(ctx);
+        else resultText(ctx, r.isString() ? r.asString() : r.toString());
+    } catch (const platform::RuntimeError& e) {
+        resultError(ctx, e.number(), e.description());
+    } catch (const std::exception& e) {
+        resultError(ctx, platform::err::DbGeneralFailure, e.what());
+    }
+}
+
+// jet_text(value, kind): a value as text by the regional rules (what `&` and CStr give).
+void textFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    try {
+        resultText(ctx, toVariant(argv[0], letter(argv[1])).toString());
+    } catch (const platform::RuntimeError& e) {
+        resultError(ctx, e.number(), e.description());
+    }
+}
+
+void appendRegional(std::string& out, sqlite3_value* v) {
+    switch (sqlite3_value_type(v)) {
+        case SQLITE_NULL: break;
+        case SQLITE_FLOAT: out += platform::doubleToText(sqlite3_value_double(v)); break;
+        default: out += textOf(v); break;
+    }
+}
+
+// jet_concat(a, b, ...): Jet's & over a chain. Null counts as an empty text; the result is Null
+// only when every operand is.
+void concatFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    bool allNull = true;
+    std::string out;
+    for (int i = 0; i < argc; ++i) {
+        if (sqlite3_value_type(argv[i]) == SQLITE_NULL) continue;
+        allNull = false;
+        appendRegional(out, argv[i]);
+    }
+    if (allNull) sqlite3_result_null(ctx);
+    else resultText(ctx, out);
+}
+
+// jet_case(text, 'U' | 'L'): UCase / LCase for every script.
+void caseFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const auto s = textOf(argv[0]);
+    icu::UnicodeString u = icu::UnicodeString::fromUTF8(icu::StringPiece(s.data(), int32_t(s.size())));
+    if (letter(argv[1]) == 'U') u.toUpper(); else u.toLower();
+    std::string out;
+    u.toUTF8String(out);
+    resultText(ctx, out);
+}
+
+// jet_cast(value, target, kind): CDbl (N), CLng (L), CInt (I), CCur (C), CDate (D), CBool (B),
+// Val (V), Int (F), Fix (T). Null stays Null; VB's conversion errors become the query's error.
+void castFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    try {
+        const platform::Variant v = toVariant(argv[0], letter(argv[2]));
+        switch (letter(argv[1])) {
+            case 'N': sqlite3_result_double(ctx, platform::CDbl(v)); break;
+            case 'L': sqlite3_result_int64(ctx, platform::CLng(v)); break;
+            case 'I': sqlite3_result_int64(ctx, platform::CInt(v)); break;
+            case 'C': sqlite3_result_double(ctx, platform::CCur(v).toDouble()); break;
+            case 'D': resultText(ctx, platform::CDate(v).iso()); break;
+            case 'B': sqlite3_result_int(ctx, platform::CBool(v) ? -1 : 0); break;
+            case 'V': sqlite3_result_double(ctx, platform::Val(v)); break;
+            case 'F':
+            case 'T': {
+                if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER) {
+                    sqlite3_result_int64(ctx, sqlite3_value_int64(argv[0]));
+                    break;
+                }
+                const double d = platform::CDbl(v);
+                sqlite3_result_double(ctx, letter(argv[1]) == 'F' ? std::floor(d) : std::trunc(d));
+                break;
+            }
+            default: sqlite3_result_null(ctx); break;
+        }
+    } catch (const platform::RuntimeError& e) {
+        resultError(ctx, e.number(), e.description());
+    }
+}
+
+struct FunctionRow {
+    const char* name;
+    int arity;
+    void (*fn)(sqlite3_context*, int, sqlite3_value**);
+    bool deterministic;
+};
+
+// Every function registered on a connection.
+constexpr FunctionRow kFunctions[] = {
+    {"like", 2, likeFunction, true},
+    {"like", 3, likeFunction, true},
+    {"jet_format", 3, formatFunction, true},
+    {"jet_text", 2, textFunction, true},
+    {"jet_concat", -1, concatFunction, true},
+    {"jet_case", 2, caseFunction, true},
+    {"jet_cast", 3, castFunction, true},
+};
+
+}  // namespace
+
+int compareText(std::string_view a, std::string_view b) {
+    std::int32_t i = 0, j = 0;
+    const auto n = static_cast<std::int32_t>(a.size());
+    const auto m = static_cast<std::int32_t>(b.size());
+    while (i < n && j < m) {
+        const UChar32 x = nextFolded(a.data(), i, n);
+        const UChar32 y = nextFolded(b.data(), j, m);
+        if (x != y) return x < y ? -1 : 1;
+    }
+    if (i < n) return 1;
+    if (j < m) return -1;
+    return 0;
+}
+
+bool likeMatch(std::string_view text, std::string_view pattern) {
+    const std::vector<UChar32> t = foldedCodePoints(text);
+    const std::vector<UChar32> p = foldedCodePoints(pattern);
+    // A set [..] at p[k]: returns the index after it, and whether c belongs to it.
+    auto matchSet = [&](std::size_t k, UChar32 c, bool& in) -> std::size_t {
+        std::size_t q = k + 1;
+        bool negate = false;
+        if (q < p.size() && p[q] == '!') {
+            negate = true;
+            ++q;
+        }
+        bool found = false;
+        bool first = true;
+        while (q < p.size() && (p[q] != ']' || first)) {
+            first = false;
+            if (q + 2 < p.size() && p[q + 1] == '-' && p[q + 2] != ']') {
+                if (c >= p[q] && c <= p[q + 2]) found = true;
+                q += 3;
+            } else {
+                if (c == p[q]) found = true;
+                ++q;
+            }
+        }
+        if (q >= p.size())
+            throw platform::RuntimeError(platform::err::DbErrorsInCommand,
+                                         "Invalid pattern string: a '[' is not closed.");
+        in = found != negate;
+        return q + 1;
+    };
+    // Greedy match with one backtrack point for the last '%'.
+    std::size_t ti = 0, pi = 0;
+    std::size_t starP = std::string::npos, starT = 0;
+    while (ti < t.size()) {
+        if (pi < p.size()) {
+            const UChar32 pc = p[pi];
+            if (pc == '%') {
+                starP = ++pi;
+                starT = ti;
+                continue;
+            }
+            if (pc == '_') {
+                ++pi;
+                ++ti;
+                continue;
+            }
+            if (pc == '[') {
+                bool in = false;
+                const std::size_t after = matchSet(pi, t[ti], in);
+                if (in) {
+                    pi = after;
+                    ++ti;
+                    continue;
+                }
+            } else if (pc == t[ti]) {
+                ++pi;
+                ++ti;
+                continue;
+            }
+        }
+        if (starP == std::string::npos) return false;
+        pi = starP;
+        ti = ++starT;
+    }
+    while (pi < p.size()) {
+        if (p[pi] == '%') {
+            ++pi;
+        } else if (p[pi] == '[') {
+            bool in = false;
+            matchSet(pi, 0, in);  // still refuse an unclosed set
+            return false;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+void registerFunctions(sqlite3* db) {
+    sqlite3_create_collation(db, kCollation, SQLITE_UTF8, nullptr, collate);
+    for (const auto& f : kFunctions) {
+        const int flags = SQLITE_UTF8 | (f.deterministic ? SQLITE_DETERMINISTIC : 0);
+        sqlite3_create_function(db, f.name, f.arity, flags, nullptr, f.fn, nullptr, nullptr);
+    }
+}
+
+}  // namespace zolk::jet::sqlite

@@ -1,0 +1,645 @@
+// SQLite emitter. Jet meanings it relies on being registered on the connection (functions.cpp):
+// the JETTEXT collation on every text comparison, like() with Jet's wildcards, jet_format,
+// jet_text, jet_concat, jet_case and jet_cast.
+#include "jet/sqlite/generator.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "jet/catalog.h"
+#include "jet/functions.h"
+#include "platform/runtime_error.h"
+
+namespace zolk::jet::sqlite {
+namespace {
+
+using ast::Expr;
+using ast::ExprKind;
+
+bool isPredicate(const Expr& e) {
+    switch (e.kind) {
+        case ExprKind::Comparison:
+        case ExprKind::And:
+        case ExprKind::Or:
+        case ExprKind::Not:
+        case ExprKind::Like:
+        case ExprKind::In:
+        case ExprKind::Between:
+        case ExprKind::NullTest:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The letter that tells our SQL functions how to read a stored value.
+char kindLetter(JetType t) {
+    switch (t) {
+        case JetType::Date: return 'D';
+        case JetType::Currency: return 'C';
+        case JetType::Double: return 'N';
+        case JetType::Boolean: return 'B';
+        case JetType::Byte:
+        case JetType::SmallInt:
+        case JetType::Long: return 'L';
+        case JetType::Text:
+        case JetType::Memo: return 'T';
+        default: return 'X';
+    }
+}
+
+void quoteIdent(std::string& out, const std::string& name) {
+    out += '"';
+    for (char c : name) {
+        if (c == '\0') continue;
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+// A text literal; NUL characters (which would end the statement text) go in as char(0).
+void quoteText(std::string& out, const std::string& text) {
+    if (text.find('\0') != std::string::npos) {
+        out += "(''";
+        std::size_t start = 0;
+        while (start <= text.size()) {
+            const std::size_t nul = text.find('\0', start);
+            const std::string piece = text.substr(start, nul == std::string::npos ? std::string::npos : nul - start);
+            out += " || ";
+            quoteText(out, piece);
+            if (nul == std::string::npos) break;
+            out += " || char(0)";
+            start = nul + 1;
+        }
+        out += ')';
+        return;
+    }
+    out += '\'';
+    for (char c : text) {
+        if (c == '\'') out += '\'';
+        out += c;
+    }
+    out += '\'';
+}
+
+void number(std::string& out, double v, bool whole) {
+    if (std::isinf(v)) {
+        out += v > 0 ? "1e999" : "(-1e999)";
+        return;
+    }
+    if (std::isnan(v)) {
+        out += "NULL";
+        return;
+    }
+    char buf[40];
+    if (whole && std::fabs(v) < 9.2e18) {
+        std::snprintf(buf, sizeof buf, "%lld", static_cast<long long>(v));
+    } else {
+        std::snprintf(buf, sizeof buf, "%.17g", v);
+        if (std::string_view(buf).find_first_of(".e") == std::string_view::npos)
+            std::snprintf(buf, sizeof buf, "%.1f", v);
+    }
+    if (v < 0) {
+        out += '(';
+        out += buf;
+        out += ')';
+    } else {
+        out += buf;
+    }
+}
+
+const char* compareSymbol(int op) {
+    switch (static_cast<ast::CompareOp>(op)) {
+        case ast::CompareOp::Equal: return " = ";
+        case ast::CompareOp::NotEqual: return " <> ";
+        case ast::CompareOp::Less: return " < ";
+        case ast::CompareOp::LessEqual: return " <= ";
+        case ast::CompareOp::Greater: return " > ";
+        case ast::CompareOp::GreaterEqual: return " >= ";
+    }
+    return " = ";
+}
+
+class Printer {
+public:
+    std::string out;
+
+    void statement(const ast::Statement& st) {
+        switch (st.kind) {
+            case ast::StatementKind::Select:
+                select(*st.select, false);
+                break;
+            case ast::StatementKind::Insert:
+                out += "INSERT INTO ";
+                quoteIdent(out, st.table->name);
+                out += " (";
+                for (std::size_t i = 0; i < st.assignments.size(); ++i) {
+                    if (i) out += ", ";
+                    quoteIdent(out, st.assignments[i].columnName);
+                }
+                out += ") ";
+                if (st.select) {
+                    select(*st.select, false);
+                    break;
+                }
+                out += "VALUES (";
+                for (std::size_t i = 0; i < st.assignments.size(); ++i) {
+                    if (i) out += ", ";
+                    value(*st.assignments[i].value);
+                }
+                out += ')';
+                break;
+            case ast::StatementKind::Update:
+                out += "UPDATE ";
+                quoteIdent(out, st.table->name);
+                out += " SET ";
+                for (std::size_t i = 0; i < st.assignments.size(); ++i) {
+                    if (i) out += ", ";
+                    quoteIdent(out, st.assignments[i].columnName);
+                    out += " = ";
+                    value(*st.assignments[i].value);
+                }
+                where(st.where.get());
+                break;
+            case ast::StatementKind::Delete:
+                out += "DELETE FROM ";
+                quoteIdent(out, st.table->name);
+                where(st.where.get());
+                break;
+        }
+    }
+
+private:
+    void where(const Expr* e) {
+        if (!e) return;
+        out += " WHERE ";
+        condition(*e);
+    }
+
+    void select(const ast::Select& s, bool derived) {
+        // Duplicates of a UNION or DISTINCT are found under the result columns' collation.
+        const bool collateItems = s.distinct || !s.unions.empty();
+        selectCore(s, derived, collateItems);
+        for (const auto& u : s.unions) {
+            out += u.all ? " UNION ALL " : " UNION ";
+            selectCore(*u.select, derived, collateItems);
+        }
+        if (!s.orderBy.empty()) {
+            out += " ORDER BY ";
+            for (std::size_t i = 0; i < s.orderBy.size(); ++i) {
+                const auto& o = s.orderBy[i];
+                if (i) out += ", ";
+                if (o.outputIndex >= 0) {
+                    out += std::to_string(o.outputIndex + 1);
+                } else {
+                    value(*o.expr);
+                    collate(*o.expr);
+                }
+                if (o.descending) out += " DESC";
+            }
+        }
+        if (s.top && (s.orderBy.empty() || !s.unions.empty())) {
+            out += " LIMIT ";
+            out += std::to_string(*s.top);
+        }
+    }
+
+    void selectCore(const ast::Select& s, bool derived, bool collateItems) {
+        out += "SELECT ";
+        if (s.distinct) out += "DISTINCT ";
+        for (std::size_t i = 0; i < s.items.size(); ++i) {
+            const auto& item = s.items[i];
+            if (i) out += ", ";
+            value(*item.expr);
+            if (collateItems) collate(*item.expr);
+            out += " AS ";
+            quoteIdent(out, derived ? item.internal : item.name);
+        }
+        out += " FROM ";
+        for (std::size_t i = 0; i < s.from.size(); ++i) {
+            if (i) out += ", ";
+            source(*s.from[i], false);
+        }
+        where(s.where.get());
+        if (!s.groupBy.empty()) {
+            out += " GROUP BY ";
+            for (std::size_t i = 0; i < s.groupBy.size(); ++i) {
+                if (i) out += ", ";
+                value(*s.groupBy[i]);
+                collate(*s.groupBy[i]);
+            }
+        }
+        if (s.having) {
+            out += " HAVING ";
+            condition(*s.having);
+        }
+    }
+
+    void source(const ast::TableRef& t, bool nested) {
+        switch (t.kind) {
+            case ast::TableRef::Kind::Table:
+                quoteIdent(out, t.table->name);
+                if (t.alias != t.table->name) {
+                    out += " AS ";
+                    quoteIdent(out, t.alias);
+                }
+                break;
+            case ast::TableRef::Kind::Derived:
+                out += '(';
+                select(*t.derived, true);
+                out += ") AS ";
+                quoteIdent(out, t.alias);
+                break;
+            case ast::TableRef::Kind::Join:
+                if (nested) out += '(';
+                source(*t.left, false);
+                out += t.join == ast::JoinKind::Inner  ? " INNER JOIN "
+                       : t.join == ast::JoinKind::Left ? " LEFT JOIN "
+                                                       : " RIGHT JOIN ";
+                source(*t.right, true);
+                out += " ON ";
+                condition(*t.on);
+                if (nested) out += ')';
+                break;
+        }
+    }
+
+    void collate(const Expr& e) {
+        if (isText(e.type)) {
+            out += " COLLATE ";
+            out += kCollation;
+        }
+    }
+
+    // An expression where SQL expects a truth value: a Jet value is true when not zero.
+    void condition(const Expr& e) {
+        if (isPredicate(e)) {
+            predicate(e);
+            return;
+        }
+        out += '(';
+        value(e);
+        out += ") <> 0";
+    }
+
+    // An operand that must be atomic next to an operator.
+    void operand(const Expr& e) {
+        const bool atomic = e.kind == ExprKind::Column || e.kind == ExprKind::TextLiteral ||
+                            e.kind == ExprKind::DateLiteral || e.kind == ExprKind::NullLiteral ||
+                            e.kind == ExprKind::OutputRef ||
+                            (e.kind == ExprKind::NumberLiteral && e.number >= 0);
+        if (!atomic) out += '(';
+        value(e);
+        if (!atomic) out += ')';
+    }
+
+    void predicate(const Expr& e) {
+        switch (e.kind) {
+            case ExprKind::Comparison: {
+                const bool text = isText(e.args[0]->type) || isText(e.args[1]->type);
+                operand(*e.args[0]);
+                out += compareSymbol(e.op);
+                operand(*e.args[1]);
+                if (text) {
+                    out += " COLLATE ";
+                    out += kCollation;
+                }
+                break;
+            }
+            case ExprKind::And:
+            case ExprKind::Or:
+                out += '(';
+                for (std::size_t i = 0; i < e.args.size(); ++i) {
+                    if (i) out += e.kind == ExprKind::And ? " AND " : " OR ";
+                    condition(*e.args[i]);
+                }
+                out += ')';
+                break;
+            case ExprKind::Not:
+                out += "NOT (";
+                condition(*e.args[0]);
+                out += ')';
+                break;
+            case ExprKind::Like:
+                operand(*e.args[0]);
+                out += e.negated ? " NOT LIKE " : " LIKE ";
+                operand(*e.args[1]);
+                break;
+            case ExprKind::In: {
+                out += '(';
+                operand(*e.args[0]);
+                collate(*e.args[0]);
+                out += e.negated ? " NOT IN (" : " IN (";
+                for (std::size_t i = 1; i < e.args.size(); ++i) {
+                    if (i > 1) out += ", ";
+                    value(*e.args[i]);
+                }
+                out += "))";
+                break;
+            }
+            case ExprKind::Between:
+                out += '(';
+                operand(*e.args[0]);
+                collate(*e.args[0]);
+                out += e.negated ? " NOT BETWEEN " : " BETWEEN ";
+                operand(*e.args[1]);
+                out += " AND ";
+                operand(*e.args[2]);
+                out += ')';
+                break;
+            case ExprKind::NullTest:
+                operand(*e.args[0]);
+                out += e.negated ? " IS NOT NULL" : " IS NULL";
+                break;
+            default:
+                condition(e);
+        }
+    }
+
+    void value(const Expr& e) {
+        switch (e.kind) {
+            case ExprKind::NullLiteral: out += "NULL"; break;
+            case ExprKind::NumberLiteral:
+            case ExprKind::BooleanLiteral: number(out, e.number, e.whole); break;
+            case ExprKind::TextLiteral:
+            case ExprKind::DateLiteral: quoteText(out, e.text); break;
+            case ExprKind::Column:
+                quoteIdent(out, e.source);
+                out += '.';
+                quoteIdent(out, e.text);
+                break;
+            case ExprKind::OutputRef: quoteIdent(out, e.text); break;
+            case ExprKind::Star: out += '*'; break;
+            case ExprKind::Identity: out += "last_insert_rowid()"; break;
+            case ExprKind::Negate:
+                out += "-";
+                operand(*e.args[0]);
+                break;
+            case ExprKind::Arithmetic: arithmetic(e); break;
+            case ExprKind::Concat:
+                out += "jet_concat(";
+                for (std::size_t i = 0; i < e.args.size(); ++i) {
+                    if (i) out += ", ";
+                    value(*e.args[i]);
+                }
+                out += ')';
+                break;
+            case ExprKind::TextOf:
+                out += "jet_text(";
+                value(*e.args[0]);
+                out += ", '";
+                out += kindLetter(e.args[0]->type);
+                out += "')";
+                break;
+            case ExprKind::Comparison:
+            case ExprKind::And:
+            case ExprKind::Or:
+            case ExprKind::Not:
+            case ExprKind::Like:
+            case ExprKind::In:
+            case ExprKind::Between:
+            case ExprKind::NullTest:
+                // A truth value as a Jet value: -1, 0 or Null.
+                out += "-(";
+                predicate(e);
+                out += ')';
+                break;
+            case ExprKind::Conditional:
+                out += "CASE";
+                for (std::size_t i = 0; i + 1 < e.args.size(); i += 2) {
+                    out += " WHEN ";
+                    condition(*e.args[i]);
+                    out += " THEN ";
+                    value(*e.args[i + 1]);
+                }
+                if (e.hasElse) {
+                    out += " ELSE ";
+                    value(*e.args.back());
+                }
+                out += " END";
+                break;
+            case ExprKind::FormatText:
+                out += "jet_format(";
+                value(*e.args[0]);
+                out += ", ";
+                value(*e.args[1]);
+                out += ", '";
+                out += kindLetter(e.args[0]->type);
+                out += "')";
+                break;
+            case ExprKind::Trim:
+                out += e.op == 1 ? "ltrim(" : e.op == 2 ? "rtrim(" : "trim(";
+                value(*e.args[0]);
+                out += ", ' ')";
+                break;
+            case ExprKind::DatePart: {
+                const char* f = e.op == 'y' ? "%Y" : e.op == 'm' ? "%m" : e.op == 'd' ? "%d"
+                                : e.op == 'h' ? "%H" : e.op == 'n' ? "%M" : "%S";
+                out += "CAST(strftime('";
+                out += f;
+                out += "', ";
+                value(*e.args[0]);
+                out += ") AS INTEGER)";
+                break;
+            }
+            case ExprKind::Today: out += "(date('now', 'localtime') || ' 00:00:00')"; break;
+            case ExprKind::Now: out += "datetime('now', 'localtime')"; break;
+            case ExprKind::Aggregate: aggregate(e); break;
+            case ExprKind::Scalar: scalar(e); break;
+            case ExprKind::Rank:
+                out += "rank() OVER (ORDER BY ";
+                for (std::size_t i = 0; i < e.args.size(); ++i) {
+                    if (i) out += ", ";
+                    value(*e.args[i]);
+                    collate(*e.args[i]);
+                    if (e.flags[i]) out += " DESC";
+                }
+                out += ')';
+                break;
+        }
+    }
+
+    void arithmetic(const Expr& e) {
+        const Expr& a = *e.args[0];
+        const Expr& b = *e.args[1];
+        const auto op = static_cast<ast::ArithOp>(e.op);
+        if (op == ast::ArithOp::Add && isText(a.type) && isText(b.type)) {
+            out += '(';
+            operand(a);
+            out += " || ";
+            operand(b);
+            out += ')';
+            return;
+        }
+        if ((op == ast::ArithOp::Add || op == ast::ArithOp::Subtract) &&
+            (a.type == JetType::Date || b.type == JetType::Date)) {
+            if (op == ast::ArithOp::Subtract && a.type == JetType::Date && b.type == JetType::Date) {
+                out += "(julianday(";
+                value(a);
+                out += ") - julianday(";
+                value(b);
+                out += "))";
+                return;
+            }
+            const Expr& date = a.type == JetType::Date ? a : b;
+            const Expr& days = a.type == JetType::Date ? b : a;
+            out += "strftime('%Y-%m-%d %H:%M:%S', julianday(";
+            value(date);
+            out += op == ast::ArithOp::Add ? ") + (" : ") - (";
+            value(days);
+            out += "))";
+            return;
+        }
+        out += '(';
+        switch (op) {
+            case ast::ArithOp::Add:
+            case ast::ArithOp::Subtract:
+            case ast::ArithOp::Multiply:
+                operand(a);
+                out += op == ast::ArithOp::Add ? " + " : op == ast::ArithOp::Subtract ? " - " : " * ";
+                operand(b);
+                break;
+            case ast::ArithOp::Divide:
+                out += "CAST(";
+                value(a);
+                out += " AS REAL) / ";
+                operand(b);
+                break;
+            case ast::ArithOp::IntDivide:
+            case ast::ArithOp::Modulo:
+                out += "jet_cast(";
+                value(a);
+                out += ", 'L', 'X')";
+                out += op == ast::ArithOp::IntDivide ? " / " : " % ";
+                out += "jet_cast(";
+                value(b);
+                out += ", 'L', 'X')";
+                break;
+        }
+        out += ')';
+    }
+
+    void aggregate(const Expr& e) {
+        const char* name = e.op == 'c' ? "COUNT(" : e.op == 's' ? "SUM(" : e.op == 'x' ? "MAX("
+                           : e.op == 'n' ? "MIN(" : "AVG(";
+        out += name;
+        if (e.args.empty()) {
+            out += '*';
+        } else {
+            value(*e.args[0]);
+            if (e.op == 'x' || e.op == 'n') collate(*e.args[0]);
+        }
+        out += ')';
+    }
+
+    void cast(const Expr& e, char target) {
+        out += "jet_cast(";
+        value(*e.args[0]);
+        out += ", '";
+        out += target;
+        out += "', '";
+        out += kindLetter(e.args[0]->type);
+        out += "')";
+    }
+
+    // The write table of the scalar functions: one case per meaning.
+    void scalar(const Expr& e) {
+        switch (e.function->id) {
+            case Builtin::Len:
+                out += "length(";
+                value(*e.args[0]);
+                out += ')';
+                break;
+            case Builtin::Left:
+                out += "substr(";
+                value(*e.args[0]);
+                out += ", 1, max(";
+                value(*e.args[1]);
+                out += ", 0))";
+                break;
+            case Builtin::Right:
+                out += "CASE WHEN ";
+                operand(*e.args[1]);
+                out += " <= 0 THEN '' ELSE substr(";
+                value(*e.args[0]);
+                out += ", -";
+                operand(*e.args[1]);
+                out += ") END";
+                break;
+            case Builtin::Mid:
+                out += "substr(";
+                value(*e.args[0]);
+                out += ", ";
+                value(*e.args[1]);
+                if (e.args.size() > 2) {
+                    out += ", max(";
+                    value(*e.args[2]);
+                    out += ", 0)";
+                }
+                out += ')';
+                break;
+            case Builtin::UCase:
+            case Builtin::LCase:
+                out += "jet_case(";
+                value(*e.args[0]);
+                out += e.function->id == Builtin::UCase ? ", 'U')" : ", 'L')";
+                break;
+            case Builtin::InStr:
+                out += "instr(";
+                value(*e.args[0]);
+                out += ", ";
+                value(*e.args[1]);
+                out += ')';
+                break;
+            case Builtin::CStr:
+                out += "jet_text(";
+                value(*e.args[0]);
+                out += ", '";
+                out += kindLetter(e.args[0]->type);
+                out += "')";
+                break;
+            case Builtin::CDbl: cast(e, 'N'); break;
+            case Builtin::CLng: cast(e, 'L'); break;
+            case Builtin::CInt: cast(e, 'I'); break;
+            case Builtin::CCur: cast(e, 'C'); break;
+            case Builtin::CDate: cast(e, 'D'); break;
+            case Builtin::CBool: cast(e, 'B'); break;
+            case Builtin::Val: cast(e, 'V'); break;
+            case Builtin::Int: cast(e, 'F'); break;
+            case Builtin::Fix: cast(e, 'T'); break;
+            case Builtin::Abs:
+                out += "abs(";
+                value(*e.args[0]);
+                out += ')';
+                break;
+            case Builtin::Time: out += "('1899-12-30 ' || time('now', 'localtime'))"; break;
+            default:
+                throw platform::RuntimeError(platform::err::DbErrorsInCommand,
+                                             std::string("The function '") + e.function->name +
+                                                 "' cannot be expressed on SQLite.");
+        }
+    }
+};
+
+class SqliteGenerator final : public Generator {
+public:
+    const EngineTraits& traits() const override {
+        static const EngineTraits t{"SQLite", false};
+        return t;
+    }
+    std::string statement(const ast::Statement& st) const override {
+        Printer p;
+        p.statement(st);
+        return std::move(p.out);
+    }
+};
+
+}  // namespace
+
+const Generator& generator() {
+    static const SqliteGenerator g;
+    return g;
+}
+
+}  // namespace zolk::jet::sqlite

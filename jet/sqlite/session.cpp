@@ -1,0 +1,319 @@
+// The SQLite session: a connection in WAL mode with a busy timeout, foreign keys on, and the
+// Jet functions registered; statements are translated, run and materialised here.
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <system_error>
+
+#include "jet/engine.h"
+#include "jet/sqlite/errors.h"
+#include "jet/sqlite/functions.h"
+#include "jet/sqlite/generator.h"
+#include "jet/sqlite/values.h"
+#include "jet/translator.h"
+#include "platform/runtime_error.h"
+
+namespace zolk::jet {
+namespace {
+
+using platform::RuntimeError;
+namespace err = platform::err;
+
+constexpr int kBusyTimeoutMs = 10000;
+
+// `sqlite:PATH`, `sqlite://PATH` or a bare path.
+std::string pathOf(const std::string& url) {
+    std::string_view u(url);
+    if (u.rfind("postgresql:", 0) == 0 || u.rfind("postgres:", 0) == 0)
+        throw RuntimeError(err::DbGeneralFailure,
+                           "The PostgreSQL engine is not available in this build.",
+                           sqlite::kErrorSource, 0);
+    if (u.rfind("sqlite:", 0) == 0) {
+        u.remove_prefix(7);
+        if (u.rfind("//", 0) == 0) u.remove_prefix(2);
+    }
+    if (u.empty())
+        throw RuntimeError(err::DbGeneralFailure, "No database file was given.", sqlite::kErrorSource, 0);
+    return std::string(u);
+}
+
+struct Statement {
+    sqlite3_stmt* s = nullptr;
+    ~Statement() { sqlite3_finalize(s); }
+};
+
+void exec(sqlite3* db, const char* sql) {
+    char* msg = nullptr;
+    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &msg);
+    if (rc != SQLITE_OK) {
+        sqlite3_free(msg);
+        sqlite::FailedStatement what;
+        sqlite::raise(db, sqlite3_extended_errcode(db), what, nullptr);
+    }
+}
+
+class SqliteSession final : public Session, private catalog::TableSource {
+public:
+    explicit SqliteSession(const std::string& url) : path_(pathOf(url)), catalog_(*this) {
+        const int rc = sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr);
+        if (rc != SQLITE_OK) {
+            const std::string msg = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
+            sqlite3_close(db_);
+            db_ = nullptr;
+            if ((rc & 0xFF) == SQLITE_CANTOPEN)
+                sqlite::raiseGeneral("Could not find file '" + path_ + "'.", rc, msg.c_str());
+            sqlite::raiseGeneral("Could not open the database '" + path_ + "'.", rc, msg.c_str());
+        }
+        try {
+            sqlite3_extended_result_codes(db_, 1);
+            sqlite3_busy_timeout(db_, kBusyTimeoutMs);
+            exec(db_, "PRAGMA foreign_keys=ON");
+            exec(db_, "PRAGMA journal_mode=WAL");
+            sqlite::registerFunctions(db_);
+        } catch (...) {
+            sqlite3_close(db_);
+            db_ = nullptr;
+            throw;
+        }
+    }
+
+    ~SqliteSession() override {
+        if (depth_ > 0) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(db_);
+    }
+
+    Translation translate(std::string_view jetSql) override { return prepared(jetSql).translation; }
+
+    ExecResult execute(std::string_view jetSql) override {
+        const PreparedStatement p = prepared(jetSql);
+        sqlite::FailedStatement what{p.kind, p.table, p.assignedColumns, true};
+        Statement st;
+        const char* tail = nullptr;
+        const std::string& native = p.translation.native;
+        int rc = sqlite3_prepare_v2(db_, native.c_str(), static_cast<int>(native.size()), &st.s, &tail);
+        if (rc != SQLITE_OK) sqlite::raise(db_, sqlite3_extended_errcode(db_), what, &catalog_);
+        // The translator prints one statement; anything SQLite sees after it is refused.
+        if (tail && *tail)
+            throw RuntimeError(err::DbErrorsInCommand, "Characters found after end of SQL statement.",
+                               sqlite::kErrorSource, 0);
+        what.preparing = false;
+        ExecResult result;
+        if (p.kind == ast::StatementKind::Select) {
+            result.returnsRows = true;
+            materialise(st.s, p, result.rows, what);
+            return result;
+        }
+        while ((rc = sqlite3_step(st.s)) == SQLITE_ROW) {
+        }
+        if (rc != SQLITE_DONE) fail(rc, what);
+        result.rowsAffected = sqlite3_changes64(db_);
+        return result;
+    }
+
+    void begin() override {
+        if (depth_ == 0) runControl("BEGIN IMMEDIATE");
+        else runControl(("SAVEPOINT jet_" + std::to_string(depth_)).c_str());
+        ++depth_;
+    }
+
+    void commit() override {
+        noteAutomaticRollback();
+        if (depth_ == 0) noTransaction();
+        if (depth_ == 1) runControl("COMMIT");
+        else runControl(("RELEASE jet_" + std::to_string(depth_ - 1)).c_str());
+        --depth_;
+    }
+
+    void rollback() override {
+        noteAutomaticRollback();
+        if (depth_ == 0) noTransaction();
+        if (depth_ == 1) {
+            runControl("ROLLBACK");
+        } else {
+            const std::string sp = "jet_" + std::to_string(depth_ - 1);
+            runControl(("ROLLBACK TO " + sp).c_str());
+            runControl(("RELEASE " + sp).c_str());
+        }
+        --depth_;
+    }
+
+    bool inTransaction() const override { return depth_ > 0 && !sqlite3_get_autocommit(db_); }
+    std::string engineName() const override { return "SQLite"; }
+
+private:
+    std::string path_;
+    sqlite3* db_ = nullptr;
+    catalog::Catalog catalog_;
+    int depth_ = 0;
+
+    [[noreturn]] static void noTransaction() {
+        throw RuntimeError(err::NoTransaction, "No transaction is active.", sqlite::kErrorSource, 0);
+    }
+
+    // SQLite ends a transaction by itself on some failures (I/O, a full disk).
+    void noteAutomaticRollback() {
+        if (depth_ > 0 && sqlite3_get_autocommit(db_)) depth_ = 0;
+    }
+
+    void runControl(const char* sql) {
+        const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
+        if (rc != SQLITE_OK) {
+            sqlite::FailedStatement what;
+            sqlite::raise(db_, sqlite3_extended_errcode(db_), what, nullptr);
+        }
+    }
+
+    [[noreturn]] void fail(int rc, const sqlite::FailedStatement& what) {
+        (void)rc;
+        sqlite::raise(db_, sqlite3_extended_errcode(db_), what, &catalog_);
+    }
+
+    // Translates; when a name is unknown, reads the schema again once (another connection may
+    // have changed it) before giving up.
+    PreparedStatement prepared(std::string_view jetSql) {
+        try {
+            return prepare(jetSql, catalog_, sqlite::generator());
+        } catch (const RuntimeError& e) {
+            const bool unknownName = e.description().rfind("Unknown", 0) == 0 ||
+                                     e.description().rfind("Cannot find", 0) == 0;
+            if (e.number() != err::DbErrorsInCommand || !unknownName || !catalogUsed_) throw;
+        }
+        catalog_.reset();
+        return prepare(jetSql, catalog_, sqlite::generator());
+    }
+    bool catalogUsed_ = false;
+
+    void materialise(sqlite3_stmt* st, const PreparedStatement& p, RowSet& rows,
+                     const sqlite::FailedStatement& what) {
+        const int n = static_cast<int>(p.columns.size());
+        rows.columns.reserve(p.columns.size());
+        for (const auto& c : p.columns) rows.columns.push_back(c.field);
+        std::vector<JetType> types;
+        types.reserve(p.columns.size());
+        for (const auto& c : p.columns) types.push_back(c.type);
+        int rc;
+        while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+            for (int c = 0; c < n; ++c) rows.cells.push_back(sqlite::readColumn(st, c, types[std::size_t(c)]));
+        }
+        if (rc != SQLITE_DONE) fail(rc, what);
+    }
+
+    // catalog::TableSource
+    std::vector<std::string> tableNames() override {
+        catalogUsed_ = true;
+        Statement st;
+        std::vector<std::string> names;
+        if (sqlite3_prepare_v2(db_,
+                               "SELECT name FROM sqlite_schema WHERE type IN ('table', 'view') AND "
+                               "name NOT LIKE 'sqlite^_%' ESCAPE '^'",
+                               -1, &st.s, nullptr) != SQLITE_OK)
+            return names;
+        while (sqlite3_step(st.s) == SQLITE_ROW)
+            names.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st.s, 0)));
+        return names;
+    }
+
+    std::optional<catalog::Table> describe(const std::string& table) override {
+        catalog::Table t;
+        t.name = table;
+        {
+            Statement st;
+            if (sqlite3_prepare_v2(db_, "SELECT name, type, \"notnull\", pk FROM pragma_table_info(?1)",
+                                   -1, &st.s, nullptr) != SQLITE_OK)
+                return std::nullopt;
+            sqlite3_bind_text(st.s, 1, table.c_str(), -1, SQLITE_TRANSIENT);
+            while (sqlite3_step(st.s) == SQLITE_ROW) {
+                catalog::Column c;
+                c.name = reinterpret_cast<const char*>(sqlite3_column_text(st.s, 0));
+                const auto* decl = reinterpret_cast<const char*>(sqlite3_column_text(st.s, 1));
+                const auto d = catalog::typeFromDeclared(decl ? decl : "");
+                c.type = d.type;
+                c.size = d.size;
+                c.notNull = sqlite3_column_int(st.s, 2) != 0;
+                c.primaryKey = sqlite3_column_int(st.s, 3) != 0;
+                t.columns.push_back(std::move(c));
+            }
+        }
+        if (t.columns.empty()) return std::nullopt;
+        {
+            Statement st;
+            if (sqlite3_prepare_v2(db_, "SELECT \"from\", \"table\", \"to\" FROM pragma_foreign_key_list(?1)",
+                                   -1, &st.s, nullptr) == SQLITE_OK) {
+                sqlite3_bind_text(st.s, 1, table.c_str(), -1, SQLITE_TRANSIENT);
+                while (sqlite3_step(st.s) == SQLITE_ROW) {
+                    catalog::ForeignKey fk;
+                    fk.table = table;
+                    fk.column = reinterpret_cast<const char*>(sqlite3_column_text(st.s, 0));
+                    fk.parentTable = reinterpret_cast<const char*>(sqlite3_column_text(st.s, 1));
+                    const auto* to = reinterpret_cast<const char*>(sqlite3_column_text(st.s, 2));
+                    fk.parentColumn = to ? to : "";
+                    t.foreignKeys.push_back(std::move(fk));
+                }
+            }
+        }
+        return t;
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<Session> openSession(const std::string& url) {
+    return std::make_unique<SqliteSession>(url);
+}
+
+int databaseVersion(const std::string& url) {
+    const std::string path = pathOf(url);
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) return 0;
+    sqlite3* db = nullptr;
+    int version = 0;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_busy_timeout(db, kBusyTimeoutMs);
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &st, nullptr) == SQLITE_OK &&
+            sqlite3_step(st) == SQLITE_ROW)
+            version = sqlite3_column_int(st, 0);
+        sqlite3_finalize(st);
+    }
+    sqlite3_close(db);
+    return version;
+}
+
+void createDatabase(const std::string& url, const std::vector<std::string>& nativeScripts,
+                    int version, bool replace) {
+    const std::string path = pathOf(url);
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec)) {
+        if (!replace)
+            throw RuntimeError(err::DbGeneralFailure, "The database '" + path + "' already exists.",
+                               sqlite::kErrorSource, 0);
+        for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+            std::filesystem::remove(path + suffix, ec);
+    }
+    const auto parent = std::filesystem::path(path).parent_path();
+    if (!parent.empty()) std::filesystem::create_directories(parent, ec);
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc != SQLITE_OK) {
+        const std::string msg = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+        sqlite3_close(db);
+        sqlite::raiseGeneral("Could not create the database '" + path + "'.", rc, msg.c_str());
+    }
+    try {
+        sqlite3_extended_result_codes(db, 1);
+        exec(db, "PRAGMA journal_mode=WAL");
+        exec(db, "BEGIN IMMEDIATE");
+        for (const auto& script : nativeScripts) exec(db, script.c_str());
+        exec(db, ("PRAGMA user_version=" + std::to_string(version)).c_str());
+        exec(db, "COMMIT");
+    } catch (...) {
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+            std::filesystem::remove(path + suffix, ec);
+        throw;
+    }
+    sqlite3_close(db);
+}
+
+}  // namespace zolk::jet

@@ -1,0 +1,24 @@
+#pragma once
+// Stored SQLite values to Variants by Jet type (dates as ISO text, Yes/No as -1/0, Currency as
+// a plain decimal number), and the ISO text of a date.
+#include <optional>
+#include <string_view>
+
+#include "jet/ast.h"
+#include "platform/variant.h"
+
+struct sqlite3_value;
+struct sqlite3_stmt;
+
+namespace zolk::jet::sqlite {
+
+// "YYYY-MM-DD HH:MM:SS" or "YYYY-MM-DD"; std::nullopt when the text is neither.
+std::optional<platform::DateTime> parseIso(std::string_view text);
+
+// Column `col` of the current row, read as a value of Jet type `type`.
+platform::Variant readColumn(sqlite3_stmt* stmt, int col, JetType type);
+
+// A function argument read as the kind letter of the generator says (D, C, N, L, B, T, X).
+platform::Variant toVariant(sqlite3_value* v, char kind);
+
+}  // namespace zolk::jet::sqlite
