@@ -175,10 +175,12 @@ private:
         do {
             s->items.push_back(selectItem());
         } while (isSymbol(",") && (next(), true));
-        expectKeyword(Keyword::From);
-        do {
-            s->from.push_back(joinedSource());
-        } while (isSymbol(",") && (next(), true));
+        // Jet runs a select list of constants without FROM ("SELECT @@Identity").
+        if (acceptKeyword(Keyword::From)) {
+            do {
+                s->from.push_back(joinedSource());
+            } while (isSymbol(",") && (next(), true));
+        }
         if (acceptKeyword(Keyword::Where)) s->where = expression();
         if (isKeyword(Keyword::Group)) {
             next();

@@ -216,9 +216,8 @@ private:
             out += " AS ";
             quoteIdent(out, derived ? item.internal : item.name);
         }
-        out += " FROM ";
         for (std::size_t i = 0; i < s.from.size(); ++i) {
-            if (i) out += ", ";
+            out += i ? ", " : " FROM ";
             source(*s.from[i], false);
         }
         where(s.where.get());
