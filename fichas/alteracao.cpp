@@ -1,0 +1,46 @@
+// The statements of Alterar: the record's row and the appointments kept in step with it.
+#include "fichas/ficha.h"
+#include "frame/sql_literals.h"
+
+namespace zolk::fichas {
+
+namespace sql = frame::sql;
+
+std::string updateStatement(const Ficha& ficha, const Stamp& stamp) {
+    std::string s = "UPDATE FichasClinicas SET ";
+    s += sql::assign("TipoDeAtendimento", sql::number(std::int64_t{ficha.tipoDeAtendimento}));
+    s += sql::assign("CodigoDoCliente", sql::number(ficha.codigoDoCliente));
+    s += sql::assign("CodigoDoAnimal", sql::number(ficha.codigoDoAnimal));
+    for (std::size_t i = 0; i < propertyCount; ++i) {
+        const Property p = propertyAt(i);
+        s += sql::assign(info(p).name, literal(p, ficha.value(p)));
+    }
+    s += sql::assign("CodigoDoVeterinario", sql::number(ficha.codigoDoVeterinario));
+    s += "DataEHoraDaAlteracao=" + sql::stamp(stamp.time) + ", ";
+    s += "UsuarioDaAlteracao='" + stamp.userName + "' ";
+    s += "WHERE Numero=" + sql::number(ficha.numero) + ";";
+    return s;
+}
+
+std::string appointmentCount(double numeroDaFicha) {
+    return " SELECT COUNT(*) FROM Agendamentos WHERE NumeroDaFichaClinica = " +
+           sql::number(numeroDaFicha) + ";";
+}
+
+std::string appointmentMove(const Ficha& ficha) {
+    const std::string& retorno = ficha.text(Property::DataDeRetorno);
+    std::string s = "UPDATE Agendamentos SET ";
+    s += "DataInicial='" + retorno + "', ";
+    s += "DataFinal='" + retorno + "' ";
+    s += "WHERE NumeroDaFichaClinica=" + sql::number(ficha.numero) + ";";
+    return s;
+}
+
+std::string appointmentDelete(double numeroDaFicha) {
+    std::string s = "DELETE * ";
+    s += "FROM Agendamentos ";
+    s += "WHERE NumeroDaFichaClinica=" + sql::number(numeroDaFicha) + ";";
+    return s;
+}
+
+}  // namespace zolk::fichas

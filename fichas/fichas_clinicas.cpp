@@ -1,0 +1,193 @@
+#include "fichas/fichas_clinicas.h"
+
+#include "frame/operation.h"
+#include "frame/sql_literals.h"
+#include "platform/conversions.h"
+#include "platform/format.h"
+
+namespace zolk::fichas {
+
+using frame::Operation;
+using platform::DateTime;
+using platform::Variant;
+namespace result = frame::result;
+
+namespace {
+constexpr const char* NothingFound = "Nenhuma ficha clínica encontrada com as especificações informadas.";
+}  // namespace
+
+clsFichasClinicas::clsFichasClinicas() : BusinessObject("clsFichasClinicas") {}
+
+std::string clsFichasClinicas::DataHoraDaAtualizacao() const {
+    return platform::CStr(Variant(dataHoraDaAtualizacao_));
+}
+
+void clsFichasClinicas::setProperty(Property p, const Variant& value) {
+    switch (info(p).kind) {
+        case Kind::Text:
+        case Kind::DateText: ficha_.value(p) = Variant(treat(platform::CStr(value))); break;
+        case Kind::Boolean: ficha_.value(p) = Variant(platform::CBool(value)); break;
+        case Kind::Measurement: ficha_.value(p) = value; break;
+    }
+}
+
+std::int16_t clsFichasClinicas::Adicionar() {
+    return run("Adicionar", [&](Operation& op) -> std::int16_t {
+        op.ponto(1);
+        op.createProvider();
+        op.ponto(2);
+        if (auto code = op.openConnection()) return *code;
+        op.ponto(3);
+        const std::int16_t validation = op.validate(1);
+        op.ponto(4);
+        if (validation != result::Done) {
+            op.ponto(10);
+            op.ponto(11);
+            op.release();
+            return validation;
+        }
+
+        op.ponto(5);
+        const DateTime now = op.serverClock();
+        dataHoraDaAtualizacao_ = now;
+        dataDeEmissao_ = platform::CStr(platform::Format(Variant(now), "dd/mm/yyyy"));
+        op.beginTrans();
+
+        op.ponto(6);
+        op.execute(insertStatement(ficha_, dataDeEmissao_, userCode(), stamp(now)));
+
+        op.ponto(7);
+        numeroGerado_ = platform::CDbl(op.executeScalar("SELECT @@Identity"));
+
+        op.ponto(8);
+        if (frame::sql::isValidDateText(ficha_.text(Property::DataDeRetorno)))
+            op.execute(appointmentInsert(ficha_, numeroGerado_, stamp(now)));
+        op.commitTrans();
+
+        op.ponto(9);
+        op.ponto(11);
+        op.release();
+        return result::Done;
+    });
+}
+
+std::int16_t clsFichasClinicas::Alterar() {
+    return run("Alterar", [&](Operation& op) -> std::int16_t {
+        op.ponto(1);
+        op.createProvider();
+        op.ponto(2);
+        if (auto code = op.openConnection()) return *code;
+        op.ponto(3);
+        const std::int16_t validation = op.validate(2);
+        op.ponto(4);
+        if (validation != result::Done) {
+            op.ponto(13);
+            op.ponto(14);
+            op.release();
+            return validation;
+        }
+
+        op.ponto(5);
+        // Whole seconds: the clock goes through its text form and back.
+        const DateTime now = platform::CDate(platform::Format(Variant(op.serverClock()), "dd/mm/yyyy hh:mm:ss"));
+        dataHoraDaAtualizacao_ = now;
+
+        op.ponto(6);
+        op.beginTrans();
+        op.execute(updateStatement(ficha_, stamp(now)));
+
+        op.ponto(7);
+        const std::int16_t appointments = platform::CInt(op.executeScalar(appointmentCount(ficha_.numero)));
+
+        // Given means non-blank; a non-blank text that is not a date was refused by ValidarDados.
+        const bool retorno = !platform::Trim(ficha_.text(Property::DataDeRetorno)).empty();
+        if (appointments == 0 && retorno) {
+            op.ponto(8);
+            op.execute(appointmentInsert(ficha_, ficha_.numero, stamp(now)));
+        } else if (appointments > 0 && retorno) {
+            op.ponto(9);
+            op.execute(appointmentMove(ficha_));
+        } else if (appointments > 0) {
+            op.ponto(10);
+            op.execute(appointmentDelete(ficha_.numero));
+        }
+
+        op.ponto(11);
+        op.commitTrans();
+        op.ponto(12);
+        op.ponto(14);
+        op.release();
+        return result::Done;
+    });
+}
+
+std::int16_t clsFichasClinicas::Selecionar(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
+                                           std::int16_t situacaoParaFiltro, const Variant& codigoOuNome,
+                                           const Variant& codigoOuNomeDoCliente,
+                                           const Variant& codigoOuNomeDoAnimal) {
+    return run("Selecionar", [&](Operation& op) -> std::int16_t {
+        op.ponto(1);
+        op.createProvider();
+        op.ponto(2);
+        if (auto code = op.openConnection()) return *code;
+        auto rs = op.newRecordset();
+
+        op.ponto(3);
+        const std::string text = listingStatement(tamanhoDaPagina, situacaoParaFiltro, codigoOuNome,
+                                                  codigoOuNomeDoCliente, codigoOuNomeDoAnimal);
+        op.ponto(4);
+        op.openSelection(*rs, text, static_cast<frame::ListKind>(tipoDeLista), tamanhoDaPagina);
+        if (situacaoParaFiltro == 3) rs->Sort("Numero DESC");
+
+        op.ponto(5);
+        rs->ActiveConnection(nullptr);
+        op.ponto(6);
+        if (auto code = op.closeConnection()) {
+            op.release();
+            return *code;
+        }
+
+        op.ponto(7);
+        const bool found = rs->RecordCount() > 0;
+        op.ponto(found ? 8 : 9);
+        setResult(rs);
+        if (!found) setFailure(NothingFound);
+        op.ponto(10);
+        op.release();
+        return result::Done;
+    });
+}
+
+std::int16_t clsFichasClinicas::SelecionarParaImpressao(double numeroDaFichaClinica) {
+    return run("SelecionarParaImpressao", [&](Operation& op) -> std::int16_t {
+        op.ponto(1);
+        op.createProvider();
+        op.ponto(2);
+        if (auto code = op.openConnection()) return *code;
+        auto rs = op.newRecordset();
+
+        op.ponto(3);
+        const std::string text = printStatement(numeroDaFichaClinica);
+        op.ponto(4);
+        op.openSelection(*rs, text, frame::ListKind::ListaCompleta, 0);
+
+        op.ponto(5);
+        rs->ActiveConnection(nullptr);
+        op.ponto(6);
+        if (auto code = op.closeConnection()) {
+            op.release();
+            return *code;
+        }
+
+        op.ponto(7);
+        const bool found = rs->RecordCount() > 0;
+        op.ponto(found ? 8 : 9);
+        print_ = rs;
+        if (!found) setFailure(NothingFound);
+        op.ponto(10);
+        op.release();
+        return result::Done;
+    });
+}
+
+}  // namespace zolk::fichas

@@ -1,0 +1,82 @@
+#pragma once
+// clsFichasClinicas: one clinical record (a consultation of one animal by one veterinarian), its
+// return appointment, its listing and paging, its printout data and the rules on changing it.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ado/recordset.h"
+#include "fichas/ficha.h"
+#include "frame/business_object.h"
+#include "platform/date_time.h"
+
+namespace zolk::fichas {
+
+inline constexpr const char* ProgId = "ZOLK_N_FichasClinicas.clsFichasClinicas";
+
+class clsFichasClinicas : public frame::BusinessObject {
+public:
+    clsFichasClinicas();
+
+    // Operations
+    std::int16_t Adicionar();
+    std::int16_t Alterar();
+    std::int16_t Selecionar(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
+                            std::int16_t situacaoParaFiltro, const platform::Variant& codigoOuNome,
+                            const platform::Variant& codigoOuNomeDoCliente,
+                            const platform::Variant& codigoOuNomeDoAnimal);
+    std::int16_t SelecionarParaImpressao(double numeroDaFichaClinica);
+    std::int16_t ValidarDados(std::int16_t operacao, platform::ObjectRef conexao,
+                              platform::ObjectRef& recordset) override;
+
+    // What the front end reads back
+    std::shared_ptr<ado::Recordset> ResultadoDaSelecaoParaImpressaoEmRecordset() const { return print_; }
+    double NumeroGerado() const { return numeroGerado_; }
+    std::string DataDeEmissao() const { return treat(dataDeEmissao_); }
+    std::string DataHoraDaAtualizacao() const;
+
+    // What the front end sets
+    void Numero(double value) { ficha_.numero = value; }
+    void TipoDeAtendimento(std::int16_t value) { ficha_.tipoDeAtendimento = value; }
+    void CodigoDoCliente(double value) { ficha_.codigoDoCliente = value; }
+    void CodigoDoAnimal(double value) { ficha_.codigoDoAnimal = value; }
+    void CodigoDoVeterinario(double value) { ficha_.codigoDoVeterinario = value; }
+
+    // The anamnesis and examination properties: one setter each, typed by its kind.
+#define ZOLK_FICHAS_SETTER_Text(name) \
+    void name(std::string_view value) { ficha_.value(Property::name) = platform::Variant(treat(value)); }
+#define ZOLK_FICHAS_SETTER_DateText(name) ZOLK_FICHAS_SETTER_Text(name)
+#define ZOLK_FICHAS_SETTER_Boolean(name) \
+    void name(bool value) { ficha_.value(Property::name) = platform::Variant(value); }
+#define ZOLK_FICHAS_SETTER_Measurement(name) \
+    void name(const platform::Variant& value) { ficha_.value(Property::name) = value; }
+#define ZOLK_FICHAS_SETTER(name, kind, listed) ZOLK_FICHAS_SETTER_##kind(name)
+    ZOLK_FICHAS_PROPERTIES(ZOLK_FICHAS_SETTER)
+#undef ZOLK_FICHAS_SETTER
+#undef ZOLK_FICHAS_SETTER_Measurement
+#undef ZOLK_FICHAS_SETTER_Boolean
+#undef ZOLK_FICHAS_SETTER_DateText
+#undef ZOLK_FICHAS_SETTER_Text
+
+    // Stores a property's value by its position in the table, as the dispatch table does.
+    void setProperty(Property p, const platform::Variant& value);
+    const Ficha& ficha() const { return ficha_; }
+
+    const platform::MemberTable& memberTable() const override;
+
+private:
+    std::optional<std::int16_t> fieldRules(frame::Operation& op);
+    std::optional<std::int16_t> permissionRules(frame::Operation& op, const platform::ObjectRef& conexao,
+                                                platform::ObjectRef& recordset);
+    Stamp stamp(platform::DateTime time) const { return Stamp{time, userName()}; }
+
+    Ficha ficha_;
+    double numeroGerado_ = 0;
+    std::string dataDeEmissao_;
+    platform::DateTime dataHoraDaAtualizacao_;
+    std::shared_ptr<ado::Recordset> print_;
+};
+
+}  // namespace zolk::fichas

@@ -1,0 +1,86 @@
+// The dispatch interface _clsFichasClinicas, members in slot order (0 Adicionar ... 100
+// NomeDoCampoValidado).
+#include "fichas/fichas_clinicas.h"
+#include "frame/members.h"
+
+namespace zolk::fichas {
+
+using platform::CallArgs;
+using platform::ParamType;
+using platform::Variant;
+using T = clsFichasClinicas;
+
+namespace {
+
+ParamType letType(Kind kind) {
+    switch (kind) {
+        case Kind::Text:
+        case Kind::DateText: return ParamType::String;
+        case Kind::Boolean: return ParamType::Boolean;
+        case Kind::Measurement: return ParamType::Variant;
+    }
+    return ParamType::Variant;
+}
+
+platform::MemberTable buildTable() {
+    frame::ClassMembers<T> m;
+    m.operation("Adicionar", {}, ParamType::Integer, [](T& o, CallArgs&) { return Variant(o.Adicionar()); })
+        .operation("Alterar", {}, ParamType::Integer, [](T& o, CallArgs&) { return Variant(o.Alterar()); })
+        .operation("Selecionar",
+                   {{"lenuTipoDeLista", ParamType::Long},
+                    {"lintTamanhoDaPagina", ParamType::Integer},
+                    {"lintSituacaoParaFiltro", ParamType::Integer},
+                    {"lvarCodigoOuNomeParaFiltro", ParamType::Variant},
+                    {"lvarCodigoOuNomeDoClienteParaFiltro", ParamType::Variant},
+                    {"lvarCodigoOuNomeDoAnimalParaFiltro", ParamType::Variant}},
+                   ParamType::Integer,
+                   [](T& o, CallArgs& a) {
+                       return Variant(o.Selecionar(a[0].asLong(), a[1].asInteger(), a[2].asInteger(), a[3],
+                                                   a[4], a[5]));
+                   })
+        .paginar()
+        .operation("SelecionarParaImpressao", {{"ldouNumeroDaFichaClinica", ParamType::Double}},
+                   ParamType::Integer,
+                   [](T& o, CallArgs& a) { return Variant(o.SelecionarParaImpressao(a[0].asDouble())); })
+        .resultadoDaSelecao()
+        .get("ResultadoDaSelecaoParaImpressaoEmRecordset", ParamType::Object,
+             [](T& o, CallArgs&) {
+                 return Variant(platform::ObjectRef(o.ResultadoDaSelecaoParaImpressaoEmRecordset()));
+             })
+        .numeroTotalDeRegistros()
+        .get("NumeroGerado", ParamType::Double, [](T& o, CallArgs&) { return Variant(o.NumeroGerado()); })
+        .let("Numero", ParamType::Double, [](T& o, CallArgs& a) { o.Numero(a[0].asDouble()); })
+        .get("DataDeEmissao", ParamType::String, [](T& o, CallArgs&) { return Variant(o.DataDeEmissao()); })
+        .let("TipoDeAtendimento", ParamType::Integer,
+             [](T& o, CallArgs& a) { o.TipoDeAtendimento(a[0].asInteger()); })
+        .let("CodigoDoCliente", ParamType::Double, [](T& o, CallArgs& a) { o.CodigoDoCliente(a[0].asDouble()); })
+        .let("CodigoDoAnimal", ParamType::Double, [](T& o, CallArgs& a) { o.CodigoDoAnimal(a[0].asDouble()); });
+
+    for (std::size_t i = 0; i < propertyCount; ++i) {
+        const Property p = propertyAt(i);
+        m.let(std::string(info(p).name), letType(info(p).kind),
+              [p](T& o, CallArgs& a) { o.setProperty(p, a[0]); });
+    }
+
+    m.let("CodigoDoVeterinario", ParamType::Double,
+          [](T& o, CallArgs& a) { o.CodigoDoVeterinario(a[0].asDouble()); })
+        .get("DataHoraDaAtualizacao", ParamType::String,
+             [](T& o, CallArgs&) { return Variant(o.DataHoraDaAtualizacao()); })
+        .dadosDoUsuario()
+        .numeroDoErro()
+        .descricaoDoErro()
+        .localDoErro()
+        .descricaoDaFalha()
+        .validarDados()
+        .nomeDoCampoValidado();
+    return m.build();
+}
+
+}  // namespace
+
+const platform::MemberTable& clsFichasClinicas::memberTable() const {
+    static const platform::MemberTable table = buildTable();
+    return table;
+}
+
+}  // namespace zolk::fichas
