@@ -157,7 +157,7 @@ std::int32_t Recordset::AbsolutePage() const {
     const State_& s = *s_;
     if (s.rows == 0) return adPosUnknown;
     if (s.position < 0) return adPosBOF;
-    if (static_cast<std::size_t>(s.position) >= s.rows) return adPosEOF;
+    if (s.position >= static_cast<std::ptrdiff_t>(s.rows)) return adPosEOF;
     return toCount(static_cast<std::size_t>(s.position) / static_cast<std::size_t>(s.pageSize) + 1);
 }
 
@@ -173,7 +173,7 @@ std::int32_t Recordset::AbsolutePosition() const {
     const State_& s = *s_;
     if (s.rows == 0) return adPosUnknown;
     if (s.position < 0) return adPosBOF;
-    if (static_cast<std::size_t>(s.position) >= s.rows) return adPosEOF;
+    if (s.position >= static_cast<std::ptrdiff_t>(s.rows)) return adPosEOF;
     return toCount(static_cast<std::size_t>(s.position) + 1);
 }
 
@@ -196,7 +196,8 @@ void Recordset::Sort(const std::string& keys) {
         return;
     }
     finishPending();
-    std::string previous = std::exchange(s.sort, keys);
+    std::string next = keys;  // `keys` may be Sort() itself
+    std::string previous = std::exchange(s.sort, std::move(next));
     try {
         buildOrder();
     } catch (...) {
@@ -215,7 +216,7 @@ bool Recordset::BOF() const {
 
 bool Recordset::EOF_() const {
     requireOpen();
-    return s_->rows == 0 || static_cast<std::size_t>(s_->position) >= s_->rows;
+    return s_->rows == 0 || s_->position >= static_cast<std::ptrdiff_t>(s_->rows);
 }
 
 void Recordset::MoveFirst() {
@@ -235,7 +236,7 @@ void Recordset::MoveLast() {
 void Recordset::MoveNext() {
     requireOpen();
     finishPending();
-    if (s_->rows == 0 || static_cast<std::size_t>(s_->position) >= s_->rows)
+    if (s_->rows == 0 || s_->position >= static_cast<std::ptrdiff_t>(s_->rows))
         fail(err::AdoNoCurrentRecord);
     ++s_->position;  // from BOF onto the first record
 }
