@@ -284,10 +284,31 @@ private:
 
     // An operand that must be atomic next to an operator.
     void operand(const Expr& e) {
-        const bool atomic = e.kind == ExprKind::Column || e.kind == ExprKind::TextLiteral ||
-                            e.kind == ExprKind::DateLiteral || e.kind == ExprKind::NullLiteral ||
-                            e.kind == ExprKind::OutputRef ||
-                            (e.kind == ExprKind::NumberLiteral && e.number >= 0);
+        // Negative numbers and arithmetic print their own parentheses; calls need none.
+        bool atomic = false;
+        switch (e.kind) {
+            case ExprKind::Column:
+            case ExprKind::TextLiteral:
+            case ExprKind::DateLiteral:
+            case ExprKind::NullLiteral:
+            case ExprKind::NumberLiteral:
+            case ExprKind::BooleanLiteral:
+            case ExprKind::OutputRef:
+            case ExprKind::Identity:
+            case ExprKind::Arithmetic:
+            case ExprKind::Concat:
+            case ExprKind::TextOf:
+            case ExprKind::FormatText:
+            case ExprKind::Trim:
+            case ExprKind::DatePart:
+            case ExprKind::Now:
+            case ExprKind::Today:
+            case ExprKind::Aggregate:
+                atomic = true;
+                break;
+            default:
+                break;
+        }
         if (!atomic) out += '(';
         value(e);
         if (!atomic) out += ')';
