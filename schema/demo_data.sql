@@ -400,6 +400,15 @@ INSERT INTO Exames (Numero, DataDeEmissao, NumeroDaFichaClinica, CodigoDoVeterin
      0, 'Abdome total; tórax em duas projeções.', '', '', '',
      '2026-11-20 10:05:03', 'ana', NULL, NULL);
 
+-- Request 54 went to the practice's own laboratory, which has no company name.
+INSERT INTO Exames (Numero, DataDeEmissao, NumeroDaFichaClinica, CodigoDoVeterinario, CodigoDoCliente,
+                    CodigoDoAnimal, CodigoDoLaboratorio, Relato, Amostra, ReceberResultadoPor, ExamePago,
+                    ParasitologicosDeFezes, RaspadoDePele, CitologiaOtologica, ImagemObservacao, OutrosExames,
+                    ResultadosDeExames, Observacao, DataEHoraDaInclusao, UsuarioDaInclusao) VALUES
+    (54, '2025-07-15 00:00:00', 790, 1, 12, 120, 1, 'Prurido otológico e lombar.', 'Fezes; raspado; swab otológico',
+     'Retirar na clínica', -1, -1, -1, -1, '', '', 'Malassezia sp. em grande quantidade.', '',
+     '2025-07-15 10:30:02', 'carlos');
+
 INSERT INTO ResultadosDeExames (Numero, NumeroDoExame, DataDoResultado, NomeDoExame, Resultado,
                                 ValoresDeReferencia, ResponsavelTecnico, DataEHoraDaInclusao, UsuarioDaInclusao) VALUES
     (1, 55, '2025-08-15 00:00:00', 'Hemograma completo', 'Leucócitos 18.600/µl.', '6.000 a 17.000/µl',
