@@ -1,0 +1,135 @@
+// Adicionar: the insertion and appointment texts, what lands in the database, and roll-back.
+#include "fichas/tests/expected_texts.h"
+#include "fichas/tests/fixture.h"
+
+namespace zolk::fichas::test {
+namespace {
+
+TEST_F(FichasTest, InsertionIsWrittenToTheLetter) {
+    EXPECT_EQ(ficha->DataDeEmissao(), "");  // nothing issued yet
+    fillValid(*ficha);
+    ficha->SGIEmese(true);
+    ficha->SGIEmeseFrequencia("Duas vezes");
+    ficha->SGIEmeseColoracao("Amarelada");
+    ficha->SCRSincope(true);
+    ficha->EFPeso(Variant("12,5"));
+    ficha->EFFrequenciaCardiaca(Variant("abc"));
+    ficha->EFTemperatura(Variant(38.5));
+    ficha->Diagnostico("Gastrite d'água");
+    ASSERT_EQ(ficha->Adicionar(), 0) << ficha->DescricaoDoErro();
+
+    const std::string values =
+        "'" + ficha->DataDeEmissao() + "',1, 95, 140, 'Vômitos há dois dias', '', True, 'Duas vezes', 'Amarelada', "
+        "False, False, False, False, False, False, False, "                                  // SGI
+        "'', '', False, False, False, True, False, False, False, "                           // SCR
+        "'', '', '', '', '', False, False, False, False, False, False, False, False, False, '', '', "  // SGU
+        "False, '', False, '', False, '', False, '', "                                       // SL
+        "False, '', False, '', False, False, False, "                                        // SN
+        "False, '', False, '', False, '', False, False, False, False, "                      // ST
+        "12.5, Null, Null, 38.5, Null, '', '', '', '', '', '', '', 'Gastrite d''água', '', '', Null, "
+        "3, 1, '" + ficha->DataHoraDaAtualizacao() + "','ana');";
+    const auto executed = db.traced("Execute");
+    ASSERT_EQ(executed.size(), 3u);  // clock, insertion, identity: no return date, no appointment
+    EXPECT_EQ(executed[0], " SELECT NOW AS DataHoraDoServidor ");
+    EXPECT_EQ(executed[1], kInsertColumns + values);
+    EXPECT_EQ(executed[2], "SELECT @@Identity");
+    EXPECT_EQ(db.traced("CommitTrans").size(), 1u);
+    EXPECT_EQ(ficha->DataDeEmissao(), dayText(0));
+
+    const std::string n = platform::CStr(Variant(ficha->NumeroGerado()));
+    EXPECT_EQ(db.scalar("SELECT EFPeso || '|' || IFNULL(EFFrequenciaCardiaca, 'null') || '|' || EFTemperatura || '|' "
+                        "|| IFNULL(DataDeRetorno, 'null') || '|' || SCRSincope || '|' || Diagnostico FROM "
+                        "FichasClinicas WHERE Numero = " + n),
+              "12.5|null|38.5|null|-1|Gastrite d'água");
+    EXPECT_EQ(count("Agendamentos", "NumeroDaFichaClinica = " + n), "0");
+}
+
+TEST_F(FichasTest, ValidReturnDateBooksOneAppointment) {
+    fillValid(*ficha);
+    ficha->DataDeRetorno(dayText(7));
+    ASSERT_EQ(ficha->Adicionar(), 0) << ficha->DescricaoDoErro();
+    const std::string n = platform::CStr(Variant(ficha->NumeroGerado()));
+    EXPECT_EQ(db.traced("Execute").back(),
+              "INSERT INTO Agendamentos (Situacao,CodigoDoFuncionario,DataInicial,DataFinal,CodigoDoServico,"
+              "NomeDoServico,NumeroDaFichaClinica,CodigoDoCliente,CodigoDoAnimal,Observacao,TransporteBuscar,"
+              "TransporteLevar,DataEHoraDaInclusao,UsuarioDaInclusao) VALUES(1 , 3, '" + dayText(7) + "', '" +
+                  dayText(7) + "', 0, 'Retorno', " + n + ",95,140,'Agendamento referente a ficha clínica nº " + n +
+                  "', False, False, '" + ficha->DataHoraDaAtualizacao() + "','ana');");
+    EXPECT_EQ(db.column("SELECT Situacao || '|' || CodigoDoFuncionario || '|' || DataInicial || '|' || DataFinal || '|' "
+                        "|| CodigoDoServico || '|' || NomeDoServico || '|' || CodigoDoCliente || '|' || CodigoDoAnimal "
+                        "|| '|' || TransporteBuscar || TransporteLevar || '|' || UsuarioDaInclusao FROM Agendamentos "
+                        "WHERE NumeroDaFichaClinica = " + n),
+              std::vector<std::string>{"1|3|" + dayStored(7) + "|" + dayStored(7) + "|0|Retorno|95|140|00|ana"});
+    EXPECT_EQ(db.scalar("SELECT DataDeRetorno FROM FichasClinicas WHERE Numero = " + n), dayStored(7));
+}
+
+TEST_F(FichasTest, EmptyOrBlankReturnDateStoresNullAndBooksNothing) {
+    for (const char* retorno : {"", "   "}) {
+        const double n = addRecord(retorno);
+        const std::string where = platform::CStr(Variant(n));
+        EXPECT_EQ(db.scalar("SELECT IFNULL(DataDeRetorno, 'null') FROM FichasClinicas WHERE Numero = " + where), "null");
+        EXPECT_EQ(count("Agendamentos", "NumeroDaFichaClinica = " + where), "0");
+    }
+}
+
+TEST_F(FichasTest, EachAdicionarStoresANewRecordAndUnsetMeasurementsAreNull) {
+    fillValid(*ficha);
+    ASSERT_EQ(ficha->Adicionar(), 0);
+    const double first = ficha->NumeroGerado();
+    ASSERT_EQ(ficha->Adicionar(), 0);
+    EXPECT_EQ(ficha->NumeroGerado(), first + 1);
+    EXPECT_EQ(count("FichasClinicas", "QueixaPrincipal = 'Vômitos há dois dias' AND EFPeso IS NULL AND "
+                                      "EFFrequenciaCardiaca IS NULL AND EFFrequenciaRespiratoria IS NULL AND "
+                                      "EFTemperatura IS NULL AND EFTempoDePressaoCapilar IS NULL AND "
+                                      "CodigoDoUsuarioDaInclusao = 1 AND UsuarioDaInclusao = 'ana'"),
+              "2");
+}
+
+TEST_F(FichasTest, QuotesAccentsLineBreaksAndLongTextsArriveUnchanged) {
+    const std::string odd = "Cão 'Tóbi' \"late\"\n\tà noite; 100% -- ok? \\ fim ";
+    const std::string longText = std::string(6000, 'x') + "ção'";
+    fillValid(*ficha);
+    ficha->QueixaPrincipal(longText);
+    ficha->EFInspecao(odd);
+    ficha->Tratamento("  espaços nas pontas  ");
+    ASSERT_EQ(ficha->Adicionar(), 0) << ficha->DescricaoDoErro();
+    const std::string n = platform::CStr(Variant(ficha->NumeroGerado()));
+    EXPECT_EQ(db.scalar("SELECT QueixaPrincipal FROM FichasClinicas WHERE Numero = " + n), longText);
+    EXPECT_EQ(db.scalar("SELECT EFInspecao FROM FichasClinicas WHERE Numero = " + n), odd);
+    EXPECT_EQ(db.scalar("SELECT Tratamento FROM FichasClinicas WHERE Numero = " + n), "  espaços nas pontas  ");
+}
+
+TEST_F(FichasTest, FailedAppointmentRollsTheRecordBack) {
+    db.native("CREATE TRIGGER agenda_fechada BEFORE INSERT ON Agendamentos "
+              "BEGIN SELECT RAISE(ABORT, 'agenda fechada'); END;");
+    const std::string before = count("FichasClinicas");
+    fillValid(*ficha);
+    ficha->DataDeRetorno(dayText(1));
+    EXPECT_EQ(ficha->Adicionar(), 1);
+    EXPECT_EQ(ficha->NumeroDoErro(), platform::err::DbGeneralFailure);
+    EXPECT_EQ(ficha->LocalDoErro(), "ZOLK_N_FichasClinicas, clsFichasClinicas, Adicionar, Ponto: 8");
+    EXPECT_EQ(count("FichasClinicas"), before);
+    EXPECT_EQ(db.trace().back().op, "RollbackTrans");
+}
+
+TEST_F(FichasTest, MissingUserDataIsAnErrorWithNothingWritten) {
+    auto anonymous = std::make_shared<clsFichasClinicas>();
+    fillValid(*anonymous);
+    const std::string before = count("FichasClinicas");
+    EXPECT_EQ(anonymous->Adicionar(), 1);
+    EXPECT_EQ(anonymous->NumeroDoErro(), platform::err::ObjectNotSet);
+    EXPECT_EQ(anonymous->LocalDoErro(), "ZOLK_N_FichasClinicas, clsFichasClinicas, Adicionar, Ponto: 6");
+    EXPECT_EQ(count("FichasClinicas"), before);
+    EXPECT_EQ(db.trace().back().op, "RollbackTrans");
+}
+
+TEST_F(FichasTest, ProviderFailureIsReportedAsResultThree) {
+    components::setDatabaseOverride((db.folder() / "ausente.db").string());
+    fillValid(*ficha);
+    EXPECT_EQ(ficha->Adicionar(), 3);
+    EXPECT_NE(ficha->DescricaoDaFalha().find("fichas init"), std::string::npos) << ficha->DescricaoDaFalha();
+    components::setDatabaseOverride(db.url());
+}
+
+}  // namespace
+}  // namespace zolk::fichas::test
