@@ -62,7 +62,10 @@ void raise(sqlite3* db, int rc, const FailedStatement& what, catalog::Catalog* c
         }
     }
     const int primary = rc & 0xFF;
-    if (rc == SQLITE_CONSTRAINT_FOREIGNKEY) {
+    // ON DELETE/UPDATE RESTRICT actions report the trigger code with the foreign key's text.
+    const bool foreignKey = rc == SQLITE_CONSTRAINT_FOREIGNKEY ||
+                            (rc == SQLITE_CONSTRAINT_TRIGGER && message == "FOREIGN KEY constraint failed");
+    if (foreignKey) {
         const bool refusal = what.kind == ast::StatementKind::Delete ||
                              (what.kind == ast::StatementKind::Update && setsReferencedColumn(cat, what));
         if (refusal)

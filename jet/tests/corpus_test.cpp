@@ -1,0 +1,172 @@
+// The statement corpus: every statement form of the business classes, as the classes write it,
+// run in order on a fresh demo practice database per file (jet/tests/corpus/*.sql).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "jet/tests/jet_test_support.h"
+#include "schema/practice_database.h"
+
+namespace zolk::jet {
+namespace {
+
+struct CorpusCase {
+    std::string name;
+    int line = 0;
+    std::string expect;
+    std::vector<std::string> columns;
+    bool hasColumns = false;
+    std::string statement;
+};
+
+std::string trim(std::string s) {
+    const auto b = s.find_first_not_of(" \t\r");
+    if (b == std::string::npos) return "";
+    const auto e = s.find_last_not_of(" \t\r");
+    return s.substr(b, e - b + 1);
+}
+
+// "-- case:" opens a case; the "-- " lines right after it are its headers; the statement is
+// the lines after them up to the next case, joined with "\n", trailing newlines removed.
+std::vector<CorpusCase> readCorpus(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    std::vector<CorpusCase> cases;
+    std::string line;
+    int number = 0;
+    bool inHeaders = false;
+    while (std::getline(in, line)) {
+        ++number;
+        if (line.rfind("-- case:", 0) == 0) {
+            CorpusCase c;
+            c.name = trim(line.substr(8));
+            c.line = number;
+            cases.push_back(std::move(c));
+            inHeaders = true;
+            continue;
+        }
+        if (cases.empty()) continue;
+        CorpusCase& c = cases.back();
+        if (inHeaders && line.rfind("-- ", 0) == 0) {
+            const std::string header = line.substr(3);
+            if (header.rfind("expect:", 0) == 0) {
+                c.expect = trim(header.substr(7));
+            } else if (header.rfind("columns:", 0) == 0) {
+                c.hasColumns = true;
+                std::stringstream list(header.substr(8));
+                std::string col;
+                while (std::getline(list, col, ',')) c.columns.push_back(trim(col));
+            }
+            continue;
+        }
+        inHeaders = false;
+        if (!c.statement.empty()) c.statement += "\n";
+        c.statement += line;
+    }
+    for (auto& c : cases)
+        while (!c.statement.empty() && (c.statement.back() == '\n' || c.statement.back() == '\r'))
+            c.statement.pop_back();
+    return cases;
+}
+
+// Checks one case's outcome against its expect line; returns what went wrong, or "".
+std::string check(const CorpusCase& c, Session& s) {
+    std::stringstream ex(c.expect);
+    std::string kind;
+    ex >> kind;
+    ExecResult r;
+    try {
+        r = s.execute(c.statement);
+    } catch (const platform::RuntimeError& e) {
+        if (kind != "error")
+            return "raised " + std::to_string(e.number()) + " (" + std::to_string(e.helpContext()) +
+                   "): " + e.description();
+        std::int64_t number = 0, help = -1;
+        ex >> number;
+        if (!(ex >> help)) help = -1;
+        if (e.number() != number) return "raised " + std::to_string(e.number()) + ": " + e.description();
+        if (help >= 0 && e.helpContext() != help)
+            return "help context " + std::to_string(e.helpContext()) + ": " + e.description();
+        return "";
+    }
+    if (kind == "error") return "ran, but an error was expected";
+    if (kind == "changes") {
+        std::int64_t n = -1;
+        ex >> n;
+        if (r.returnsRows) return "returned rows instead of changing them";
+        if (r.rowsAffected != n) return "changed " + std::to_string(r.rowsAffected) + " rows";
+        return "";
+    }
+    if (kind != "rows") return "unknown expectation '" + c.expect + "'";
+    if (!r.returnsRows) return "returned no rows";
+    std::string op;
+    ex >> op;
+    std::int64_t n = 0;
+    const bool atLeast = op == ">=";
+    if (atLeast) ex >> n;
+    else n = std::stoll(op);
+    const auto count = static_cast<std::int64_t>(r.rows.rowCount());
+    if (atLeast ? count < n : count != n) return "returned " + std::to_string(count) + " rows";
+    if (c.hasColumns) {
+        std::vector<std::string> names;
+        for (const auto& col : r.rows.columns) names.push_back(col.name);
+        if (names != c.columns) {
+            std::string got;
+            for (const auto& nm : names) got += (got.empty() ? "" : ", ") + nm;
+            return "columns " + got;
+        }
+    }
+    return "";
+}
+
+std::vector<std::string> corpusFiles() {
+    std::vector<std::string> files;
+    const std::filesystem::path dir = std::filesystem::path(ZOLK_SOURCE_DIR) / "jet/tests/corpus";
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(dir, ec))
+        if (e.path().extension() == ".sql") files.push_back(e.path().stem().string());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+class Corpus : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(Corpus, EveryStatementBehavesAsExpected) {
+    const auto file = std::filesystem::path(ZOLK_SOURCE_DIR) / "jet/tests/corpus" / (GetParam() + ".sql");
+    const auto cases = readCorpus(file);
+    ASSERT_FALSE(cases.empty()) << file;
+    testing::TempDatabase db;
+    schema::createPracticeDatabase(db.url(), true, false);
+    auto s = openSession(db.url());
+    for (const auto& c : cases) {
+        const std::string problem = check(c, *s);
+        EXPECT_EQ(problem, "") << GetParam() << ".sql:" << c.line << " case " << c.name
+                               << " (expect: " << c.expect << ")\n"
+                               << c.statement;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, Corpus, ::testing::ValuesIn(corpusFiles()),
+                         [](const auto& info) { return info.param; });
+
+TEST(CorpusFormat, ReadsCasesHeadersAndStatements) {
+    const auto path = std::filesystem::temp_directory_path() / "zolk_jet_corpus_format.sql";
+    {
+        std::ofstream out(path);
+        out << "-- case: a\n-- expect: rows >= 1\n-- columns: X, Y\n          SELECT 1 AS X,\n   2 AS Y\n"
+               "-- case: b\n-- expect: error -2147467259 5003000\nDELETE * FROM T\n\n";
+    }
+    const auto cases = readCorpus(path);
+    std::filesystem::remove(path);
+    ASSERT_EQ(cases.size(), 2u);
+    EXPECT_EQ(cases[0].name, "a");
+    EXPECT_EQ(cases[0].expect, "rows >= 1");
+    EXPECT_EQ(cases[0].columns, (std::vector<std::string>{"X", "Y"}));
+    EXPECT_EQ(cases[0].statement, "          SELECT 1 AS X,\n   2 AS Y");
+    EXPECT_EQ(cases[1].statement, "DELETE * FROM T");
+}
+
+}  // namespace
+}  // namespace zolk::jet
