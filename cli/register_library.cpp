@@ -2,13 +2,18 @@
 
 #include <mutex>
 
+#include "fichas/register.h"
 #include "frame/registration.h"
 
 namespace zolk::cli {
 
 void registerLibraryClasses() {
     static std::once_flag once;
-    std::call_once(once, [] { frame::registerLibrary(); });
+    std::call_once(once, [] {
+        // The library declares its nine ProgIDs; each class built so far then gets its creator.
+        frame::registerLibrary();
+        fichas::registerClass();
+    });
 }
 
 }  // namespace zolk::cli

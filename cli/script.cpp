@@ -70,6 +70,17 @@ std::int32_t intField(const Json& spec, const char* key, std::int32_t fallback) 
     return it->get<std::int32_t>();
 }
 
+// Arguments left out at the end reach the member as missing ones, as a late-bound call that
+// names fewer arguments: an optional parameter gets its zero, a required one is reported.
+void padMissingArguments(const platform::Dispatchable& object, const std::string& name, MemberKind kind,
+                         std::vector<Variant>& args) {
+    const platform::MemberTable& table = object.memberTable();
+    const platform::Member* member = table.find(name, kind);
+    if (!member) member = table.find(name, kind == MemberKind::Get ? MemberKind::Operation : MemberKind::Get);
+    if (!member) return;
+    while (args.size() < member->params.size()) args.push_back(platform::missingArgument());
+}
+
 bool isOutArgument(const Json& arg) {
     return arg.is_object() && arg.size() == 1 && arg.contains("out");
 }
@@ -238,6 +249,7 @@ Json ScriptRunner::getStep(const Json& step) {
         if (!given->is_array()) badStep("\"args\" must be an array");
         for (const Json& a : *given) args.push_back(value(a));
     }
+    padMissingArguments(*target.object, target.member, MemberKind::Get, args);
     Variant result = target.object->invoke(target.member, MemberKind::Get, args);
     Json printed{{"value", toJson(result)}};
     if (step.contains("as")) keep(stringField(step, "as"), std::move(result));
@@ -261,6 +273,7 @@ Json ScriptRunner::callStep(const Json& step) {
     }
     const std::string as = step.contains("as") ? stringField(step, "as") : std::string();
 
+    padMissingArguments(*target.object, target.member, MemberKind::Operation, args);
     Variant result = target.object->invoke(target.member, MemberKind::Operation, args);
     Json printed{{"result", toJson(result)}};
     if (!outs.empty()) {

@@ -1,0 +1,96 @@
+#pragma once
+// Runs the fichas command in-process on a fresh practice database of its own.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/command.h"
+#include "schema/practice_database.h"
+
+namespace zolk::cli::testing {
+
+using Json = nlohmann::ordered_json;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+
+    // Standard output read as one JSON value per line.
+    std::vector<Json> lines() const {
+        std::vector<Json> result;
+        std::istringstream stream(out);
+        for (std::string line; std::getline(stream, line);)
+            if (!line.empty()) result.push_back(Json::parse(line));
+        return result;
+    }
+};
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern =
+            (std::filesystem::path(::testing::TempDir()) / "fichas-cli-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+        database_ = (dir_ / "practice.db").string();
+        unsetenv("ZOLK_SQL_TRACE");
+        unsetenv("ZOLK_DATABASE");
+    }
+
+    void TearDown() override {
+        unsetenv("ZOLK_SQL_TRACE");
+        std::error_code ec;
+        std::filesystem::remove_all(dir_, ec);
+    }
+
+    // What `fichas init` does, through the library.
+    void createDatabase(bool demo = false) { schema::createPracticeDatabase(database_, demo, false); }
+
+    // Runs `fichas --database DB ARGS...` with `input` on standard input.
+    Outcome fichas(std::vector<std::string> args, const std::string& input = {}) {
+        args.insert(args.begin(), {"--database", database_});
+        return fichasRaw(args, input);
+    }
+
+    Outcome fichasRaw(const std::vector<std::string>& args, const std::string& input = {}) {
+        std::istringstream in(input);
+        std::ostringstream out, err;
+        Outcome o;
+        o.status = runCommand(args, in, out, err);
+        o.out = out.str();
+        o.err = err.str();
+        return o;
+    }
+
+    // Runs a script given on standard input.
+    Outcome script(const std::string& text) { return fichas({"run", "-"}, text); }
+
+    // Turns on the statement trace into a file of this test; returns the file's path.
+    std::string traceToFile() {
+        const std::string file = (dir_ / "trace.jsonl").string();
+        setenv("ZOLK_SQL_TRACE", file.c_str(), 1);
+        return file;
+    }
+
+    static std::vector<Json> traceLines(const std::string& file) {
+        std::vector<Json> lines;
+        std::ifstream stream(file);
+        for (std::string line; std::getline(stream, line);)
+            if (!line.empty()) lines.push_back(Json::parse(line));
+        return lines;
+    }
+
+    std::filesystem::path dir_;
+    std::string database_;
+};
+
+}  // namespace zolk::cli::testing
