@@ -1,0 +1,101 @@
+// The dispatch interface _clsFichasClinicas: slot order and types, and a front end calling by name.
+#include "fichas/tests/expected_texts.h"
+#include "fichas/tests/fixture.h"
+
+namespace zolk::fichas::test {
+namespace {
+
+using platform::MemberKind;
+using platform::ParamType;
+
+// The anamnesis and examination properties as the insertion names its columns, in interface order.
+std::vector<std::string> sectionProperties() {
+    const std::string first = "CodigoDoAnimal, ", last = ", CodigoDoVeterinario";
+    const auto from = kInsertColumns.find(first) + first.size();
+    std::string list = kInsertColumns.substr(from, kInsertColumns.find(last) - from) + ", ";
+    std::vector<std::string> names;
+    for (std::size_t at = 0, next; (next = list.find(", ", at)) != std::string::npos; at = next + 2)
+        names.push_back(list.substr(at, next - at));
+    return names;
+}
+
+TEST_F(FichasTest, InterfaceHasItsMembersInSlotOrder) {
+    const auto& members = ficha->memberTable().members();
+    ASSERT_EQ(members.size(), 101u);
+    EXPECT_EQ(frame::findClass(ProgId)->memberCount, 101);
+    using K = MemberKind;
+    const std::vector<std::pair<std::string, K>> head = {
+        {"Adicionar", K::Operation}, {"Alterar", K::Operation}, {"Selecionar", K::Operation},
+        {"PaginarResultadoDaSelecaoEmRecordset", K::Operation}, {"SelecionarParaImpressao", K::Operation},
+        {"ResultadoDaSelecaoEmRecordset", K::Get}, {"ResultadoDaSelecaoParaImpressaoEmRecordset", K::Get},
+        {"NumeroTotalDeRegistros", K::Get}, {"NumeroGerado", K::Get}, {"Numero", K::Let}, {"DataDeEmissao", K::Get},
+        {"TipoDeAtendimento", K::Let}, {"CodigoDoCliente", K::Let}, {"CodigoDoAnimal", K::Let}};
+    const std::vector<std::pair<std::string, K>> tail = {
+        {"CodigoDoVeterinario", K::Let}, {"DataHoraDaAtualizacao", K::Get}, {"DadosDoUsuario", K::Set},
+        {"NumeroDoErro", K::Get}, {"DescricaoDoErro", K::Get}, {"LocalDoErro", K::Get}, {"DescricaoDaFalha", K::Get},
+        {"ValidarDados", K::Operation}, {"NomeDoCampoValidado", K::Get}};
+    std::vector<std::pair<std::string, K>> expected = head;
+    for (const std::string& name : sectionProperties()) expected.emplace_back(name, K::Let);
+    expected.insert(expected.end(), tail.begin(), tail.end());
+    ASSERT_EQ(expected.size(), 101u);
+    for (std::size_t slot = 0; slot < members.size(); ++slot) {
+        EXPECT_EQ(members[slot].name, expected[slot].first) << "slot " << slot;
+        EXPECT_EQ(members[slot].kind, expected[slot].second) << "slot " << slot;
+    }
+
+    auto types = [&](std::size_t slot) {
+        std::vector<std::pair<ParamType, bool>> out;
+        for (const auto& p : members[slot].params) out.emplace_back(p.type, p.byRef);
+        return out;
+    };
+    using P = std::vector<std::pair<ParamType, bool>>;
+    EXPECT_EQ(types(2), (P{{ParamType::Long, false}, {ParamType::Integer, false}, {ParamType::Integer, false},
+                           {ParamType::Variant, false}, {ParamType::Variant, false}, {ParamType::Variant, false}}));
+    EXPECT_EQ(types(3), (P{{ParamType::Integer, false}, {ParamType::Object, true}}));
+    EXPECT_EQ(types(4), (P{{ParamType::Double, false}}));
+    EXPECT_EQ(types(99), (P{{ParamType::Integer, false}, {ParamType::Object, false}, {ParamType::Object, true}}));
+    EXPECT_EQ(types(9), (P{{ParamType::Double, false}}));
+    EXPECT_EQ(types(11), (P{{ParamType::Integer, false}}));
+    EXPECT_EQ(types(14), (P{{ParamType::String, false}}));    // QueixaPrincipal
+    EXPECT_EQ(types(16), (P{{ParamType::Boolean, false}}));   // SGIEmese
+    EXPECT_EQ(types(76), (P{{ParamType::Variant, false}}));   // EFPeso
+    EXPECT_EQ(types(91), (P{{ParamType::String, false}}));    // DataDeRetorno
+    EXPECT_EQ(members[0].result, ParamType::Integer);
+    EXPECT_EQ(members[8].result, ParamType::Double);
+    EXPECT_EQ(members[95].result, ParamType::Long);
+}
+
+TEST_F(FichasTest, FrontEndRecordsAndListsByMemberName) {
+    platform::ObjectRef f = platform::CreateObject(ProgId);
+    f->set("DadosDoUsuario", ana);
+    f->let("TipoDeAtendimento", Variant(1.0));
+    f->let("CodigoDoCliente", Variant(95.0));
+    f->let("CodigoDoAnimal", Variant(140.0));
+    f->let("CodigoDoVeterinario", Variant("3"));
+    f->let("QueixaPrincipal", Variant("Tosse d'água"));
+    f->let("SCRTosse", Variant("True"));
+    f->let("EFPeso", Variant("8,4"));
+    f->let("DataDeRetorno", Variant(dayText(2)));
+    ASSERT_EQ(platform::CInt(f->call("Adicionar")), 0) << platform::CStr(f->get("DescricaoDoErro"));
+    const std::string n = platform::CStr(f->get("NumeroGerado"));
+    EXPECT_EQ(platform::CStr(f->get("DataDeEmissao")), dayText(0));
+    EXPECT_EQ(db.scalar("SELECT QueixaPrincipal || '|' || SCRTosse || '|' || EFPeso FROM FichasClinicas WHERE Numero = " + n),
+              "Tosse d'água|-1|8.4");
+    EXPECT_EQ(count("Agendamentos", "NumeroDaFichaClinica = " + n), "1");
+
+    std::vector<Variant> args{Variant(1.0), Variant(2.0), Variant(0.0), Variant(), Variant(), Variant()};
+    ASSERT_EQ(platform::CInt(f->invoke("Selecionar", MemberKind::Operation, args)), 0);
+    std::vector<Variant> page{Variant(2.0), Variant()};
+    ASSERT_EQ(platform::CInt(f->invoke("PaginarResultadoDaSelecaoEmRecordset", MemberKind::Operation, page)), 0);
+    auto rows = std::dynamic_pointer_cast<ado::Recordset>(page[1].asObject());
+    ASSERT_TRUE(rows);
+    EXPECT_EQ(rows->RecordCount(), 2);
+    EXPECT_EQ(platform::CStr(rows->value("Numero")), n);  // newest first
+
+    EXPECT_THROW(f->get("QueixaPrincipal"), platform::RuntimeError);  // write-only
+    EXPECT_THROW(f->let("NumeroGerado", Variant(1.0)), platform::RuntimeError);  // read-only
+    EXPECT_EQ(platform::CDbl(f->get("NumeroTotalDeRegistros")), 0);
+}
+
+}  // namespace
+}  // namespace zolk::fichas::test
