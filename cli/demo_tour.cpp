@@ -1,0 +1,251 @@
+#include "cli/demo_tour.h"
+
+#include <ostream>
+#include <stdexcept>
+#include <vector>
+
+#include "cli/register_library.h"
+#include "components/provider/settings.h"
+#include "platform/conversions.h"
+#include "platform/date_time.h"
+#include "platform/dispatch.h"
+#include "platform/format.h"
+#include "platform/runtime_error.h"
+#include "schema/practice_database.h"
+
+namespace zolk::cli {
+
+namespace {
+
+using platform::ObjectRef;
+using platform::Variant;
+
+constexpr const char* FichasProgId = "ZOLK_N_FichasClinicas.clsFichasClinicas";
+constexpr const char* ProviderProgId = "ZOLK_I_ADO.clsObjetosDeDados";
+
+// A step of the tour that did not end as expected.
+struct TourStopped : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+std::string text(const Variant& v) { return v.isNull() ? std::string() : platform::CStr(v); }
+
+std::string dayFromToday(int days) {
+    return text(platform::Format(Variant(platform::DateTime::today().addDays(days)), "dd/mm/yyyy"));
+}
+
+// A field of the current row, read through the recordset's default member as a front end does.
+std::string field(const ObjectRef& rs, const char* name) {
+    std::vector<Variant> key{Variant(name)};
+    return text(rs->defaultValue(key));
+}
+
+class Tour {
+public:
+    explicit Tour(std::ostream& out) : out_(out) {}
+
+    void run(const std::string& url) {
+        schema::createPracticeDatabase(url, true, true);
+        components::setDatabaseOverride(url);
+        registerLibraryClasses();
+        step("Base de demonstração");
+        say("Criada em " + url + ": veterinária Ana Paula Martins (3), cliente Maria Aparecida Souza (95)");
+        say("com o cão Thor (140) e a gata Mia (141), e as fichas clínicas dos últimos meses.");
+
+        const ObjectRef ana = userOf("ana");
+        const ObjectRef consulta = newRecord(ana);
+        const std::string numero = recordConsultation(consulta);
+        showAppointment(numero);
+        showListing(ana);
+        showPrintout(ana, numero);
+        changeReturnDate(consulta, numero);
+        refuseChange(numero);
+
+        step("Fim da visita");
+        say("Tudo o que a visita fez está na base " + url + ".");
+    }
+
+private:
+    void step(const std::string& title) { out_ << "\n" << ++steps_ << ". " << title << "\n"; }
+    void say(const std::string& line) { out_ << "   " << line << "\n"; }
+
+    // Ends the tour when an operation's result code is not the one the step expects.
+    void expect(const ObjectRef& f, const std::string& operation, std::int16_t code, std::int16_t expected) {
+        say(operation + " devolveu " + std::to_string(code) + ".");
+        if (code == expected) return;
+        throw TourStopped(operation + " devolveu " + std::to_string(code) + " em vez de " +
+                          std::to_string(expected) + ": " + text(f->get("DescricaoDaFalha")) + " " +
+                          text(f->get("DescricaoDoErro")) + " (" + text(f->get("LocalDoErro")) + ")");
+    }
+
+    // A disconnected recordset read through the data-object provider, as the front end reads its tables.
+    ObjectRef select(const std::string& sql) {
+        ObjectRef provider = platform::CreateObject(ProviderProgId);
+        if (platform::CInt(provider->call("AbrirConexao")) != 0)
+            throw TourStopped("a conexão não abriu: " + text(provider->get("DescricaoDaFalha")) +
+                              text(provider->get("DescricaoDoErro")));
+        const Variant connection = provider->get("ReferenciaDeConexao");
+        ObjectRef rs = provider->get("ReferenciaDeRecordset").asObject();
+        rs->let("Source", Variant(sql));
+        rs->set("ActiveConnection", connection.asObject());
+        rs->call("Open");
+        rs->set("ActiveConnection", ObjectRef());
+        provider->call("FecharConexao");
+        return rs;
+    }
+
+    // The user data object: the user's row, with the keys the library reads as its column names.
+    ObjectRef userOf(const std::string& name) {
+        ObjectRef rs = select(
+            "SELECT NomeDeUsuario, Codigo AS CodigoDoUsuario, Administrador, "
+            "PermissaoDoModuloConsultasAlterarFichaClinicaComDataRetroativa, "
+            "PermissaoDoModuloConsultasAlterarFichaClinicaDeOutroUsuario FROM Usuarios WHERE NomeDeUsuario = '" +
+            name + "'");
+        if (platform::CLng(rs->get("RecordCount")) != 1) throw TourStopped("o usuário " + name + " não existe");
+        return rs;
+    }
+
+    ObjectRef newRecord(const ObjectRef& user) {
+        ObjectRef f = platform::CreateObject(FichasProgId);
+        f->set("DadosDoUsuario", user);
+        return f;
+    }
+
+    std::string recordConsultation(const ObjectRef& f) {
+        step("Primeiro atendimento de Thor, com retorno marcado");
+        const std::string retorno = dayFromToday(7);
+        f->let("TipoDeAtendimento", Variant(1.0));
+        f->let("CodigoDoCliente", Variant(95.0));
+        f->let("CodigoDoAnimal", Variant(140.0));
+        f->let("CodigoDoVeterinario", Variant(3.0));
+        f->let("QueixaPrincipal", Variant("Vômitos há dois dias e apatia."));
+        f->let("SGIApetite", Variant("Diminuído"));
+        f->let("SGIEmese", Variant(true));
+        f->let("SGIEmeseFrequencia", Variant("Duas vezes ao dia"));
+        f->let("SGIEmeseColoracao", Variant("Amarelada"));
+        f->let("EFPeso", Variant("31,8"));
+        f->let("EFTemperatura", Variant("39,6"));
+        f->let("Diagnostico", Variant("Gastroenterite aguda"));
+        f->let("Tratamento", Variant("Fluidoterapia, antiemético e dieta gastrointestinal."));
+        f->let("DataDeRetorno", Variant(retorno));
+        say("A veterinária Ana registra a consulta (peso 31,8 kg, temperatura 39,6 °C) com retorno em " + retorno +
+            " e chama Adicionar.");
+        expect(f, "Adicionar", platform::CInt(f->call("Adicionar")), 0);
+        const std::string numero = text(f->get("NumeroGerado"));
+        say("Ficha clínica nº " + numero + ", emitida em " + text(f->get("DataDeEmissao")) + ", gravada em " +
+            text(f->get("DataHoraDaAtualizacao")) + ".");
+        return numero;
+    }
+
+    void showAppointments(const std::string& numero) {
+        ObjectRef rs = select("SELECT Numero, DataInicial, NomeDoServico, Observacao FROM Agendamentos "
+                              "WHERE NumeroDaFichaClinica = " + numero + " ORDER BY Numero");
+        if (platform::CLng(rs->get("RecordCount")) == 0) {
+            say("Nenhum agendamento para a ficha " + numero + ".");
+            return;
+        }
+        for (rs->call("MoveFirst"); !platform::CBool(rs->get("EOF")); rs->call("MoveNext"))
+            say("Agendamento " + field(rs, "Numero") + ": " + field(rs, "NomeDoServico") + " em " +
+                field(rs, "DataInicial") + " (\"" + field(rs, "Observacao") + "\")");
+    }
+
+    void showAppointment(const std::string& numero) {
+        step("O retorno entrou na agenda");
+        say("Na mesma transação, a ficha marcou o retorno em Agendamentos:");
+        showAppointments(numero);
+    }
+
+    void showPage(const ObjectRef& f, const std::string& title) {
+        std::vector<Variant> args{Variant(3.0), Variant()};
+        const std::int16_t code =
+            platform::CInt(f->invoke("PaginarResultadoDaSelecaoEmRecordset", platform::MemberKind::Operation, args));
+        expect(f, "PaginarResultadoDaSelecaoEmRecordset (" + title + ")", code, 0);
+        const ObjectRef page = args[1].asObject();
+        for (page->call("MoveFirst"); !platform::CBool(page->get("EOF")); page->call("MoveNext"))
+            say("  nº " + field(page, "Numero") + "  " + field(page, "DataDeEmissao") + "  " +
+                field(page, "NomeDoAnimal") + "  " + field(page, "NomeDoTipoDeAtendimento") + "  peso " +
+                field(page, "EFPeso") + "  \"" + field(page, "QueixaPrincipal") + "\"");
+    }
+
+    void showListing(const ObjectRef& ana) {
+        step("As fichas da cliente 95, três por página");
+        ObjectRef f = newRecord(ana);
+        std::vector<Variant> args{Variant(1.0), Variant(3.0), Variant(0.0), Variant(), Variant(95.0), Variant()};
+        expect(f, "Selecionar", platform::CInt(f->invoke("Selecionar", platform::MemberKind::Operation, args)), 0);
+        const ObjectRef result = f->get("ResultadoDaSelecaoEmRecordset").asObject();
+        say(text(result->get("RecordCount")) + " fichas, em " + text(result->get("PageCount")) +
+            " páginas; as mais novas primeiro.");
+        showPage(f, "página 1");
+        result->let("AbsolutePage", Variant(2.0));
+        showPage(f, "página 2");
+    }
+
+    void showPrintout(const ObjectRef& ana, const std::string& numero) {
+        step("Os dados da impressão da ficha " + numero);
+        ObjectRef f = newRecord(ana);
+        expect(f, "SelecionarParaImpressao",
+               platform::CInt(f->call("SelecionarParaImpressao", {Variant(platform::CDbl(Variant(numero)))})), 0);
+        const ObjectRef rs = f->get("ResultadoDaSelecaoParaImpressaoEmRecordset").asObject();
+        if (platform::CLng(rs->get("RecordCount")) != 1) throw TourStopped(text(f->get("DescricaoDaFalha")));
+        say("Cliente:     " + field(rs, "NomeOuRazaoSocialDoCliente") + " (" + field(rs, "TipoDeCliente") + ")");
+        say("Endereço:    " + field(rs, "EnderecoCompletoComCEP"));
+        say("Telefones:   " + field(rs, "TelefonesDoCliente"));
+        say("E-mails:     " + field(rs, "EmailsDoCliente"));
+        say("Animal:      " + field(rs, "NomeDoAnimal") + ", " + field(rs, "NomeDaEspecieDoAnimal") + ", " +
+            field(rs, "NomeDaRacaDoAnimal") + ", " + field(rs, "SexoDoAnimal"));
+        say("Veterinária: " + field(rs, "NomeDoVeterinario") + " (" + field(rs, "CRMVDoVeterinario") + ")");
+        say("Queixa:      " + field(rs, "QueixaPrincipal") + " Êmese: " + field(rs, "SGIEmese") + ", " +
+            field(rs, "SGIEmeseFrequencia"));
+        say("Diagnóstico: " + field(rs, "Diagnostico") + " Retorno: " + field(rs, "DataDeRetorno"));
+    }
+
+    // The object that recorded the consultation still holds it: only the number and the date change.
+    void changeReturnDate(const ObjectRef& f, const std::string& numero) {
+        const std::string retorno = dayFromToday(14);
+        step("O retorno passa para " + retorno);
+        f->let("Numero", Variant(numero));
+        f->let("DataDeRetorno", Variant(retorno));
+        say("No mesmo objeto, Ana informa o número " + numero + " e a nova data, e chama Alterar.");
+        expect(f, "Alterar", platform::CInt(f->call("Alterar")), 0);
+        say("Alterada em " + text(f->get("DataHoraDaAtualizacao")) + ". O agendamento foi movido, não duplicado:");
+        showAppointments(numero);
+    }
+
+    void refuseChange(const std::string& numero) {
+        step("Um usuário sem permissão tenta alterar a ficha");
+        ObjectRef f = newRecord(userOf("recepcao"));
+        f->let("Numero", Variant(numero));
+        f->let("TipoDeAtendimento", Variant(1.0));
+        f->let("CodigoDoCliente", Variant(95.0));
+        f->let("CodigoDoAnimal", Variant(140.0));
+        f->let("CodigoDoVeterinario", Variant(3.0));
+        f->let("QueixaPrincipal", Variant("Texto trocado pela recepção."));
+        say("O usuário recepcao, sem a permissão de alterar fichas de outro usuário, chama Alterar.");
+        expect(f, "Alterar", platform::CInt(f->call("Alterar")), 4);
+        say("Mensagem: " + text(f->get("DescricaoDaFalha")));
+        ObjectRef rs = select("SELECT QueixaPrincipal FROM FichasClinicas WHERE Numero = " + numero);
+        say("A queixa gravada continua: \"" + field(rs, "QueixaPrincipal") + "\"");
+    }
+
+    std::ostream& out_;
+    int steps_ = 0;
+};
+
+}  // namespace
+
+int runDemoTour(const std::string& databaseUrl, std::ostream& out) {
+    out << "Visita guiada: uma consulta na clínica veterinária de demonstração\n";
+    try {
+        Tour(out).run(databaseUrl);
+        return 0;
+    } catch (const TourStopped& e) {
+        out << "\nA visita parou: " << e.what() << "\n";
+    } catch (const platform::RuntimeError& e) {
+        out << "\nA visita parou com o erro " << e.number() << ": " << e.description() << "\n";
+    } catch (const std::exception& e) {
+        out << "\nA visita parou: " << e.what() << "\n";
+    }
+    return 1;
+}
+
+}  // namespace zolk::cli
