@@ -76,9 +76,18 @@ DeclaredType typeFromDeclared(std::string_view declared) {
 }
 
 const Column* Table::find(std::string_view column) const {
+    if (!byName_.empty()) {
+        const auto it = byName_.find(upper(column));
+        return it == byName_.end() ? nullptr : &columns[it->second];
+    }
     for (const auto& c : columns)
         if (sameName(c.name, column)) return &c;
     return nullptr;
+}
+
+void Table::buildIndex() {
+    byName_.clear();
+    for (std::size_t i = 0; i < columns.size(); ++i) byName_.emplace(upper(columns[i].name), i);
 }
 
 void Catalog::loadNames() {
@@ -104,6 +113,7 @@ const Table* Catalog::find(std::string_view name) {
     auto described = source_.describe(real);
     if (!described) return nullptr;
     auto table = std::make_unique<Table>(std::move(*described));
+    table->buildIndex();
     const Table* result = table.get();
     tables_[key] = std::move(table);
     return result;

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "jet/ast.h"
@@ -36,6 +37,11 @@ struct Table {
     std::vector<Column> columns;
     std::vector<ForeignKey> foreignKeys;  // this table's references to others
     const Column* find(std::string_view column) const;
+    // Indexes the columns by name; the catalog does it once a table is described.
+    void buildIndex();
+
+private:
+    std::unordered_map<std::string, std::size_t> byName_;  // upper-case name -> position
 };
 
 struct DeclaredType {

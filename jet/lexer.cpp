@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <unordered_map>
 
 #include "platform/runtime_error.h"
 
@@ -41,8 +42,11 @@ bool equalsAsciiNoCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-bool isWordStart(unsigned char c) { return std::isalpha(c) || c == '_' || c >= 0x80; }
-bool isWordChar(unsigned char c) { return std::isalnum(c) || c == '_' || c >= 0x80; }
+inline bool isAsciiAlpha(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
+inline bool isWordStart(unsigned char c) { return isAsciiAlpha(c) || c == '_' || c >= 0x80; }
+inline bool isWordChar(unsigned char c) {
+    return isAsciiAlpha(c) || (c >= '0' && c <= '9') || c == '_' || c >= 0x80;
+}
 bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
 std::string describeAt(std::string_view sql, std::size_t offset) {
@@ -55,9 +59,18 @@ std::string describeAt(std::string_view sql, std::size_t offset) {
 }  // namespace
 
 Keyword keywordOf(std::string_view word) {
-    for (const auto& k : kKeywords)
-        if (equalsAsciiNoCase(word, k.text)) return k.keyword;
-    return Keyword::None;
+    // Keywords are 2 to 11 letters: anything else is a name without looking further.
+    if (word.size() < 2 || word.size() > 11) return Keyword::None;
+    char buf[12];
+    for (std::size_t i = 0; i < word.size(); ++i)
+        buf[i] = (word[i] >= 'a' && word[i] <= 'z') ? static_cast<char>(word[i] - 32) : word[i];
+    static const std::unordered_map<std::string_view, Keyword> table = [] {
+        std::unordered_map<std::string_view, Keyword> m;
+        for (const auto& k : kKeywords) m.emplace(k.text, k.keyword);
+        return m;
+    }();
+    const auto it = table.find(std::string_view(buf, word.size()));
+    return it == table.end() ? Keyword::None : it->second;
 }
 
 const char* keywordText(Keyword k) {
@@ -173,10 +186,12 @@ std::vector<Token> tokenize(std::string_view sql) {
             t.kind = TokenKind::Symbol;
             if (std::find(kTwo.begin(), kTwo.end(), two) != kTwo.end()) {
                 t.text = std::string(two);
+                t.symbol = symbolCode(t.text.c_str());
                 i += 2;
             } else if (std::string_view("(),.;*+-/\\&=<>").find(static_cast<char>(c)) !=
                        std::string_view::npos) {
                 t.text = std::string(1, static_cast<char>(c));
+                t.symbol = symbolCode(t.text.c_str());
                 ++i;
             } else {
                 syntaxError(sql, i, "unexpected character");

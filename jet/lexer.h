@@ -32,7 +32,13 @@ struct Token {
     Keyword keyword = Keyword::None;
     std::string text;
     std::uint32_t offset = 0;  // byte offset of the token's first character in the statement
+    std::uint16_t symbol = 0;  // Symbol: its one or two characters packed, see symbolCode
 };
+
+constexpr std::uint16_t symbolCode(const char* s) {
+    return static_cast<std::uint16_t>((static_cast<unsigned char>(s[0]) << 8) |
+                                      (s[0] ? static_cast<unsigned char>(s[1]) : 0));
+}
 
 // Splits a statement into tokens, the last always End. Raises -2147217900 on an unterminated
 // literal or bracket, or a character that starts no token.

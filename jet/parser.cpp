@@ -111,7 +111,7 @@ private:
     }
     bool isSymbol(const char* s, std::size_t ahead = 0) const {
         const Token& t = peek(ahead);
-        return t.kind == TokenKind::Symbol && t.text == s;
+        return t.kind == TokenKind::Symbol && t.symbol == symbolCode(s);
     }
     bool acceptKeyword(Keyword k) {
         if (!isKeyword(k)) return false;
@@ -377,10 +377,11 @@ private:
 
     const BinaryOp* binaryAt() const {
         const Token& t = peek();
-        if (t.kind == TokenKind::Symbol && t.text == "/") return &kDivide;
+        if (t.kind != TokenKind::Symbol && t.kind != TokenKind::Keyword) return nullptr;
+        if (t.kind == TokenKind::Symbol && t.symbol == symbolCode("/")) return &kDivide;
         for (const auto& op : kBinary) {
             if (op.kind != t.kind) continue;
-            if (op.kind == TokenKind::Keyword ? op.keyword == t.keyword : t.text == op.symbol)
+            if (op.kind == TokenKind::Keyword ? op.keyword == t.keyword : t.symbol == symbolCode(op.symbol))
                 return &op;
         }
         return nullptr;

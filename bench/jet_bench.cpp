@@ -1,0 +1,133 @@
+// The Jet engine: translation of the largest library statement, and materialisation of a wide
+// result against stepping the same native query with the SQLite C API.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+#include "jet/engine.h"
+#include "jet/sqlite/native.h"
+#include "schema/practice_database.h"
+
+namespace {
+
+using namespace zolk;
+
+std::string tempPath(const char* name) {
+    return (std::filesystem::temp_directory_path() /
+            ("zolk_jet_bench_" + std::to_string(::getpid()) + "_" + name + ".db"))
+        .string();
+}
+
+void removeDb(const std::string& path) {
+    std::error_code ec;
+    for (const char* s : {"", "-wal", "-shm"}) std::filesystem::remove(path + s, ec);
+}
+
+// The exam request listing as the class writes it: every column of Exames, flags as SWITCH.
+std::string examListing(jet::Session& s) {
+    const auto cols = s.execute("SELECT * FROM Exames WHERE Numero = -1").rows.columns;
+    std::string sql = "          SELECT ";
+    sql += "   IIF(IsNull(Exames.Numero), 0, Exames.Numero) AS Numero, ";
+    sql += "   FORMAT([Exames.DataDeEmissao],'DD/MM/YYYY') AS DataDeEmissao, ";
+    sql += "   IIF(IsNull(Funcionarios.Nome), 0, Funcionarios.Nome) AS NomeDoVeterinario, ";
+    sql += "   IIF(IsNull(Clientes.NomeOuRazaoSocial), '', Clientes.NomeOuRazaoSocial) AS NomeOuRazaoSocialDoCliente, ";
+    sql += "   IIF(IsNull(Animais.Nome), '', Animais.Nome) AS NomeDoAnimal, ";
+    sql += "   IIF(IsNull(Laboratorios.RazaoSocial), '', Laboratorios.RazaoSocial) AS RazaoSocialDoLaboratorio, ";
+    for (const auto& c : cols) {
+        if (c.type == jet::adotype::Boolean) {
+            sql += "   Switch(Exames." + c.name + "=True, 'Sim', Exames." + c.name + "=False, 'Não') AS " + c.name + ", ";
+        } else if (c.type == jet::adotype::Integer) {
+            sql += "   IIF(IsNull(Exames." + c.name + "), 0, Exames." + c.name + ") AS " + c.name + "X, ";
+        } else if (c.type == jet::adotype::Date) {
+            sql += "   Format(Exames." + c.name + ",'DD/MM/YYYY HH:MM:SS') AS " + c.name + "X, ";
+        } else {
+            sql += "   IIF(IsNull(Exames." + c.name + "), '', Exames." + c.name + ") AS " + c.name + "X, ";
+        }
+    }
+    sql += "   IIF(IsNull(Exames.UsuarioDaAlteracao), '', Exames.UsuarioDaAlteracao) AS UltimoUsuario ";
+    sql += "FROM     Clientes INNER JOIN (Laboratorios INNER JOIN (Funcionarios INNER JOIN (Animais INNER JOIN "
+           "Exames ON Animais.Codigo = Exames.CodigoDoAnimal) ON Funcionarios.Codigo = Exames.CodigoDoVeterinario) "
+           "ON Laboratorios.Codigo = Exames.CodigoDoLaboratorio) ON (Clientes.Codigo = Exames.CodigoDoCliente) AND "
+           "(Clientes.Codigo = Animais.CodigoDoCliente) WHERE  (Exames.NumeroDaFichaClinica < 812  OR "
+           "Exames.NumeroDaFichaClinica IS Null)  AND (Exames.CodigoDoCliente = 95  AND Exames.CodigoDoAnimal = 140) "
+           "ORDER BY    Exames.Numero DESC;";
+    return sql;
+}
+
+void BM_TranslateExamListing(benchmark::State& state) {
+    const std::string path = tempPath("practice");
+    removeDb(path);
+    schema::createPracticeDatabase("sqlite:" + path, true, false);
+    auto s = jet::openSession("sqlite:" + path);
+    const std::string sql = examListing(*s);
+    s->translate(sql);  // the catalog is read once per session
+    for (auto _ : state) benchmark::DoNotOptimize(s->translate(sql));
+    state.counters["jet_chars"] = static_cast<double>(sql.size());
+    s.reset();
+    removeDb(path);
+}
+BENCHMARK(BM_TranslateExamListing)->Unit(benchmark::kMicrosecond);
+
+constexpr int kRows = 10000;
+constexpr int kColumns = 100;
+
+// A table of 100 columns cycling through the declared types, filled with 10,000 rows.
+std::string wideDatabase() {
+    const std::string path = tempPath("wide");
+    removeDb(path);
+    const char* types[] = {"INTEGER", "VARCHAR(50)", "DOUBLE", "DATETIME", "CURRENCY", "YESNO", "LONGTEXT", "SMALLINT"};
+    std::string ddl = "CREATE TABLE Wide (Id INTEGER PRIMARY KEY AUTOINCREMENT";
+    for (int c = 1; c < kColumns; ++c) ddl += ", C" + std::to_string(c) + " " + types[c % 8];
+    ddl += ");";
+    std::string fill = "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
+                       std::to_string(kRows) + ") INSERT INTO Wide SELECT i";
+    for (int c = 1; c < kColumns; ++c) {
+        switch (c % 8) {
+            case 0: fill += ", i * " + std::to_string(c); break;
+            case 1: fill += ", 'texto ' || i"; break;
+            case 2: fill += ", i / 3.0"; break;
+            case 3: fill += ", '2024-05-15 10:30:00'"; break;
+            case 4: fill += ", i * 1.25"; break;
+            case 5: fill += ", -(i % 2)"; break;
+            case 6: fill += ", 'uma observação um pouco mais longa que o texto curto ' || i"; break;
+            case 7: fill += ", i % 100"; break;
+        }
+    }
+    fill += " FROM n;";
+    jet::createDatabase("sqlite:" + path, {ddl, fill}, 1, false);
+    return path;
+}
+
+void BM_MaterialiseWide(benchmark::State& state) {
+    const std::string path = wideDatabase();
+    auto s = jet::openSession("sqlite:" + path);
+    double bytes = 0;
+    for (auto _ : state) {
+        auto r = s->execute("SELECT * FROM Wide");
+        benchmark::DoNotOptimize(r.rows.cells.data());
+        state.PauseTiming();
+        std::size_t heap = r.rows.cells.capacity() * sizeof(platform::Variant);
+        for (const auto& v : r.rows.cells)
+            if (v.isString() && v.asString().capacity() > 15) heap += v.asString().capacity() + 1;
+        bytes = static_cast<double>(heap) / static_cast<double>(r.rows.cells.size());
+        state.ResumeTiming();
+    }
+    state.counters["bytes_per_cell"] = bytes;
+    state.counters["cells"] = double(kRows) * kColumns;
+    s.reset();
+    removeDb(path);
+}
+BENCHMARK(BM_MaterialiseWide)->Unit(benchmark::kMillisecond);
+
+void BM_StepWideNatively(benchmark::State& state) {
+    const std::string path = wideDatabase();
+    const std::string native = jet::openSession("sqlite:" + path)->translate("SELECT * FROM Wide").native;
+    for (auto _ : state) benchmark::DoNotOptimize(jet::sqlite::stepNatively("sqlite:" + path, native));
+    state.counters["cells"] = double(kRows) * kColumns;
+    removeDb(path);
+}
+BENCHMARK(BM_StepWideNatively)->Unit(benchmark::kMillisecond);
+
+}  // namespace
