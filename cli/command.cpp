@@ -14,6 +14,9 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
                  "fichas"};
     app.fallthrough();
     app.require_subcommand(1);
+    app.failure_message([](const CLI::App*, const CLI::Error& e) {
+        return "fichas: " + std::string(e.what()) + "\nRun with --help for more information.\n";
+    });
 
     std::string database;
     app.add_option("--database", database,

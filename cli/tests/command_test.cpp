@@ -1,6 +1,5 @@
 // The subcommands init, sql and members, the command line, and the statement trace.
 #include <gtest/gtest.h>
-
 #include <sqlite3.h>
 
 #include <filesystem>
@@ -12,24 +11,20 @@
 namespace zolk::cli::testing {
 namespace {
 
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool mentions(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 using InitCommand = CliTest;
 
-TEST_F(InitCommand, CreatesANewDatabaseAndRefusesAnExistingOne) {
-    const Outcome created = fichas({"init"});
-    ASSERT_EQ(created.status, ExitOk) << created.err;
+TEST_F(InitCommand, CreatesANewDatabaseAndRefusesAnExistingOneUnlessForced) {
+    ASSERT_EQ(fichas({"init"}).status, ExitOk);
     EXPECT_EQ(fichas({"sql", "SELECT COUNT(*) AS N FROM Clientes"}).out, "N\n-\n0\n(1 row)\n");
 
     const Outcome again = fichas({"init", "--demo"});
     EXPECT_EQ(again.status, ExitFailed);
-    EXPECT_TRUE(contains(again.err, "--force")) << again.err;
-    EXPECT_EQ(fichas({"sql", "--json", "SELECT COUNT(*) AS N FROM Clientes"}).lines().at(0)["rows"],
-              Json::parse("[[0]]"))
-        << "a refused init leaves the database alone";
+    EXPECT_TRUE(mentions(again.err, "--force")) << again.err;
+    EXPECT_EQ(fichas({"sql", "SELECT COUNT(*) AS N FROM Clientes"}).out, "N\n-\n0\n(1 row)\n");
 
-    const Outcome forced = fichas({"init", "--demo", "--force"});
-    ASSERT_EQ(forced.status, ExitOk) << forced.err;
+    ASSERT_EQ(fichas({"init", "--demo", "--force"}).status, ExitOk);
     const Outcome demo = fichas({"sql", "--json", "SELECT Codigo FROM Animais WHERE CodigoDoCliente = 95 AND Codigo = 140"});
     EXPECT_EQ(demo.lines().at(0)["rows"], Json::parse("[[140]]")) << demo.out << demo.err;
 }
@@ -43,16 +38,6 @@ TEST_F(InitCommand, WithoutDatabaseUsesTheDataFolderAndCreatesIt) {
     EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::path(data) / "zolk" / "practice.db"));
 }
 
-TEST_F(InitCommand, AcceptsTheEngineUrlFormAndTheEnvironment) {
-    const std::string url = "sqlite:" + database_;
-    ASSERT_EQ(fichasRaw({"init", "--database", url}).status, ExitOk);
-    setenv("ZOLK_DATABASE", url.c_str(), 1);
-    const Outcome o = fichasRaw({"sql", "INSERT INTO EspeciesDeAnimais (Nome) VALUES ('Canina')"});
-    unsetenv("ZOLK_DATABASE");
-    EXPECT_EQ(o.status, ExitOk) << o.err;
-    EXPECT_EQ(o.out, "1 row affected\n");
-}
-
 class SqlCommand : public CliTest {
 protected:
     void SetUp() override {
@@ -61,17 +46,13 @@ protected:
     }
 };
 
-TEST_F(SqlCommand, WritesReportTheRowsAffected) {
-    EXPECT_EQ(fichas({"sql", "INSERT INTO EspeciesDeAnimais (Nome) VALUES ('Canina')"}).out, "1 row affected\n");
-    EXPECT_EQ(fichas({"sql", "INSERT INTO EspeciesDeAnimais (Nome) VALUES ('Felina')"}).out, "1 row affected\n");
-    EXPECT_EQ(fichas({"sql", "UPDATE EspeciesDeAnimais SET Situacao = 2"}).out, "2 rows affected\n");
-    EXPECT_EQ(fichas({"sql", "--json", "DELETE * FROM EspeciesDeAnimais WHERE Codigo = 7"}).out,
-              "{\"rowsAffected\":0}\n");
-}
-
-TEST_F(SqlCommand, ReadsPrintAnAlignedTableOrTheDump) {
-    fichas({"sql", "INSERT INTO Medicamentos (Nome, Controlado, DataEHoraDaInclusao) VALUES ('Dipirona', True, #05/15/2024#)"});
+TEST_F(SqlCommand, WritesReportTheRowsAffectedAndReadsPrintATable) {
+    EXPECT_EQ(fichas({"sql", "INSERT INTO Medicamentos (Nome, Controlado, DataEHoraDaInclusao) VALUES ('Dipirona', True, #05/15/2024#)"}).out,
+              "1 row affected\n");
     fichas({"sql", "INSERT INTO Medicamentos (Nome, Controlado) VALUES ('Cloridrato de tramadol', False)"});
+    EXPECT_EQ(fichas({"sql", "UPDATE Medicamentos SET Situacao = 2"}).out, "2 rows affected\n");
+    EXPECT_EQ(fichas({"sql", "--json", "DELETE * FROM Medicamentos WHERE Codigo = 7"}).out, "{\"rowsAffected\":0}\n");
+
     const Outcome table = fichas({"sql", "SELECT Codigo, Nome, Controlado, DataEHoraDaInclusao FROM Medicamentos ORDER BY Codigo"});
     ASSERT_EQ(table.status, ExitOk) << table.err;
     EXPECT_EQ(table.out,
@@ -80,17 +61,10 @@ TEST_F(SqlCommand, ReadsPrintAnAlignedTableOrTheDump) {
               "1      | Dipirona               | True       | 2024-05-15 00:00:00\n"
               "2      | Cloridrato de tramadol | False      | Null\n"
               "(2 rows)\n");
-
-    const Outcome json = fichas({"sql", "--json", "SELECT Nome, Controlado FROM Medicamentos WHERE Codigo = 1"});
-    ASSERT_EQ(json.status, ExitOk) << json.err;
-    const Json dump = json.lines().at(0);
-    EXPECT_EQ(dump["rows"], Json::parse(R"([["Dipirona", true]])"));
-    EXPECT_EQ(dump["recordCount"], 1);
-    EXPECT_EQ(dump["fields"][1]["type"], 11);
 }
 
 TEST_F(SqlCommand, ReadsRowsSeededThroughSqliteTheWayOutsideToolsWriteThem) {
-    // Dates as ISO text, Yes/No as -1/0, amounts as plain decimals: what a seeding tool writes.
+    // Dates as ISO text, Yes/No as -1/0, amounts as plain decimals.
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(database_.c_str(), &db), SQLITE_OK);
     const int rc = sqlite3_exec(db,
@@ -102,28 +76,28 @@ TEST_F(SqlCommand, ReadsRowsSeededThroughSqliteTheWayOutsideToolsWriteThem) {
     ASSERT_EQ(rc, SQLITE_OK);
 
     const Outcome medicine = fichas({"sql", "--json", "SELECT Codigo, Controlado, DataEHoraDaInclusao FROM Medicamentos"});
-    EXPECT_EQ(medicine.lines().at(0)["rows"], Json::parse(R"([[7, true, {"date": "2024-05-15 10:30:00"}]])"))
-        << medicine.out << medicine.err;
+    const Json dump = medicine.lines().at(0);
+    EXPECT_EQ(dump["rows"], Json::parse(R"([[7, true, {"date": "2024-05-15 10:30:00"}]])")) << medicine.out << medicine.err;
+    EXPECT_EQ(dump["fields"][1]["type"], 11);
+    EXPECT_EQ(dump["recordCount"], 1);
     const Outcome service = fichas({"sql", "--json", "SELECT Valor FROM Servicos WHERE Nome = 'banho'"});
     EXPECT_EQ(service.lines().at(0)["rows"], Json::parse(R"([[{"currency": "45.5000"}]])")) << service.out << service.err;
 }
 
-TEST_F(SqlCommand, ARefusedStatementIsAMessageAndStatusOne) {
+TEST_F(SqlCommand, RefusedStatementsAndMissingDatabasesAreAMessageAndStatusOne) {
     const Outcome unknown = fichas({"sql", "SELECT Nada FROM Lugar Nenhum"});
     EXPECT_EQ(unknown.status, ExitFailed);
     EXPECT_EQ(unknown.out, "");
-    EXPECT_TRUE(contains(unknown.err, "-2147217900")) << unknown.err;
+    EXPECT_TRUE(mentions(unknown.err, "-2147217900")) << unknown.err;
 
     fichas({"sql", "INSERT INTO EspeciesDeAnimais (Nome) VALUES ('Canina')"});
     const Outcome duplicate = fichas({"sql", "INSERT INTO EspeciesDeAnimais (Codigo, Nome) VALUES (1, 'Outra')"});
     EXPECT_EQ(duplicate.status, ExitFailed);
-    EXPECT_TRUE(contains(duplicate.err, "-2147467259")) << duplicate.err;
-}
+    EXPECT_TRUE(mentions(duplicate.err, "-2147467259")) << duplicate.err;
 
-TEST_F(SqlCommand, AMissingDatabaseSendsTheUserToInit) {
-    const Outcome o = fichasRaw({"sql", "--database", (dir_ / "none.db").string(), "SELECT 1 AS Um"});
-    EXPECT_EQ(o.status, ExitFailed);
-    EXPECT_TRUE(contains(o.err, "fichas init")) << o.err;
+    const Outcome missing = fichasRaw({"sql", "--database", (dir_ / "none.db").string(), "SELECT 1 AS Um"});
+    EXPECT_EQ(missing.status, ExitFailed);
+    EXPECT_TRUE(mentions(missing.err, "fichas init")) << missing.err;
 }
 
 TEST_F(SqlCommand, TheTraceHasOneLinePerStatementAsSent) {
@@ -141,61 +115,54 @@ TEST_F(SqlCommand, TheTraceHasOneLinePerStatementAsSent) {
     EXPECT_FALSE(lines[2].contains("native")) << "a statement that cannot be translated has no native text";
 }
 
-using MembersCommand = CliTest;
+TEST(MembersCommand, PrintsTheInterfaceInSlotOrderOrFailsForClassesItCannotCreate) {
+    std::istringstream in;
+    std::ostringstream out, err;
+    ASSERT_EQ(runCommand({"members", "ZOLK_I_ADO.clsObjetosDeDados"}, in, out, err), ExitOk) << err.str();
+    EXPECT_EQ(out.str(),
+              "0\tAbrirConexao\toperation\t() As Integer\n1\tReferenciaDeConexao\tGet\t() As Object\n"
+              "2\tReferenciaDeRecordset\tGet\t() As Object\n3\tFecharConexao\toperation\t() As Integer\n"
+              "4\tNumeroDoErro\tGet\t() As Long\n5\tDescricaoDoErro\tGet\t() As String\n"
+              "6\tLocalDoErro\tGet\t() As String\n7\tDescricaoDaFalha\tGet\t() As String\n");
+    out.str("");
+    ASSERT_EQ(runCommand({"members", "zolk_n_tratadados.clstratamento"}, in, out, err), ExitOk) << err.str();
+    EXPECT_EQ(out.str(), "0\tTratarString\toperation\t(ByRef lstrTexto As String) As String\n");
 
-TEST_F(MembersCommand, PrintsTheInterfaceInSlotOrder) {
-    const Outcome provider = fichas({"members", "ZOLK_I_ADO.clsObjetosDeDados"});
-    ASSERT_EQ(provider.status, ExitOk) << provider.err;
-    EXPECT_EQ(provider.out,
-              "0\tAbrirConexao\toperation\t() As Integer\n"
-              "1\tReferenciaDeConexao\tGet\t() As Object\n"
-              "2\tReferenciaDeRecordset\tGet\t() As Object\n"
-              "3\tFecharConexao\toperation\t() As Integer\n"
-              "4\tNumeroDoErro\tGet\t() As Long\n"
-              "5\tDescricaoDoErro\tGet\t() As String\n"
-              "6\tLocalDoErro\tGet\t() As String\n"
-              "7\tDescricaoDaFalha\tGet\t() As String\n");
-
-    const Outcome treatment = fichas({"members", "zolk_n_tratadados.clstratamento"});
-    ASSERT_EQ(treatment.status, ExitOk) << treatment.err;
-    EXPECT_EQ(treatment.out, "0\tTratarString\toperation\t(ByRef lstrTexto As String) As String\n");
-}
-
-TEST_F(MembersCommand, UnknownOrNotBuiltClassesFailWithAMessage) {
-    const Outcome unknown = fichas({"members", "ZOLK_N_Nada.clsNada"});
-    EXPECT_EQ(unknown.status, ExitFailed);
-    EXPECT_EQ(unknown.out, "");
-    EXPECT_TRUE(contains(unknown.err, "ZOLK_N_Nada.clsNada")) << unknown.err;
-
+    out.str("");
+    EXPECT_EQ(runCommand({"members", "ZOLK_N_Nada.clsNada"}, in, out, err), ExitFailed);
+    EXPECT_TRUE(mentions(err.str(), "unknown ProgID ZOLK_N_Nada.clsNada")) << err.str();
     platform::Factory::instance().declareClass("ZolkTests.clsDeclaredOnly");
-    const Outcome declared = fichas({"members", "ZolkTests.clsDeclaredOnly"});
-    EXPECT_EQ(declared.status, ExitFailed);
-    EXPECT_TRUE(contains(declared.err, "not registered")) << declared.err;
+    EXPECT_EQ(runCommand({"members", "ZolkTests.clsDeclaredOnly"}, in, out, err), ExitFailed);
+    EXPECT_TRUE(mentions(err.str(), "not registered")) << err.str();
+    EXPECT_EQ(out.str(), "");
 }
 
 using CommandLine = CliTest;
 
 TEST_F(CommandLine, UnreadableCommandLinesExitTwo) {
-    EXPECT_EQ(fichasRaw({}).status, ExitUnreadable);
-    EXPECT_EQ(fichasRaw({"frobnicate"}).status, ExitUnreadable);
-    EXPECT_EQ(fichasRaw({"init", "--fast"}).status, ExitUnreadable);
-    EXPECT_EQ(fichasRaw({"sql"}).status, ExitUnreadable);
-    EXPECT_EQ(fichasRaw({"members"}).status, ExitUnreadable);
-    const Outcome missingUrl = fichasRaw({"run", "--database"});
-    EXPECT_EQ(missingUrl.status, ExitUnreadable);
-    EXPECT_NE(missingUrl.err, "");
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {}, {"frobnicate"}, {"init", "--fast"}, {"sql"}, {"members"}, {"run", "--database"}}) {
+        const Outcome o = fichasRaw(args);
+        EXPECT_EQ(o.status, ExitUnreadable) << o.err;
+        EXPECT_TRUE(mentions(o.err, "fichas: ")) << o.err;
+    }
     EXPECT_EQ(fichasRaw({"--help"}).status, ExitOk);
 }
 
-TEST_F(CommandLine, DatabaseGoesBeforeOrAfterTheSubcommand) {
+TEST_F(CommandLine, DatabaseGoesBeforeOrAfterTheSubcommandOrComesFromTheEnvironment) {
     createDatabase();
     const std::string other = (dir_ / "other.db").string();
-    schema::createPracticeDatabase(other, false, false);
+    ASSERT_EQ(fichasRaw({"init", "--database", "sqlite:" + other}).status, ExitOk);
     ASSERT_EQ(fichasRaw({"sql", "--database", other, "INSERT INTO EspeciesDeAnimais (Nome) VALUES ('A')"}).status, ExitOk);
-    ASSERT_EQ(fichasRaw({"--database", database_, "sql", "SELECT Nome FROM EspeciesDeAnimais"}).out, "Nome\n----\n(0 rows)\n");
+    EXPECT_EQ(fichasRaw({"--database", database_, "sql", "SELECT Nome FROM EspeciesDeAnimais"}).out, "Nome\n----\n(0 rows)\n");
     EXPECT_EQ(fichasRaw({"--database", other, "sql", "SELECT Nome FROM EspeciesDeAnimais"}).out, "Nome\n----\nA\n(1 row)\n");
     const Outcome run = fichasRaw({"run", "-", "--database", other}, R"([{"sql": "SELECT Nome FROM EspeciesDeAnimais"}])");
     EXPECT_EQ(run.lines().at(0)["recordset"]["rows"], Json::parse(R"([["A"]])"));
+
+    setenv("ZOLK_DATABASE", other.c_str(), 1);
+    const Outcome fromEnvironment = fichasRaw({"sql", "SELECT Nome FROM EspeciesDeAnimais"});
+    unsetenv("ZOLK_DATABASE");
+    EXPECT_EQ(fromEnvironment.out, "Nome\n----\nA\n(1 row)\n") << fromEnvironment.err;
 }
 
 }  // namespace
