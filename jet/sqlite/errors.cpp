@@ -118,7 +118,7 @@ void raise(sqlite3* db, int rc, const FailedStatement& what, catalog::Catalog* c
         throw RuntimeError(err::DbErrorsInCommand,
                            "The statement could not be run on this database: " + message + ".",
                            kErrorSource, 0);
-    raiseGeneral("Unspecified error.", rc, message.c_str());
+    raiseGeneral("The database could not run the statement.", rc, message.c_str());
 }
 
 }  // namespace zolk::jet::sqlite
