@@ -103,7 +103,7 @@ TEST(Results, UnionDropsDuplicatesWithoutRegardToCase) {
     const auto r = s->execute(
         "SELECT Apelido AS A FROM Pessoas WHERE Codigo=4 UNION SELECT Nome AS A FROM Pessoas WHERE Codigo=4");
     ASSERT_EQ(r.rows.rowCount(), 1u);
-    EXPECT_EQ(r.rows.cells[0].asString() == "zé" || r.rows.cells[0].asString() == "Zé", true);
+    EXPECT_TRUE(r.rows.cells[0].asString() == "zé" || r.rows.cells[0].asString() == "Zé");
 }
 
 TEST(Results, FieldDescriptions) {
