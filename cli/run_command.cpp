@@ -1,7 +1,8 @@
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <ostream>
-#include <sstream>
+#include <system_error>
 
 #include "cli/command.h"
 #include "cli/script.h"
@@ -13,8 +14,9 @@ int runScript(const std::string& file, std::istream& in, std::ostream& out, std:
     if (file == "-") {
         text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     } else {
+        std::error_code ec;
         std::ifstream stream(file, std::ios::binary);
-        if (!stream) {
+        if (!stream || std::filesystem::is_directory(file, ec)) {
             err << "fichas: cannot read the script " << file << "\n";
             return ExitUnreadable;
         }
