@@ -1,6 +1,8 @@
 #include "cli/script.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <new>
 #include <utility>
 
@@ -66,8 +68,10 @@ const std::string& stringField(const Json& step, const char* key) {
 std::int32_t intField(const Json& spec, const char* key, std::int32_t fallback) {
     const auto it = spec.find(key);
     if (it == spec.end()) return fallback;
-    if (!it->is_number()) badStep(std::string("\"") + key + "\" must be a number");
-    return it->get<std::int32_t>();
+    const double number = it->is_number() ? it->get<double>() : 0.5;
+    if (number != std::trunc(number) || number < INT32_MIN || number > INT32_MAX)
+        badStep(std::string("\"") + key + "\" must be a whole number");
+    return static_cast<std::int32_t>(number);
 }
 
 // Arguments left out at the end reach the member as missing ones, as a late-bound call that
