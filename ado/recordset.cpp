@@ -1,6 +1,8 @@
 #include "ado/recordset.h"
 
+#include <algorithm>
 #include <limits>
+#include <numeric>
 #include <utility>
 
 #include "ado/connection.h"
@@ -19,6 +21,17 @@ namespace {
 
 [[noreturn]] void fail(std::int32_t number, std::string_view detail = {}) {
     raiseAdo(number, RecordsetSource, detail);
+}
+
+int foldedCompare(std::string_view a, std::string_view b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+        if (x >= 'A' && x <= 'Z') x = static_cast<unsigned char>(x + 32);
+        if (y >= 'A' && y <= 'Z') y = static_cast<unsigned char>(y + 32);
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
 }
 
 std::int32_t toCount(std::size_t n) {
@@ -42,6 +55,7 @@ std::shared_ptr<Recordset> Recordset::fromRows(jet::RowSet rows, std::string sou
 void Recordset::loadRows(jet::RowSet&& rows) {
     State_& s = *s_;
     s.columns = std::move(rows.columns);
+    s.byName.clear();
     s.cells = std::move(rows.cells);
     s.appended = false;
     s.adding = false;
@@ -63,6 +77,7 @@ void Recordset::loadRows(jet::RowSet&& rows) {
         s.cells.clear();
         s.rows = 0;
         s.columns.clear();
+        s.byName.clear();
         throw;
     }
     s.position = s.rows ? 0 : -1;
@@ -123,7 +138,10 @@ void Recordset::Close() {
     s.rows = 0;
     s.position = -1;
     // Appended fields stay, so a fabricated recordset can be opened again.
-    if (!s.appended) s.columns.clear();
+    if (!s.appended) {
+        s.columns.clear();
+        s.byName.clear();
+    }
 }
 
 std::int32_t Recordset::State() const { return s_->open ? 1 : 0; }
@@ -296,10 +314,25 @@ const jet::Column& Recordset::column(std::int32_t index) const {
     return s_->columns[static_cast<std::size_t>(index)];
 }
 
+// Copying a page reads and writes every field by name for every row, so names are looked up
+// in a sorted index rather than one by one.
 std::int32_t Recordset::fieldIndex(std::string_view name) const {
     const auto& columns = s_->columns;
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        if (platform::equalsNoCase(columns[i].name, name)) return static_cast<std::int32_t>(i);
+    auto& byName = s_->byName;
+    if (byName.size() != columns.size()) {
+        byName.resize(columns.size());
+        std::iota(byName.begin(), byName.end(), 0);
+        std::stable_sort(byName.begin(), byName.end(), [&](std::int32_t a, std::int32_t b) {
+            return foldedCompare(columns[static_cast<std::size_t>(a)].name,
+                                 columns[static_cast<std::size_t>(b)].name) < 0;
+        });
+    }
+    const auto found = std::lower_bound(byName.begin(), byName.end(), name,
+                                        [&](std::int32_t index, std::string_view key) {
+                                            return foldedCompare(columns[static_cast<std::size_t>(index)].name, key) < 0;
+                                        });
+    if (found != byName.end() && foldedCompare(columns[static_cast<std::size_t>(*found)].name, name) == 0)
+        return *found;
     raiseAdo(err::AdoItemNotFound, FieldsSource, name);
 }
 
@@ -349,6 +382,7 @@ void Recordset::appendField(const std::string& name, std::int32_t type, std::int
     for (const jet::Column& c : s.columns)
         if (platform::equalsNoCase(c.name, name)) raiseAdo(err::AdoAlreadyInCollection, FieldsSource, name);
     s.columns.push_back(jet::Column{name, type, definedSize, attributes});
+    s.byName.clear();
 }
 
 Variant Recordset::defaultValue(std::vector<Variant>& args) {

@@ -28,6 +28,10 @@ struct Recordset::State_ {
     bool appended = false;  // the columns come from Fields.Append
     bool readOnly = false;  // Connection.Execute's recordsets
     bool adding = false;    // an AddNew waiting for its Update
+    // Column numbers ordered by name with ASCII letters folded (as platform::equalsNoCase
+    // compares), ties in column order; built on the first lookup by name, cleared when the
+    // columns change.
+    mutable std::vector<std::int32_t> byName;
 
     std::size_t rowAt(std::size_t viewIndex) const {
         return order.empty() ? viewIndex : order[viewIndex];

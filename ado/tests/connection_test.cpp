@@ -88,6 +88,27 @@ TEST(Connection, RecordsetOpenReadsOnly) {
     EXPECT_EQ(rs->RecordCount(), 4);
 }
 
+TEST(Connection, ReopeningTakesTheNewFields) {
+    auto session = std::make_unique<ScriptedSession>();
+    ScriptedSession& engine = *session;
+    engine.rows.columns = {{"A"}, {"B"}};
+    engine.rows.cells = {Variant("a1"), Variant("b1")};
+    auto connection = std::make_shared<Connection>(std::move(session));
+    auto rs = std::make_shared<Recordset>();
+    rs->Source("SELECT A, B FROM T");
+    rs->ActiveConnection(connection);
+    rs->Open();
+    EXPECT_EQ(rs->value("b"), Variant("b1"));
+    rs->Close();
+    EXPECT_EQ(rs->fieldCount(), 0);
+    engine.rows.columns = {{"C"}, {"A"}};
+    engine.rows.cells = {Variant("c2"), Variant("a2")};
+    rs->Open();
+    EXPECT_EQ(rs->value("A"), Variant("a2"));
+    EXPECT_EQ(rs->value("c"), Variant("c2"));
+    EXPECT_EQ(errorOf([&] { rs->value("B"); }), err::AdoItemNotFound);
+}
+
 TEST(Connection, DisconnectedRowsOutliveTheConnection) {
     auto rs = std::make_shared<Recordset>();
     {

@@ -191,6 +191,28 @@ TEST(FabricatedRecordset, ValueNeedsACurrentRecordAndAKnownField) {
     EXPECT_EQ(errorOf([&] { empty->value(0); }), err::AdoNoCurrentRecord);
 }
 
+TEST(FabricatedRecordset, NamesAreFoundIgnoringCaseInWideRecordsets) {
+    auto rs = std::make_shared<Recordset>();
+    for (int i = 39; i >= 0; --i) rs->appendField("Campo" + std::to_string(i), adtype::Integer, 4, 0);
+    rs->Open();
+    rs->AddNew();
+    for (int i = 0; i < 40; ++i) rs->setValue("CAMPO" + std::to_string(i), Variant(std::int32_t{i}));
+    for (int i = 0; i < 40; ++i) {
+        EXPECT_EQ(rs->fieldIndex("campo" + std::to_string(i)), 39 - i);
+        EXPECT_EQ(rs->value("cAmPo" + std::to_string(i)), Variant(std::int32_t{i}));
+    }
+    EXPECT_EQ(errorOf([&] { rs->fieldIndex("Campo40"); }), err::AdoItemNotFound);
+    EXPECT_EQ(errorOf([&] { rs->fieldIndex("Campo"); }), err::AdoItemNotFound);
+    EXPECT_EQ(errorOf([&] { rs->fieldIndex(""); }), err::AdoItemNotFound);
+
+    // An engine result may repeat a name: the first column answers.
+    jet::RowSet rows;
+    rows.columns = {{"Nome"}, {"Codigo"}, {"NOME"}};
+    rows.cells = {Variant("a"), Variant(1), Variant("b")};
+    auto joined = Recordset::fromRows(std::move(rows), "SELECT");
+    EXPECT_EQ(joined->value("nome"), Variant("a"));
+}
+
 TEST(FabricatedRecordset, FieldObjectsShareTheRecordsetState) {
     auto rs = numbered(3);
     auto field = rs->FieldsCollection()->Item(Variant("n"));
