@@ -1,12 +1,44 @@
 #include "cli/command.h"
 
 #include <CLI/CLI.hpp>
+#include <stdlib.h>
+
+#include <filesystem>
 #include <ostream>
 
+#include "cli/demo_tour.h"
 #include "cli/register_library.h"
 #include "components/provider/settings.h"
+#include "jet/engine.h"
 
 namespace zolk::cli {
+
+namespace {
+
+// The tour always starts from a fresh demo database; a practice's own database is never
+// replaced unless asked for.
+int runDemo(const std::string& database, bool replace, std::ostream& out, std::ostream& err) {
+    std::string url = database;
+    if (url.empty()) {
+        std::string pattern = (std::filesystem::temp_directory_path() / "fichas-demo-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) {
+            err << "fichas: cannot create a temporary folder for the demo database\n";
+            return ExitFailed;
+        }
+        // Kept after the tour, so what it wrote can be looked at.
+        url = (std::filesystem::path(pattern) / "practice.db").string();
+    } else if (!replace && jet::databaseVersion(url) != 0) {
+        err << "fichas: " << url
+            << " already holds a practice database; the tour needs a fresh one (use --force to "
+               "replace it)\n";
+        return ExitFailed;
+    }
+    components::setDatabaseOverride(url);
+    const int status = runDemoTour(url, out);
+    return status == 0 ? ExitOk : ExitFailed;
+}
+
+}  // namespace
 
 int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                std::ostream& err) {
@@ -38,6 +70,12 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     sql->add_flag("--json", json, "print the rows as JSON");
     sql->add_option("statement", statement, "the statement text")->required();
 
+    bool replaceForDemo = false;
+    CLI::App* demoTour = app.add_subcommand(
+        "demo", "guided tour: a consultation on a fresh demo database (a temporary file unless "
+                "--database is given)");
+    demoTour->add_flag("--force", replaceForDemo, "replace the database given with --database");
+
     std::string progId;
     CLI::App* members = app.add_subcommand("members", "print the dispatch interface of a class");
     members->add_option("progid", progId, "programmatic identifier")->required();
@@ -57,6 +95,7 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     if (init->parsed()) return initDatabase(demo, force, out, err);
     if (run->parsed()) return runScript(script, in, out, err);
     if (sql->parsed()) return runStatement(statement, json, out, err);
+    if (demoTour->parsed()) return runDemo(database, replaceForDemo, out, err);
     return listMembers(progId, out, err);
 }
 
