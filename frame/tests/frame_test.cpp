@@ -49,7 +49,7 @@ public:
             numeroGerado = platform::CDbl(op.executeScalar("SELECT @@Identity"));
             op.commitTrans();
             op.ponto(9);
-            op.userName();
+            userName();
             return result::Done;
         });
     }
