@@ -18,10 +18,6 @@ constexpr const char* NothingFound = "Nenhuma ficha clínica encontrada com as e
 
 clsFichasClinicas::clsFichasClinicas() : BusinessObject("clsFichasClinicas") {}
 
-std::string clsFichasClinicas::DataHoraDaAtualizacao() const {
-    return platform::CStr(Variant(dataHoraDaAtualizacao_));
-}
-
 void clsFichasClinicas::setProperty(Property p, const Variant& value) {
     switch (info(p).kind) {
         case Kind::Text:
@@ -33,23 +29,11 @@ void clsFichasClinicas::setProperty(Property p, const Variant& value) {
 
 std::int16_t clsFichasClinicas::Adicionar() {
     return run("Adicionar", [&](Operation& op) -> std::int16_t {
-        op.ponto(1);
-        op.createProvider();
-        op.ponto(2);
-        if (auto code = op.openConnection()) return *code;
-        op.ponto(3);
-        const std::int16_t validation = op.validate(1);
-        op.ponto(4);
-        if (validation != result::Done) {
-            op.ponto(10);
-            op.ponto(11);
-            op.release();
-            return validation;
-        }
+        if (auto code = op.openAndValidate(1, 10)) return *code;
 
         op.ponto(5);
         const DateTime now = op.serverClock();
-        dataHoraDaAtualizacao_ = now;
+        setDataHoraDaAtualizacao(now);
         dataDeEmissao_ = platform::CStr(platform::Format(Variant(now), "dd/mm/yyyy"));
         op.beginTrans();
 
@@ -73,24 +57,11 @@ std::int16_t clsFichasClinicas::Adicionar() {
 
 std::int16_t clsFichasClinicas::Alterar() {
     return run("Alterar", [&](Operation& op) -> std::int16_t {
-        op.ponto(1);
-        op.createProvider();
-        op.ponto(2);
-        if (auto code = op.openConnection()) return *code;
-        op.ponto(3);
-        const std::int16_t validation = op.validate(2);
-        op.ponto(4);
-        if (validation != result::Done) {
-            op.ponto(13);
-            op.ponto(14);
-            op.release();
-            return validation;
-        }
+        if (auto code = op.openAndValidate(2, 13)) return *code;
 
         op.ponto(5);
-        // Whole seconds: the clock goes through its text form and back.
-        const DateTime now = platform::CDate(platform::Format(Variant(op.serverClock()), "dd/mm/yyyy hh:mm:ss"));
-        dataHoraDaAtualizacao_ = now;
+        const DateTime now = op.serverClockToTheSecond();
+        setDataHoraDaAtualizacao(now);
 
         op.ponto(6);
         op.beginTrans();
@@ -125,69 +96,24 @@ std::int16_t clsFichasClinicas::Selecionar(std::int32_t tipoDeLista, std::int16_
                                            std::int16_t situacaoParaFiltro, const Variant& codigoOuNome,
                                            const Variant& codigoOuNomeDoCliente,
                                            const Variant& codigoOuNomeDoAnimal) {
-    return run("Selecionar", [&](Operation& op) -> std::int16_t {
-        op.ponto(1);
-        op.createProvider();
-        op.ponto(2);
-        if (auto code = op.openConnection()) return *code;
-        auto rs = op.newRecordset();
-
-        op.ponto(3);
-        const std::string text = listingStatement(tamanhoDaPagina, situacaoParaFiltro, codigoOuNome,
-                                                  codigoOuNomeDoCliente, codigoOuNomeDoAnimal);
-        op.ponto(4);
-        op.openSelection(*rs, text, static_cast<frame::ListKind>(tipoDeLista), tamanhoDaPagina);
-        if (situacaoParaFiltro == 3) rs->Sort("Numero DESC");
-
-        op.ponto(5);
-        rs->ActiveConnection(nullptr);
-        op.ponto(6);
-        if (auto code = op.closeConnection()) {
-            op.release();
-            return *code;
-        }
-
-        op.ponto(7);
-        const bool found = rs->RecordCount() > 0;
-        op.ponto(found ? 8 : 9);
-        setResult(rs);
-        if (!found) setFailure(NothingFound);
-        op.ponto(10);
-        op.release();
-        return result::Done;
-    });
+    Selection s;
+    s.statement = [&] {
+        return listingStatement(tamanhoDaPagina, situacaoParaFiltro, codigoOuNome, codigoOuNomeDoCliente,
+                                codigoOuNomeDoAnimal);
+    };
+    s.kind = static_cast<frame::ListKind>(tipoDeLista);
+    s.pageSize = tamanhoDaPagina;
+    if (situacaoParaFiltro == 3) s.sort = "Numero DESC";
+    s.nothingFound = NothingFound;
+    return select("Selecionar", s);
 }
 
 std::int16_t clsFichasClinicas::SelecionarParaImpressao(double numeroDaFichaClinica) {
-    return run("SelecionarParaImpressao", [&](Operation& op) -> std::int16_t {
-        op.ponto(1);
-        op.createProvider();
-        op.ponto(2);
-        if (auto code = op.openConnection()) return *code;
-        auto rs = op.newRecordset();
-
-        op.ponto(3);
-        const std::string text = printStatement(numeroDaFichaClinica);
-        op.ponto(4);
-        op.openSelection(*rs, text, frame::ListKind::ListaCompleta, 0);
-
-        op.ponto(5);
-        rs->ActiveConnection(nullptr);
-        op.ponto(6);
-        if (auto code = op.closeConnection()) {
-            op.release();
-            return *code;
-        }
-
-        op.ponto(7);
-        const bool found = rs->RecordCount() > 0;
-        op.ponto(found ? 8 : 9);
-        print_ = rs;
-        if (!found) setFailure(NothingFound);
-        op.ponto(10);
-        op.release();
-        return result::Done;
-    });
+    Selection s;
+    s.statement = [&] { return printStatement(numeroDaFichaClinica); };
+    s.forPrinting = true;
+    s.nothingFound = NothingFound;
+    return select("SelecionarParaImpressao", s);
 }
 
 }  // namespace zolk::fichas

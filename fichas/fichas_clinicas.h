@@ -32,10 +32,8 @@ public:
                               platform::ObjectRef& recordset) override;
 
     // What the front end reads back
-    std::shared_ptr<ado::Recordset> ResultadoDaSelecaoParaImpressaoEmRecordset() const { return print_; }
     double NumeroGerado() const { return numeroGerado_; }
     std::string DataDeEmissao() const { return treat(dataDeEmissao_); }
-    std::string DataHoraDaAtualizacao() const;
 
     // What the front end sets
     void Numero(double value) { ficha_.numero = value; }
@@ -75,8 +73,6 @@ private:
     Ficha ficha_;
     double numeroGerado_ = 0;
     std::string dataDeEmissao_;
-    platform::DateTime dataHoraDaAtualizacao_;
-    std::shared_ptr<ado::Recordset> print_;
 };
 
 }  // namespace zolk::fichas

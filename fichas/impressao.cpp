@@ -98,10 +98,7 @@ std::string printStatement(double numeroDaFicha) {
         .date("FichasClinicas.DataDeRetorno", "DataDeRetorno")
         .text("Funcionarios.Nome", "NomeDoVeterinario")
         .text("Funcionarios.CRMV", "CRMVDoVeterinario")
-        .dateTime("FichasClinicas.DataEHoraDaInclusao", "DataEHoraDaInclusao")
-        .text("FichasClinicas.UsuarioDaInclusao", "UsuarioDaInclusao")
-        .dateTime("FichasClinicas.DataEHoraDaAlteracao", "DataEHoraDaAlteracao")
-        .text("FichasClinicas.UsuarioDaAlteracao", "UsuarioDaAlteracao");
+        .stamps("FichasClinicas");
     s += columns.str();
 
     s += "FROM ";

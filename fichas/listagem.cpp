@@ -93,24 +93,14 @@ std::string listingStatement(std::int16_t tamanhoDaPagina, std::int16_t situacao
     sql::SelectList columns;
     columns.number("FichasClinicas.Numero", "Numero")
         .date("FichasClinicas.DataDeEmissao", "DataDeEmissao")
-        .number("FichasClinicas.CodigoDoVeterinario", "CodigoDoVeterinario")
-        .number("Funcionarios.Nome", "NomeDoVeterinario")  // a missing name lists as 0
-        .text("Funcionarios.CRMV", "CRMVDoVeterinario")
-        .number("FichasClinicas.CodigoDoCliente", "CodigoDoCliente")
-        .text("Clientes.ApelidoOuNomeFantasia", "ApelidoOuNomeFantasiaDoCliente")
-        .text("Clientes.NomeOuRazaoSocial", "NomeOuRazaoSocialDoCliente")
-        .number("FichasClinicas.CodigoDoAnimal", "CodigoDoAnimal")
-        .text("Animais.Nome", "NomeDoAnimal");
+        .veterinarianClientAnimal("FichasClinicas");
     addRecordColumns(columns);
     columns.number("FichasClinicas.CodigoDoUsuarioDaInclusao", "CodigoDoUsuarioDaInclusao")
         .number("FichasClinicas.NumeroDaVenda", "NumeroDaVenda")
         .item("IIF(IsNull(FichasClinicas.TipoDeAtendimento), 1, FichasClinicas.TipoDeAtendimento) AS "
               "TipoDeAtendimento")
         .item(nomeDoTipoDeAtendimento)
-        .dateTime("FichasClinicas.DataEHoraDaInclusao", "DataEHoraDaInclusao")
-        .text("FichasClinicas.UsuarioDaInclusao", "UsuarioDaInclusao")
-        .dateTime("FichasClinicas.DataEHoraDaAlteracao", "DataEHoraDaAlteracao")
-        .text("FichasClinicas.UsuarioDaAlteracao", "UsuarioDaAlteracao");
+        .stamps("FichasClinicas");
     s += columns.str();
 
     s += "FROM  ";

@@ -43,18 +43,14 @@ platform::MemberTable buildTable() {
                    ParamType::Integer,
                    [](T& o, CallArgs& a) { return Variant(o.SelecionarParaImpressao(a[0].asDouble())); })
         .resultadoDaSelecao()
-        .get("ResultadoDaSelecaoParaImpressaoEmRecordset", ParamType::Object,
-             [](T& o, CallArgs&) {
-                 return Variant(platform::ObjectRef(o.ResultadoDaSelecaoParaImpressaoEmRecordset()));
-             })
+        .resultadoDaSelecaoParaImpressao()
         .numeroTotalDeRegistros()
-        .get("NumeroGerado", ParamType::Double, [](T& o, CallArgs&) { return Variant(o.NumeroGerado()); })
-        .let("Numero", ParamType::Double, [](T& o, CallArgs& a) { o.Numero(a[0].asDouble()); })
-        .get("DataDeEmissao", ParamType::String, [](T& o, CallArgs&) { return Variant(o.DataDeEmissao()); })
-        .let("TipoDeAtendimento", ParamType::Integer,
-             [](T& o, CallArgs& a) { o.TipoDeAtendimento(a[0].asInteger()); })
-        .let("CodigoDoCliente", ParamType::Double, [](T& o, CallArgs& a) { o.CodigoDoCliente(a[0].asDouble()); })
-        .let("CodigoDoAnimal", ParamType::Double, [](T& o, CallArgs& a) { o.CodigoDoAnimal(a[0].asDouble()); });
+        .get("NumeroGerado", &T::NumeroGerado)
+        .let("Numero", &T::Numero)
+        .get("DataDeEmissao", &T::DataDeEmissao)
+        .let("TipoDeAtendimento", &T::TipoDeAtendimento)
+        .let("CodigoDoCliente", &T::CodigoDoCliente)
+        .let("CodigoDoAnimal", &T::CodigoDoAnimal);
 
     for (std::size_t i = 0; i < propertyCount; ++i) {
         const Property p = propertyAt(i);
@@ -62,10 +58,8 @@ platform::MemberTable buildTable() {
               [p](T& o, CallArgs& a) { o.setProperty(p, a[0]); });
     }
 
-    m.let("CodigoDoVeterinario", ParamType::Double,
-          [](T& o, CallArgs& a) { o.CodigoDoVeterinario(a[0].asDouble()); })
-        .get("DataHoraDaAtualizacao", ParamType::String,
-             [](T& o, CallArgs&) { return Variant(o.DataHoraDaAtualizacao()); })
+    m.let("CodigoDoVeterinario", &T::CodigoDoVeterinario)
+        .dataHoraDaAtualizacao()
         .dadosDoUsuario()
         .numeroDoErro()
         .descricaoDoErro()

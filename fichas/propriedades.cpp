@@ -1,7 +1,8 @@
 #include "fichas/propriedades.h"
 
-#include <array>
+#include <vector>
 
+#include "frame/order.h"
 #include "frame/sql_literals.h"
 
 namespace zolk::fichas {
@@ -10,40 +11,14 @@ namespace sql = frame::sql;
 
 static_assert(propertyCount == 78, "slots 14 to 91 of the interface");
 
-namespace {
-
-// A property shown by the listing right after another one instead of in interface order.
-struct ListingMove {
-    Property property;
-    Property after;
-};
-
-constexpr ListingMove listingMoves[] = {
-    {Property::SCRSincope, Property::SCRDescricaoDaSecrecao},
-};
-
-std::array<Property, propertyCount> buildListingOrder() {
-    std::array<Property, propertyCount> order{};
-    std::size_t n = 0;
-    auto moved = [](Property p) {
-        for (const ListingMove& m : listingMoves)
-            if (m.property == p) return true;
-        return false;
-    };
-    for (std::size_t i = 0; i < propertyCount; ++i) {
-        const Property p = propertyAt(i);
-        if (moved(p)) continue;
-        order[n++] = p;
-        for (const ListingMove& m : listingMoves)
-            if (m.after == p) order[n++] = m.property;
-    }
-    return order;
-}
-
-}  // namespace
-
 std::span<const Property> listingOrder() {
-    static const std::array<Property, propertyCount> order = buildListingOrder();
+    // The listing names syncope first among the cardiorespiratory signs.
+    static const std::vector<Property> order = [] {
+        std::vector<Property> interfaceOrder;
+        for (std::size_t i = 0; i < propertyCount; ++i) interfaceOrder.push_back(propertyAt(i));
+        const frame::Move<Property> moves[] = {{Property::SCRSincope, Property::SCRDescricaoDaSecrecao}};
+        return frame::withMoves(interfaceOrder, moves);
+    }();
     return order;
 }
 

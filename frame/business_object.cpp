@@ -35,6 +35,10 @@ std::string BusinessObject::userName() const { return platform::CStr(userData("N
 double BusinessObject::userCode() const { return platform::CDbl(userData("CodigoDoUsuario")); }
 bool BusinessObject::userFlag(std::string_view key) const { return platform::CBool(userData(key)); }
 
+std::string BusinessObject::DataHoraDaAtualizacao() const {
+    return platform::CStr(Variant(dataHoraDaAtualizacao_));
+}
+
 std::string BusinessObject::locationOf(std::string_view operation, std::int16_t ponto) const {
     return std::string(LibraryName) + ", " + className_ + ", " + std::string(operation) +
            ", Ponto: " + std::to_string(ponto);
@@ -87,6 +91,48 @@ std::int16_t BusinessObject::run(std::string_view operation,
     op.release();
     setError(number, std::move(description), locationOf(operation, op.ponto()));
     return result::Error;
+}
+
+BusinessObject::Refusal BusinessObject::deletionRefusal(std::string message) {
+    return [this, message = std::move(message)](const platform::RuntimeError& e,
+                                                 Operation&) -> std::optional<std::int16_t> {
+        if (e.number() != platform::err::DbGeneralFailure) return std::nullopt;
+        if (e.helpContext() == platform::err::DbRelationshipHelpContext) setFailure(message);
+        return result::Failure;
+    };
+}
+
+std::int16_t BusinessObject::select(std::string_view operation, const Selection& selection) {
+    return run(operation, [&](Operation& op) -> std::int16_t {
+        op.ponto(1);
+        op.createProvider();
+        op.ponto(2);
+        if (auto code = op.openConnection()) return *code;
+        auto rs = op.newRecordset();
+
+        op.ponto(3);
+        const std::string text = selection.statement();
+        op.ponto(4);
+        op.openSelection(*rs, text, selection.kind, selection.pageSize);
+        if (!selection.sort.empty()) rs->Sort(selection.sort);
+
+        op.ponto(5);
+        rs->ActiveConnection(nullptr);
+        op.ponto(6);
+        if (auto code = op.closeConnection()) {
+            op.release();
+            return *code;
+        }
+
+        op.ponto(7);
+        const bool found = rs->RecordCount() > 0;
+        op.ponto(found ? 8 : 9);
+        (selection.forPrinting ? print_ : result_) = rs;
+        if (!found) setFailure(selection.nothingFound);
+        op.ponto(10);
+        op.release();
+        return result::Done;
+    });
 }
 
 std::int16_t BusinessObject::PaginarResultadoDaSelecaoEmRecordset(std::int16_t itensPorPagina,

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "ado/recordset.h"
+#include "platform/date_time.h"
 #include "platform/dispatch.h"
 #include "platform/runtime_error.h"
 
@@ -18,6 +19,9 @@ namespace zolk::frame {
 inline constexpr const char* LibraryName = "ZOLK_N_FichasClinicas";
 
 class Operation;
+
+// The list kinds of a selection: ListaPaginada sets the recordset's page size.
+enum class ListKind : std::int32_t { ListaPaginada = 1, ListaCompleta = 2 };
 
 // Result codes of every operation.
 namespace result {
@@ -40,8 +44,13 @@ public:
 
     void DadosDoUsuario(platform::ObjectRef userData) { userData_ = std::move(userData); }
     std::shared_ptr<ado::Recordset> ResultadoDaSelecaoEmRecordset() const { return result_; }
+    // Set by the class's print selection, where it has one.
+    std::shared_ptr<ado::Recordset> ResultadoDaSelecaoParaImpressaoEmRecordset() const { return print_; }
     // No operation gives it a value.
     double NumeroTotalDeRegistros() const { return 0; }
+    // The server time stamped by the last insertion or update, where the class has them, in the
+    // default date-to-text conversion.
+    std::string DataHoraDaAtualizacao() const;
     // Copies the page of the result recordset on which it stands into a new recordset.
     std::int16_t PaginarResultadoDaSelecaoEmRecordset(std::int16_t itensPorPagina,
                                                       platform::ObjectRef& pagina);
@@ -68,6 +77,10 @@ protected:
     using Refusal = std::function<std::optional<std::int16_t>(const platform::RuntimeError&, Operation&)>;
     std::int16_t run(std::string_view operation, const std::function<std::int16_t(Operation&)>& body,
                      const Refusal& refusal = {});
+    // The refusal of a deletion: the database's general failure ends with result 3, with `message`
+    // as DescricaoDaFalha when related rows refused it (help context 5003000) and the business
+    // message left as it was otherwise; the error state is not touched.
+    Refusal deletionRefusal(std::string message);
 
     // Validation outcomes.
     std::int16_t fieldRuleFailed(std::string message, std::string field);
@@ -76,6 +89,22 @@ protected:
     void setError(std::int32_t number, std::string description, std::string location);
 
     void setResult(std::shared_ptr<ado::Recordset> rs) { result_ = std::move(rs); }
+    void setDataHoraDaAtualizacao(platform::DateTime time) { dataHoraDaAtualizacao_ = time; }
+    platform::DateTime dataHoraDaAtualizacao() const { return dataHoraDaAtualizacao_; }
+
+    // A selection as every class runs it, with the same checkpoints: 1 and 2 provider and
+    // connection, 3 the statement built, 4 opened (page size for ListaPaginada, then the sort when
+    // given), 5 disconnected, 6 FecharConexao, 7 to 9 stored (the message when nothing was found),
+    // 10 references dropped. A failure keeps the recordset stored earlier.
+    struct Selection {
+        std::function<std::string()> statement;
+        ListKind kind = ListKind::ListaCompleta;
+        std::int16_t pageSize = 0;
+        std::string sort;
+        bool forPrinting = false;  // stored as the print recordset instead of the result
+        std::string nothingFound;
+    };
+    std::int16_t select(std::string_view operation, const Selection& selection);
     std::string locationOf(std::string_view operation, std::int16_t ponto) const;
 
 private:
@@ -83,6 +112,8 @@ private:
     platform::ObjectRef tratamento_;
     platform::ObjectRef userData_;
     std::shared_ptr<ado::Recordset> result_;
+    std::shared_ptr<ado::Recordset> print_;
+    platform::DateTime dataHoraDaAtualizacao_;
     std::int32_t numeroDoErro_ = 0;
     std::string descricaoDoErro_;
     std::string localDoErro_;

@@ -3,7 +3,10 @@
 // frame's rules: string Lets store the treated text, numbers and Booleans are stored as given,
 // Variant Lets keep a copy; the frame's own members (error state, user data, result
 // recordset, paging) are added by name where the class's interface puts them.
+#include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -51,6 +54,26 @@ public:
     ClassMembers& letVariant(std::string name, Variant T::*field) {
         return let(name, ParamType::Variant, [field](T& o, CallArgs& a) { o.*field = a[0]; });
     }
+    // Lets and Gets through the class's typed setters and getters.
+    ClassMembers& let(std::string name, void (T::*setter)(double)) {
+        return let(name, ParamType::Double, [setter](T& o, CallArgs& a) { (o.*setter)(a[0].asDouble()); });
+    }
+    ClassMembers& let(std::string name, void (T::*setter)(std::int16_t)) {
+        return let(name, ParamType::Integer, [setter](T& o, CallArgs& a) { (o.*setter)(a[0].asInteger()); });
+    }
+    ClassMembers& let(std::string name, void (T::*setter)(bool)) {
+        return let(name, ParamType::Boolean, [setter](T& o, CallArgs& a) { (o.*setter)(a[0].asBoolean()); });
+    }
+    ClassMembers& let(std::string name, void (T::*setter)(std::string_view)) {
+        return let(name, ParamType::String, [setter](T& o, CallArgs& a) { (o.*setter)(a[0].asString()); });
+    }
+    ClassMembers& get(std::string name, double (T::*getter)() const) {
+        return get(std::move(name), ParamType::Double, [getter](T& o, CallArgs&) { return Variant((o.*getter)()); });
+    }
+    ClassMembers& get(std::string name, std::string (T::*getter)() const) {
+        return get(std::move(name), ParamType::String, [getter](T& o, CallArgs&) { return Variant((o.*getter)()); });
+    }
+
     ClassMembers& let(std::string name, ParamType type, std::function<void(T&, CallArgs&)> store) {
         return add(std::move(name), MemberKind::Let, {{"RHS", type}}, ParamType::Void,
                    [store = std::move(store)](T& o, CallArgs& a) {
@@ -64,6 +87,15 @@ public:
         return get("ResultadoDaSelecaoEmRecordset", ParamType::Object, [](T& o, CallArgs&) {
             return Variant(platform::ObjectRef(o.ResultadoDaSelecaoEmRecordset()));
         });
+    }
+    ClassMembers& resultadoDaSelecaoParaImpressao() {
+        return get("ResultadoDaSelecaoParaImpressaoEmRecordset", ParamType::Object, [](T& o, CallArgs&) {
+            return Variant(platform::ObjectRef(o.ResultadoDaSelecaoParaImpressaoEmRecordset()));
+        });
+    }
+    ClassMembers& dataHoraDaAtualizacao() {
+        return get("DataHoraDaAtualizacao", ParamType::String,
+                   [](T& o, CallArgs&) { return Variant(o.DataHoraDaAtualizacao()); });
     }
     ClassMembers& numeroTotalDeRegistros() {
         return get("NumeroTotalDeRegistros", ParamType::Double,

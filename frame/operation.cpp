@@ -3,6 +3,7 @@
 #include "components/provider/objetos_de_dados.h"
 #include "frame/business_object.h"
 #include "platform/conversions.h"
+#include "platform/format.h"
 #include "platform/runtime_error.h"
 
 namespace zolk::frame {
@@ -77,11 +78,29 @@ std::int16_t Operation::validate(std::int16_t operacao) {
     return owner_.ValidarDados(operacao, connection(), recordset);
 }
 
+std::optional<std::int16_t> Operation::openAndValidate(std::int16_t operacao, std::int16_t endedAt) {
+    ponto(1);
+    createProvider();
+    ponto(2);
+    if (auto code = openConnection()) return code;
+    ponto(3);
+    const std::int16_t validation = validate(operacao);
+    ponto(4);
+    if (validation == 0) return std::nullopt;
+    ponto(endedAt);
+    release();
+    return validation;
+}
+
 platform::DateTime Operation::serverClock() {
     auto rs = connection()->Execute(" SELECT NOW AS DataHoraDoServidor ");
     const platform::DateTime now = platform::CDate(rs->value(0));
     rs->Close();
     return now;
+}
+
+platform::DateTime Operation::serverClockToTheSecond() {
+    return platform::CDate(platform::Format(Variant(serverClock()), "dd/mm/yyyy hh:mm:ss"));
 }
 
 void Operation::beginTrans() {

@@ -9,13 +9,10 @@
 
 #include "ado/connection.h"
 #include "ado/recordset.h"
+#include "frame/business_object.h"
 #include "platform/dispatch.h"
 
 namespace zolk::frame {
-
-class BusinessObject;
-
-enum class ListKind : std::int32_t { ListaPaginada = 1, ListaCompleta = 2 };
 
 class Operation {
 public:
@@ -39,9 +36,16 @@ public:
 
     // Calls the owner's ValidarDados with the connection and a recordset.
     std::int16_t validate(std::int16_t operacao);
+    // Checkpoints 1 to 4 of an insertion, update or deletion: the provider, the connection, then
+    // ValidarDados with `operacao`. nullopt when the operation goes on; otherwise the result it
+    // ends with (the provider's 1 or 3, or what the validation gave, at checkpoint `endedAt`),
+    // with the provider and the connection dropped.
+    std::optional<std::int16_t> openAndValidate(std::int16_t operacao, std::int16_t endedAt);
 
     // " SELECT NOW AS DataHoraDoServidor ": the server's date and time.
     platform::DateTime serverClock();
+    // The same, through its "dd/mm/yyyy hh:mm:ss" text and back: whole seconds.
+    platform::DateTime serverClockToTheSecond();
 
     void beginTrans();
     void commitTrans();

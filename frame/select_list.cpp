@@ -14,8 +14,8 @@ SelectList& SelectList::text(std::string_view source, std::string_view alias) {
     return item("IIF(IsNull(" + s(source) + "), '', " + s(source) + ") AS " + s(alias));
 }
 
-SelectList& SelectList::yesNo(std::string_view source, std::string_view alias) {
-    return item("SWITCH(" + s(source) + "=True, 'Sim', " + s(source) + "=False, 'Não') AS " +
+SelectList& SelectList::yesNo(std::string_view source, std::string_view alias, std::string_view function) {
+    return item(s(function) + "(" + s(source) + "=True, 'Sim', " + s(source) + "=False, 'Não') AS " +
                 s(alias));
 }
 
@@ -35,6 +35,26 @@ SelectList& SelectList::date(std::string_view source, std::string_view alias) {
 
 SelectList& SelectList::dateTime(std::string_view source, std::string_view alias) {
     return item("Format(" + s(source) + ",'DD/MM/YYYY HH:MM:SS') AS " + s(alias));
+}
+
+SelectList& SelectList::veterinarianClientAnimal(std::string_view table) {
+    const std::string t = s(table) + ".";
+    return number(t + "CodigoDoVeterinario", "CodigoDoVeterinario")
+        .number("Funcionarios.Nome", "NomeDoVeterinario")
+        .text("Funcionarios.CRMV", "CRMVDoVeterinario")
+        .number(t + "CodigoDoCliente", "CodigoDoCliente")
+        .text("Clientes.ApelidoOuNomeFantasia", "ApelidoOuNomeFantasiaDoCliente")
+        .text("Clientes.NomeOuRazaoSocial", "NomeOuRazaoSocialDoCliente")
+        .number(t + "CodigoDoAnimal", "CodigoDoAnimal")
+        .text("Animais.Nome", "NomeDoAnimal");
+}
+
+SelectList& SelectList::stamps(std::string_view table) {
+    const std::string t = s(table) + ".";
+    return dateTime(t + "DataEHoraDaInclusao", "DataEHoraDaInclusao")
+        .text(t + "UsuarioDaInclusao", "UsuarioDaInclusao")
+        .dateTime(t + "DataEHoraDaAlteracao", "DataEHoraDaAlteracao")
+        .text(t + "UsuarioDaAlteracao", "UsuarioDaAlteracao");
 }
 
 SelectList& SelectList::item(std::string_view expression) { return verbatim("   " + s(expression)); }

@@ -16,8 +16,8 @@ public:
     SelectList& number(std::string_view source, std::string_view alias);
     // IIF(IsNull(source), '', source) AS alias
     SelectList& text(std::string_view source, std::string_view alias);
-    // SWITCH(source=True, 'Sim', source=False, 'Não') AS alias
-    SelectList& yesNo(std::string_view source, std::string_view alias);
+    // SWITCH(source=True, 'Sim', source=False, 'Não') AS alias; some listings spell it Switch.
+    SelectList& yesNo(std::string_view source, std::string_view alias, std::string_view function = "SWITCH");
     // IIF(IsNull(source), 0, Format([source],'pattern')) AS alias
     SelectList& formatted(std::string_view source, std::string_view alias, std::string_view pattern);
     // source AS alias
@@ -26,6 +26,13 @@ public:
     SelectList& date(std::string_view source, std::string_view alias);
     // Format(source,'DD/MM/YYYY HH:MM:SS') AS alias
     SelectList& dateTime(std::string_view source, std::string_view alias);
+    // The veterinarian, the client and the animal of a row of `table`, joined to Funcionarios,
+    // Clientes and Animais: CodigoDoVeterinario, NomeDoVeterinario (0 for a missing name),
+    // CRMVDoVeterinario, CodigoDoCliente, ApelidoOuNomeFantasiaDoCliente,
+    // NomeOuRazaoSocialDoCliente, CodigoDoAnimal, NomeDoAnimal.
+    SelectList& veterinarianClientAnimal(std::string_view table);
+    // Who inserted and last changed a row of `table`, and when.
+    SelectList& stamps(std::string_view table);
     // Any other expression, already followed by its alias: three blanks are put before it.
     SelectList& item(std::string_view expression);
     // A piece written exactly as given (its own leading blanks), separator still added.
