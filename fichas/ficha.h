@@ -6,6 +6,7 @@
 #include <string>
 
 #include "fichas/propriedades.h"
+#include "frame/business_object.h"
 #include "platform/date_time.h"
 #include "platform/variant.h"
 
@@ -28,11 +29,7 @@ struct Ficha {
     bool flag(Property p) const { return value(p).asBoolean(); }
 };
 
-// Who stamps a row and when: the server time read by the operation and the user's data.
-struct Stamp {
-    platform::DateTime time;
-    std::string userName;
-};
+using frame::Stamp;
 
 // "INSERT INTO FichasClinicas (...)VALUES(...);"
 std::string insertStatement(const Ficha& ficha, const std::string& dataDeEmissao, double userCode,

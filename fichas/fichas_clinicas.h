@@ -68,7 +68,6 @@ private:
     std::optional<std::int16_t> fieldRules(frame::Operation& op);
     std::optional<std::int16_t> permissionRules(frame::Operation& op, const platform::ObjectRef& conexao,
                                                 platform::ObjectRef& recordset);
-    Stamp stamp(platform::DateTime time) const { return Stamp{time, userName()}; }
 
     Ficha ficha_;
     double numeroGerado_ = 0;

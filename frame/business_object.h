@@ -20,6 +20,12 @@ inline constexpr const char* LibraryName = "ZOLK_N_FichasClinicas";
 
 class Operation;
 
+// Who stamps a row and when: the server time read by the operation and the user's name.
+struct Stamp {
+    platform::DateTime time;
+    std::string userName;
+};
+
 // The list kinds of a selection: ListaPaginada sets the recordset's page size.
 enum class ListKind : std::int32_t { ListaPaginada = 1, ListaCompleta = 2 };
 
@@ -68,6 +74,8 @@ protected:
     // The user data object read through its default member; none raises 91.
     platform::Variant userData(std::string_view key) const;
     std::string userName() const;
+    // The stamp of a row written now: reads the user's name (raising 91 without a user data object).
+    Stamp stamp(platform::DateTime time) const { return Stamp{time, userName()}; }
     double userCode() const;
     bool userFlag(std::string_view key) const;
 
