@@ -1,22 +1,20 @@
 #pragma once
-// Helpers shared by the ado tests: fabricated recordsets, error numbers, a scripted session.
+// Helpers shared by the ado tests: error numbers, fabricated recordsets, a scripted session.
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "ado/connection.h"
 #include "ado/data_types.h"
 #include "ado/recordset.h"
-#include "jet/engine.h"
 #include "platform/runtime_error.h"
-#include "platform/variant.h"
 
 namespace zolk::ado::test {
 
 using platform::Variant;
+namespace err = platform::err;
+inline constexpr std::int32_t Nullable = adattr::IsNullable | adattr::MayBeNull;
 
 // The number of the RuntimeError `f` raises, 0 when it raises none.
 template <class F>
@@ -29,9 +27,7 @@ std::int32_t errorOf(F&& f) {
     return 0;
 }
 
-inline constexpr std::int32_t Nullable = adattr::IsNullable | adattr::MayBeNull;
-
-// A fabricated recordset (Append, Open, AddNew/Update per row), positioned on its first row.
+// Append, Open, then AddNew/Update per row; positioned on the first row.
 inline std::shared_ptr<Recordset> fabricate(const std::vector<jet::Column>& fields,
                                             const std::vector<std::vector<Variant>>& rows) {
     auto rs = std::make_shared<Recordset>();
@@ -46,55 +42,39 @@ inline std::shared_ptr<Recordset> fabricate(const std::vector<jet::Column>& fiel
     return rs;
 }
 
-// A recordset of `n` rows numbered 1..n in the field "N".
+// Rows numbered 1..n in the field "N".
 inline std::shared_ptr<Recordset> numbered(int n) {
     std::vector<std::vector<Variant>> rows;
-    for (int i = 1; i <= n; ++i) rows.push_back({Variant(static_cast<std::int32_t>(i))});
+    for (int i = 1; i <= n; ++i) rows.push_back({Variant(i)});
     return fabricate({{"N", adtype::Integer, 4, adattr::Fixed}}, rows);
 }
 
-// An engine session scripted by the test: texts starting with SELECT give `rows`, INSERT,
-// UPDATE and DELETE write and report `affected`, texts containing "BAD" do not translate.
-// Everything asked of it is written to the shared log.
+// A session scripted by the test: SELECT... gives `rows`, INSERT/UPDATE/DELETE write and report
+// `affected`, a text containing "BAD" does not translate. Every request goes to `log`.
 struct ScriptedSession : jet::Session {
     std::shared_ptr<std::vector<std::string>> log = std::make_shared<std::vector<std::string>>();
     jet::RowSet rows;
     std::int64_t affected = 0;
     bool transaction = false;
 
-    static bool startsWith(std::string_view text, std::string_view word) {
-        return text.substr(0, word.size()) == word;
-    }
     jet::Translation translate(std::string_view sql) override {
         log->push_back("translate " + std::string(sql));
         if (sql.find("BAD") != std::string_view::npos)
-            throw platform::RuntimeError(platform::err::DbErrorsInCommand, "Syntax error.");
-        return {"native(" + std::string(sql) + ")",
-                startsWith(sql, "INSERT") || startsWith(sql, "UPDATE") || startsWith(sql, "DELETE")};
+            throw platform::RuntimeError(err::DbErrorsInCommand, "Syntax error.");
+        const bool writes = sql.starts_with("INSERT") || sql.starts_with("UPDATE") || sql.starts_with("DELETE");
+        return {"native(" + std::string(sql) + ")", writes};
     }
     jet::ExecResult execute(std::string_view sql) override {
         log->push_back("execute " + std::string(sql));
         jet::ExecResult r;
-        if (startsWith(sql, "SELECT")) {
-            r.returnsRows = true;
-            r.rows = rows;
-        } else {
-            r.rowsAffected = affected;
-        }
+        r.returnsRows = sql.starts_with("SELECT");
+        if (r.returnsRows) r.rows = rows;
+        else r.rowsAffected = affected;
         return r;
     }
-    void begin() override {
-        log->push_back("begin");
-        transaction = true;
-    }
-    void commit() override {
-        log->push_back("commit");
-        transaction = false;
-    }
-    void rollback() override {
-        log->push_back("rollback");
-        transaction = false;
-    }
+    void begin() override { log->push_back("begin"), transaction = true; }
+    void commit() override { log->push_back("commit"), transaction = false; }
+    void rollback() override { log->push_back("rollback"), transaction = false; }
     bool inTransaction() const override { return transaction; }
     std::string engineName() const override { return "scripted"; }
 };
