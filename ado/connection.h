@@ -29,17 +29,18 @@ public:
 
     static std::shared_ptr<Connection> open(const std::string& url);
 
-    // Returns an open recordset for a statement that gives rows, a closed one (State 0)
-    // otherwise; recordsAffected receives the count of changed rows.
+    // Returns an open, read-only recordset for a statement that gives rows (recordsAffected
+    // then -1), a closed one (State 0) otherwise, with the count of changed rows.
     std::shared_ptr<Recordset> Execute(std::string_view text, std::int64_t* recordsAffected = nullptr);
-    std::int32_t BeginTrans();
+    std::int32_t BeginTrans();  // 1; no nested transactions (-2147168237)
     void CommitTrans();
     void RollbackTrans();
     std::int32_t State() const;
     void Close();
 
     void setTraceHook(TraceHook hook);
-    // Runs a reading statement for a recordset Open; a statement that writes raises 3219.
+    // Runs a reading statement for a recordset Open; a statement that writes is traced, then
+    // refused with 3219 without running.
     jet::RowSet openForRecordset(std::string_view text);
     jet::Session& session();
 

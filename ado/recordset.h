@@ -55,7 +55,8 @@ public:
     void MovePrevious();
     void MoveLast();
 
-    // Fabrication and updates
+    // Fabrication and updates. Changes stay in memory (never written back to the database);
+    // Connection::Execute's recordsets refuse them with 3251.
     void AddNew();
     void Update();
 
