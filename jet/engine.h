@@ -67,7 +67,8 @@ public:
 std::unique_ptr<Session> openSession(const std::string& url);
 
 // The schema version stamped by databaseVersion/createDatabase (SQLite `PRAGMA user_version`);
-// 0 means a database that was never initialised. A missing file also gives 0.
+// 0 means a database that was never initialised; a missing or empty file also gives 0. A file
+// that exists but cannot be read as a database raises -2147467259.
 int databaseVersion(const std::string& url);
 
 // Creates (or, with `replace`, recreates) the database at `url` by running native scripts in

@@ -265,15 +265,30 @@ int databaseVersion(const std::string& url) {
     const std::string path = pathOf(url);
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) return 0;
+    // An empty file is a database that was never initialised.
+    if (std::filesystem::is_regular_file(path, ec) && std::filesystem::file_size(path, ec) == 0) return 0;
     sqlite3* db = nullptr;
     int version = 0;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    if (rc == SQLITE_OK) {
         sqlite3_busy_timeout(db, kBusyTimeoutMs);
         sqlite3_stmt* st = nullptr;
-        if (sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &st, nullptr) == SQLITE_OK &&
-            sqlite3_step(st) == SQLITE_ROW)
-            version = sqlite3_column_int(st, 0);
+        rc = sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &st, nullptr);
+        if (rc == SQLITE_OK) {
+            rc = sqlite3_step(st);
+            if (rc == SQLITE_ROW) {
+                version = sqlite3_column_int(st, 0);
+                rc = SQLITE_OK;
+            }
+        }
         sqlite3_finalize(st);
+    }
+    // A file that exists but cannot be read as a database (not SQLite, damaged, unreadable) is
+    // an error, not a missing database: initialising over it would destroy whatever it is.
+    if (rc != SQLITE_OK) {
+        const std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+        sqlite3_close(db);
+        sqlite::raiseGeneral("The database '" + path + "' cannot be read.", rc, message.c_str());
     }
     sqlite3_close(db);
     return version;
