@@ -1,5 +1,6 @@
 #pragma once
 // The statement texts the clinical record sends, as the business documents write them.
+#include <sstream>
 #include <string>
 
 namespace zolk::fichas::test {
@@ -22,100 +23,38 @@ inline const std::string kInsertColumns =
     "EFLinfonodos, EFDescricaoDeLifonodos, MNAlimentacao, MNContactantes, Diagnostico, Tratamento, Internacao, "
     "DataDeRetorno, CodigoDoVeterinario, CodigoDoUsuarioDaInclusao, DataEHoraDaInclusao,UsuarioDaInclusao)VALUES(";
 
-// The anamnesis and examination columns, QueixaPrincipal to Tratamento, in listing form and order.
-inline const std::string kRecordColumns =
-    "   FichasClinicas.QueixaPrincipal AS QueixaPrincipal,    IIF(IsNull(FichasClinicas.SGIApetite), '', "
-    "FichasClinicas.SGIApetite) AS SGIApetite,    SWITCH(FichasClinicas.SGIEmese=True, 'Sim', "
-    "FichasClinicas.SGIEmese=False, 'Não') AS SGIEmese,    IIF(IsNull(FichasClinicas.SGIEmeseFrequencia), '', "
-    "FichasClinicas.SGIEmeseFrequencia) AS SGIEmeseFrequencia,    IIF(IsNull(FichasClinicas.SGIEmeseColoracao), '', "
-    "FichasClinicas.SGIEmeseColoracao) AS SGIEmeseColoracao,    SWITCH(FichasClinicas.SGIHematemese=True, 'Sim', "
-    "FichasClinicas.SGIHematemese=False, 'Não') AS SGIHematemese,    SWITCH(FichasClinicas.SGIDiarreia=True, 'Sim', "
-    "FichasClinicas.SGIDiarreia=False, 'Não') AS SGIDiarreia,    SWITCH(FichasClinicas.SGIMelenaID=True, 'Sim', "
-    "FichasClinicas.SGIMelenaID=False, 'Não') AS SGIMelenaID,    SWITCH(FichasClinicas.SGIHematoquesiaIG=True, "
-    "'Sim', FichasClinicas.SGIHematoquesiaIG=False, 'Não') AS SGIHematoquesiaIG, "
-    "   SWITCH(FichasClinicas.SGIDisquesia=True, 'Sim', FichasClinicas.SGIDisquesia=False, 'Não') AS SGIDisquesia, "
-    "   SWITCH(FichasClinicas.SGITenesmo=True, 'Sim', FichasClinicas.SGITenesmo=False, 'Não') AS SGITenesmo, "
-    "   SWITCH(FichasClinicas.SGIAquesia=True, 'Sim', FichasClinicas.SGIAquesia=False, 'Não') AS SGIAquesia, "
-    "   IIF(IsNull(FichasClinicas.SCRSecrecao), '', FichasClinicas.SCRSecrecao) AS SCRSecrecao, "
-    "   IIF(IsNull(FichasClinicas.SCRDescricaoDaSecrecao), '', "
-    "FichasClinicas.SCRDescricaoDaSecrecao) AS SCRDescricaoDaSecrecao,    SWITCH(FichasClinicas.SCRSincope=True, "
-    "'Sim', FichasClinicas.SCRSincope=False, 'Não') AS SCRSincope,    SWITCH(FichasClinicas.SCRTosse=True, 'Sim', "
-    "FichasClinicas.SCRTosse=False, 'Não') AS SCRTosse,    SWITCH(FichasClinicas.SCREspirro=True, 'Sim', "
-    "FichasClinicas.SCREspirro=False, 'Não') AS SCREspirro,    SWITCH(FichasClinicas.SCRDistricaoRespiratoria=True, "
-    "'Sim', FichasClinicas.SCRDistricaoRespiratoria=False, 'Não') AS SCRDistricaoRespiratoria, "
-    "   SWITCH(FichasClinicas.SCRCianose=True, 'Sim', FichasClinicas.SCRCianose=False, 'Não') AS SCRCianose, "
-    "   SWITCH(FichasClinicas.SCRIntoleranciaAExercicio=True, 'Sim', FichasClinicas.SCRIntoleranciaAExercicio=False, "
-    "'Não') AS SCRIntoleranciaAExercicio,    SWITCH(FichasClinicas.SCRCansacoFacil=True, 'Sim', "
-    "FichasClinicas.SCRCansacoFacil=False, 'Não') AS SCRCansacoFacil, "
-    "   IIF(IsNull(FichasClinicas.SGUDisfuncaoHidrica), '', "
-    "FichasClinicas.SGUDisfuncaoHidrica) AS SGUDisfuncaoHidrica,    IIF(IsNull(FichasClinicas.SGUUrinaColoracao), "
-    "'', FichasClinicas.SGUUrinaColoracao) AS SGUUrinaColoracao,    IIF(IsNull(FichasClinicas.SGUUrinaVolume), '', "
-    "FichasClinicas.SGUUrinaVolume) AS SGUUrinaVolume,    IIF(IsNull(FichasClinicas.SGUUrinaFrequencia), '', "
-    "FichasClinicas.SGUUrinaFrequencia) AS SGUUrinaFrequencia,    IIF(IsNull(FichasClinicas.SGUUrinaOdor), '', "
-    "FichasClinicas.SGUUrinaOdor) AS SGUUrinaOdor,    SWITCH(FichasClinicas.SGUHematuria=True, 'Sim', "
-    "FichasClinicas.SGUHematuria=False, 'Não') AS SGUHematuria,    SWITCH(FichasClinicas.SGUDisuria=True, 'Sim', "
-    "FichasClinicas.SGUDisuria=False, 'Não') AS SGUDisuria,    SWITCH(FichasClinicas.SGUPiuria=True, 'Sim', "
-    "FichasClinicas.SGUPiuria=False, 'Não') AS SGUPiuria,    SWITCH(FichasClinicas.SGUEstranguria=True, 'Sim', "
-    "FichasClinicas.SGUEstranguria=False, 'Não') AS SGUEstranguria,    SWITCH(FichasClinicas.SGUSecrecao=True, "
-    "'Sim', FichasClinicas.SGUSecrecao=False, 'Não') AS SGUSecrecao,    SWITCH(FichasClinicas.SGUCastrado=True, "
-    "'Sim', FichasClinicas.SGUCastrado=False, 'Não') AS SGUCastrado,    SWITCH(FichasClinicas.SGUPartosNormais=True, "
-    "'Sim', FichasClinicas.SGUPartosNormais=False, 'Não') AS SGUPartosNormais, "
-    "   SWITCH(FichasClinicas.SGUAnticoncepcional=True, 'Sim', FichasClinicas.SGUAnticoncepcional=False, "
-    "'Não') AS SGUAnticoncepcional,    SWITCH(FichasClinicas.SGUCiosRegulares=True, 'Sim', "
-    "FichasClinicas.SGUCiosRegulares=False, 'Não') AS SGUCiosRegulares,    IIF(IsNull(FichasClinicas.SGUUltimoCio), "
-    "'', FichasClinicas.SGUUltimoCio) AS SGUUltimoCio,    IIF(IsNull(FichasClinicas.SGUCrias), '', "
-    "FichasClinicas.SGUCrias) AS SGUCrias,    SWITCH(FichasClinicas.SLClaudicacao=True, 'Sim', "
-    "FichasClinicas.SLClaudicacao=False, 'Não') AS SLClaudicacao, "
-    "   IIF(IsNull(FichasClinicas.SLDescricaoDaClaudicacao), '', "
-    "FichasClinicas.SLDescricaoDaClaudicacao) AS SLDescricaoDaClaudicacao,    SWITCH(FichasClinicas.SLParesia=True, "
-    "'Sim', FichasClinicas.SLParesia=False, 'Não') AS SLParesia,    IIF(IsNull(FichasClinicas.SLDescricaoDaParesia), "
-    "'', FichasClinicas.SLDescricaoDaParesia) AS SLDescricaoDaParesia, "
-    "   SWITCH(FichasClinicas.SLDorAoTransporObstaculos=True, 'Sim', FichasClinicas.SLDorAoTransporObstaculos=False, "
-    "'Não') AS SLDorAoTransporObstaculos,    IIF(IsNull(FichasClinicas.SLDescricaoDaDorAoTransporObstaculos), '', "
-    "FichasClinicas.SLDescricaoDaDorAoTransporObstaculos) AS SLDescricaoDaDorAoTransporObstaculos, "
-    "   SWITCH(FichasClinicas.SLImpotenciaFuncional=True, 'Sim', FichasClinicas.SLImpotenciaFuncional=False, "
-    "'Não') AS SLImpotenciaFuncional,    IIF(IsNull(FichasClinicas.SLDescricaoDaImpotenciaFuncional), '', "
-    "FichasClinicas.SLDescricaoDaImpotenciaFuncional) AS SLDescricaoDaImpotenciaFuncional, "
-    "   SWITCH(FichasClinicas.SNConvulsoes=True, 'Sim', FichasClinicas.SNConvulsoes=False, 'Não') AS SNConvulsoes, "
-    "   IIF(IsNull(FichasClinicas.SNDescricaoDasConvulsoes), '', "
-    "FichasClinicas.SNDescricaoDasConvulsoes) AS SNDescricaoDasConvulsoes, "
-    "   SWITCH(FichasClinicas.SNAlteracoesComportamentais=True, 'Sim', "
-    "FichasClinicas.SNAlteracoesComportamentais=False, 'Não') AS SNAlteracoesComportamentais, "
-    "   IIF(IsNull(FichasClinicas.SNDescricaoDasAlteracoesComportamentais), '', "
-    "FichasClinicas.SNDescricaoDasAlteracoesComportamentais) AS SNDescricaoDasAlteracoesComportamentais, "
-    "   SWITCH(FichasClinicas.SNAndarEmCirculos=True, 'Sim', FichasClinicas.SNAndarEmCirculos=False, "
-    "'Não') AS SNAndarEmCirculos,    SWITCH(FichasClinicas.SNHeatTilt=True, 'Sim', FichasClinicas.SNHeatTilt=False, "
-    "'Não') AS SNHeatTilt,    SWITCH(FichasClinicas.SNNistagmo=True, 'Sim', FichasClinicas.SNNistagmo=False, "
-    "'Não') AS SNNistagmo,    SWITCH(FichasClinicas.STPrurido=True, 'Sim', FichasClinicas.STPrurido=False, "
-    "'Não') AS STPrurido,    IIF(IsNull(FichasClinicas.STDescricaoDoPrurido), '', "
-    "FichasClinicas.STDescricaoDoPrurido) AS STDescricaoDoPrurido,    SWITCH(FichasClinicas.STAlopecia=True, 'Sim', "
-    "FichasClinicas.STAlopecia=False, 'Não') AS STAlopecia,    IIF(IsNull(FichasClinicas.STDescricaoDaAlopecia), '', "
-    "FichasClinicas.STDescricaoDaAlopecia) AS STDescricaoDaAlopecia,    SWITCH(FichasClinicas.STDescamacao=True, "
-    "'Sim', FichasClinicas.STDescamacao=False, 'Não') AS STDescamacao, "
-    "   IIF(IsNull(FichasClinicas.STDescricaoDaDescamacao), '', "
-    "FichasClinicas.STDescricaoDaDescamacao) AS STDescricaoDaDescamacao, "
-    "   SWITCH(FichasClinicas.STMeneiosCefalicos=True, 'Sim', FichasClinicas.STMeneiosCefalicos=False, "
-    "'Não') AS STMeneiosCefalicos,    SWITCH(FichasClinicas.STSecrecaoOtologica=True, 'Sim', "
-    "FichasClinicas.STSecrecaoOtologica=False, 'Não') AS STSecrecaoOtologica, "
-    "   SWITCH(FichasClinicas.STPuliose=True, 'Sim', FichasClinicas.STPuliose=False, 'Não') AS STPuliose, "
-    "   SWITCH(FichasClinicas.STIxodidiose=True, 'Sim', FichasClinicas.STIxodidiose=False, 'Não') AS STIxodidiose, "
-    "   IIF(IsNull(FichasClinicas.EFPeso), 0, Format([FichasClinicas.EFPeso],'#,##0.00')) AS EFPeso, "
-    "   IIF(IsNull(FichasClinicas.EFFrequenciaCardiaca), 0, "
-    "Format([FichasClinicas.EFFrequenciaCardiaca],'#,##0.00')) AS EFFrequenciaCardiaca, "
-    "   IIF(IsNull(FichasClinicas.EFFrequenciaRespiratoria), 0, "
-    "Format([FichasClinicas.EFFrequenciaRespiratoria],'#,##0.00')) AS EFFrequenciaRespiratoria, "
-    "   IIF(IsNull(FichasClinicas.EFTemperatura), 0, "
-    "Format([FichasClinicas.EFTemperatura],'#,##0.00')) AS EFTemperatura, "
-    "   IIF(IsNull(FichasClinicas.EFTempoDePressaoCapilar), 0, "
-    "Format([FichasClinicas.EFTempoDePressaoCapilar],'#,##0.00')) AS EFTempoDePressaoCapilar, "
-    "   IIF(IsNull(FichasClinicas.EFMucosas), '', FichasClinicas.EFMucosas) AS EFMucosas, "
-    "   IIF(IsNull(FichasClinicas.EFDesidratacao), '', FichasClinicas.EFDesidratacao) AS EFDesidratacao, "
-    "   FichasClinicas.EFInspecao AS EFInspecao,    IIF(IsNull(FichasClinicas.EFLinfonodos), '', "
-    "FichasClinicas.EFLinfonodos) AS EFLinfonodos,    IIF(IsNull(FichasClinicas.EFDescricaoDeLifonodos), '', "
-    "FichasClinicas.EFDescricaoDeLifonodos) AS EFDescricaoDeLifonodos,    IIF(IsNull(FichasClinicas.MNAlimentacao), "
-    "'', FichasClinicas.MNAlimentacao) AS MNAlimentacao,    IIF(IsNull(FichasClinicas.MNContactantes), '', "
-    "FichasClinicas.MNContactantes) AS MNContactantes,    IIF(IsNull(FichasClinicas.Diagnostico), '', "
-    "FichasClinicas.Diagnostico) AS Diagnostico,    FichasClinicas.Tratamento AS Tratamento, ";
+// The anamnesis and examination columns, QueixaPrincipal to Tratamento, in listing order; the
+// letter before each name gives its form: P plain, T text, Y yes/no, M measurement.
+inline const char* const kRecordColumnForms =
+    "P QueixaPrincipal T SGIApetite Y SGIEmese T SGIEmeseFrequencia T SGIEmeseColoracao Y SGIHematemese "
+    "Y SGIDiarreia Y SGIMelenaID Y SGIHematoquesiaIG Y SGIDisquesia Y SGITenesmo Y SGIAquesia T SCRSecrecao "
+    "T SCRDescricaoDaSecrecao Y SCRSincope Y SCRTosse Y SCREspirro Y SCRDistricaoRespiratoria Y SCRCianose "
+    "Y SCRIntoleranciaAExercicio Y SCRCansacoFacil T SGUDisfuncaoHidrica T SGUUrinaColoracao T SGUUrinaVolume "
+    "T SGUUrinaFrequencia T SGUUrinaOdor Y SGUHematuria Y SGUDisuria Y SGUPiuria Y SGUEstranguria Y SGUSecrecao "
+    "Y SGUCastrado Y SGUPartosNormais Y SGUAnticoncepcional Y SGUCiosRegulares T SGUUltimoCio T SGUCrias "
+    "Y SLClaudicacao T SLDescricaoDaClaudicacao Y SLParesia T SLDescricaoDaParesia Y SLDorAoTransporObstaculos "
+    "T SLDescricaoDaDorAoTransporObstaculos Y SLImpotenciaFuncional T SLDescricaoDaImpotenciaFuncional "
+    "Y SNConvulsoes T SNDescricaoDasConvulsoes Y SNAlteracoesComportamentais "
+    "T SNDescricaoDasAlteracoesComportamentais Y SNAndarEmCirculos Y SNHeatTilt Y SNNistagmo Y STPrurido "
+    "T STDescricaoDoPrurido Y STAlopecia T STDescricaoDaAlopecia Y STDescamacao T STDescricaoDaDescamacao "
+    "Y STMeneiosCefalicos Y STSecrecaoOtologica Y STPuliose Y STIxodidiose M EFPeso M EFFrequenciaCardiaca "
+    "M EFFrequenciaRespiratoria M EFTemperatura M EFTempoDePressaoCapilar T EFMucosas T EFDesidratacao "
+    "P EFInspecao T EFLinfonodos T EFDescricaoDeLifonodos T MNAlimentacao T MNContactantes T Diagnostico "
+    "P Tratamento";
+
+inline std::string recordColumns() {
+    std::istringstream in(kRecordColumnForms);
+    std::string form, name, out;
+    while (in >> form >> name) {
+        const std::string c = "FichasClinicas." + name;
+        if (form == "P") out += "   " + c + " AS " + name + ", ";
+        if (form == "T") out += "   IIF(IsNull(" + c + "), '', " + c + ") AS " + name + ", ";
+        if (form == "Y") out += "   SWITCH(" + c + "=True, 'Sim', " + c + "=False, 'Não') AS " + name + ", ";
+        if (form == "M") out += "   IIF(IsNull(" + c + "), 0, Format([" + c + "],'#,##0.00')) AS " + name + ", ";
+    }
+    return out;
+}
+inline const std::string kRecordColumns = recordColumns();
 
 // The listing: head, the record columns, then the rest up to "WHERE ".
 inline const std::string kListingHead =

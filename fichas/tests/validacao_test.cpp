@@ -61,10 +61,13 @@ TEST_F(FichasTest, ValuesAtTheEdgesOfTheRulesPass) {
     ficha->QueixaPrincipal(" ");  // blanks are content
     ficha->SLClaudicacao(true);
     ficha->SLDescricaoDaClaudicacao(" ");
-    for (const std::string& retorno : {dayText(0), std::string("   ")}) {
-        ficha->DataDeRetorno(retorno);
-        EXPECT_EQ(ficha->Adicionar(), 0) << ficha->DescricaoDaFalha();
-    }
+    ficha->DataDeRetorno(dayText(0));
+    EXPECT_EQ(ficha->Adicionar(), 0) << ficha->DescricaoDaFalha();
+    ficha->DataDeRetorno("   ");  // no return date: stored as Null, nothing booked
+    ASSERT_EQ(ficha->Adicionar(), 0) << ficha->DescricaoDaFalha();
+    const std::string n = platform::CStr(Variant(ficha->NumeroGerado()));
+    EXPECT_EQ(count("FichasClinicas", "DataDeRetorno IS NULL AND Numero = " + n), "1");
+    EXPECT_EQ(count("Agendamentos", "NumeroDaFichaClinica = " + n), "0");
 }
 
 TEST_F(FichasTest, OnlyInsertionsAndUpdatesAreChecked) {
