@@ -2,6 +2,7 @@
 
 #include <mutex>
 
+#include "exames/register.h"
 #include "fichas/register.h"
 #include "frame/registration.h"
 
@@ -13,6 +14,7 @@ void registerLibraryClasses() {
         // The library declares its nine ProgIDs; each class built so far then gets its creator.
         frame::registerLibrary();
         fichas::registerClass();
+        exames::registerClass();
     });
 }
 

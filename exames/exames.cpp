@@ -1,0 +1,136 @@
+#include "exames/exames.h"
+
+#include "frame/operation.h"
+#include "platform/conversions.h"
+#include "platform/format.h"
+
+namespace zolk::exames {
+
+using frame::Operation;
+using platform::DateTime;
+using platform::Variant;
+namespace result = frame::result;
+
+namespace {
+
+constexpr const char* NothingFound = "Nenhum exame encontrado com as especificações informadas.";
+
+constexpr const char* RelatedRows =
+    "O exames não pode ser excluído porque existe:\r\n\r\nregistros relacionados a ele\r\n\r\n"
+    "Se não deseja mais utilizar, altere a 'Situação' do exame para 'Inativo'.";
+
+}  // namespace
+
+clsExames::clsExames() : BusinessObject("clsExames") {}
+
+std::int16_t clsExames::Adicionar() {
+    return run("Adicionar", [&](Operation& op) -> std::int16_t {
+        if (auto code = op.openAndValidate(1, 8)) return *code;
+
+        op.ponto(5);
+        const DateTime now = op.serverClock();
+        setDataHoraDaAtualizacao(now);
+        dataDeEmissao_ = platform::CStr(platform::Format(Variant(now), "dd/mm/yyyy"));
+
+        // One statement on its own: no transaction.
+        op.ponto(6);
+        op.execute(insertStatement(s_, dataDeEmissao_, stamp(now)));
+        numeroGerado_ = platform::CDbl(op.executeScalar("SELECT @@Identity"));
+
+        op.ponto(7);
+        op.ponto(9);
+        op.release();
+        return result::Done;
+    });
+}
+
+std::int16_t clsExames::Alterar() {
+    return run("Alterar", [&](Operation& op) -> std::int16_t {
+        if (auto code = op.openAndValidate(2, 9)) return *code;
+
+        op.ponto(5);
+        const DateTime now = op.serverClockToTheSecond();
+        setDataHoraDaAtualizacao(now);
+
+        op.ponto(6);
+        op.beginTrans();
+        op.execute(firstUpdate(s_));
+        // Built after the first has run: without a user data object this fails, and the
+        // roll-back undoes the first.
+        const std::string second = secondUpdate(s_, stamp(now));
+
+        op.ponto(7);
+        op.execute(second);
+        op.commitTrans();
+
+        op.ponto(8);
+        op.ponto(10);
+        op.release();
+        return result::Done;
+    });
+}
+
+std::int16_t clsExames::Excluir() {
+    return run(
+        "Excluir",
+        [&](Operation& op) -> std::int16_t {
+            if (auto code = op.openAndValidate(3, 7)) return *code;
+            op.ponto(5);
+            op.execute(deleteStatement(s_.numero));
+            op.ponto(6);
+            op.ponto(8);
+            op.release();
+            return result::Done;
+        },
+        deletionRefusal(RelatedRows));
+}
+
+std::int16_t clsExames::Selecionar(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
+                                   const Variant& codigoOuNomeParaFiltro,
+                                   std::int16_t examesDaFichaAtualOuDasFichasAnteriores, double numeroDaFichaClinica,
+                                   double codigoDoCliente, double codigoDoAnimal) {
+    Selection s;
+    s.statement = [&] {
+        return listingStatement(codigoOuNomeParaFiltro, examesDaFichaAtualOuDasFichasAnteriores, numeroDaFichaClinica,
+                                codigoDoCliente, codigoDoAnimal);
+    };
+    s.kind = static_cast<frame::ListKind>(tipoDeLista);
+    s.pageSize = tamanhoDaPagina;
+    s.nothingFound = NothingFound;
+    return select("Selecionar", s);
+}
+
+std::int16_t clsExames::SelecionarParaImpressaoCabecalho(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
+                                                         const Variant& codigoOuNomeParaFiltro) {
+    Selection s;
+    s.statement = [&] { return printHeaderStatement(codigoOuNomeParaFiltro); };
+    s.kind = static_cast<frame::ListKind>(tipoDeLista);
+    s.pageSize = tamanhoDaPagina;
+    s.forPrinting = true;
+    s.nothingFound = NothingFound;
+    return select("SelecionarParaImpressaoCabecalho", s);
+}
+
+std::int16_t clsExames::ValidarDados(std::int16_t operacao, platform::ObjectRef conexao,
+                                     platform::ObjectRef& recordset) {
+    return run("ValidarDados", [&](Operation& op) -> std::int16_t {
+        op.ponto(1);
+        if (operacao == 1 || operacao == 2) {
+            op.ponto(2);
+            if (s_.codigoDoLaboratorio <= 0)
+                return fieldRuleFailed("Selecione o laboratório.", "CodigoDoLaboratorio");
+            op.ponto(3);
+            // What the front end says, whichever flags are ticked.
+            if (!s_.exameSelecionado) return fieldRuleFailed("Selecione um exame.", "HemogramaCompleto");
+        } else if (operacao == 3) {
+            op.ponto(8);  // no rule for deletions
+        }
+        op.ponto(9);
+        conexao.reset();
+        recordset.reset();
+        op.ponto(6);
+        return result::Done;
+    });
+}
+
+}  // namespace zolk::exames

@@ -1,0 +1,71 @@
+#pragma once
+// clsExames: one exam request, attached to a clinical record, for any set of the 182 exams of the
+// catalogue, sent to one laboratory; its listing and the header of its printed form.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "exames/catalogo.h"
+#include "exames/solicitacao.h"
+#include "frame/business_object.h"
+
+namespace zolk::exames {
+
+inline constexpr const char* ProgId = "ZOLK_N_FichasClinicas.clsExames";
+
+class clsExames : public frame::BusinessObject {
+public:
+    clsExames();
+
+    // Operations
+    std::int16_t Adicionar();
+    std::int16_t Alterar();
+    std::int16_t Excluir();
+    // The last three arrive as 0 when the front end leaves them out.
+    std::int16_t Selecionar(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
+                            const platform::Variant& codigoOuNomeParaFiltro,
+                            std::int16_t examesDaFichaAtualOuDasFichasAnteriores, double numeroDaFichaClinica = 0,
+                            double codigoDoCliente = 0, double codigoDoAnimal = 0);
+    std::int16_t SelecionarParaImpressaoCabecalho(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
+                                                  const platform::Variant& codigoOuNomeParaFiltro);
+    std::int16_t ValidarDados(std::int16_t operacao, platform::ObjectRef conexao,
+                              platform::ObjectRef& recordset) override;
+
+    // What the front end reads back
+    double NumeroGerado() const { return numeroGerado_; }
+    std::string DataDeEmissao() const { return dataDeEmissao_; }
+
+    // What the front end sets
+    void Numero(double value) { s_.numero = value; }
+    void NumeroDaFichaClinica(double value) { s_.numeroDaFichaClinica = value; }
+    void CodigoDoVeterinario(double value) { s_.codigoDoVeterinario = value; }
+    void CodigoDoCliente(double value) { s_.codigoDoCliente = value; }
+    void CodigoDoAnimal(double value) { s_.codigoDoAnimal = value; }
+    void CodigoDoLaboratorio(double value) { s_.codigoDoLaboratorio = value; }
+    // Stored unchanged: a single quote in them makes their statement fail.
+    void Relato(std::string_view value) { s_.relato = value; }
+    void Amostra(std::string_view value) { s_.amostra = value; }
+    void ReceberResultadoPor(std::string_view value) { s_.receberResultadoPor = value; }
+    void ExamePago(bool value) { s_.examePago = value; }
+#define ZOLK_EXAMES_SETTER(name, run, column) \
+    void name(bool value) { s_.exames[indexOf(Exame::name)] = value; }
+    ZOLK_EXAMES_CATALOGO(ZOLK_EXAMES_SETTER)
+#undef ZOLK_EXAMES_SETTER
+    void exame(Exame e, bool value) { s_.exames[indexOf(e)] = value; }
+    void ImagemObservacao(std::string_view value) { s_.imagemObservacao = treat(value); }
+    void OutrosExames(std::string_view value) { s_.outrosExames = treat(value); }
+    void ResultadosDeExames(std::string_view value) { s_.resultadosDeExames = treat(value); }
+    void Observacao(std::string_view value) { s_.observacao = treat(value); }
+    void ExameSelecionado(bool value) { s_.exameSelecionado = value; }
+
+    const Solicitacao& solicitacao() const { return s_; }
+
+    const platform::MemberTable& memberTable() const override;
+
+private:
+    Solicitacao s_;
+    double numeroGerado_ = 0;
+    std::string dataDeEmissao_;
+};
+
+}  // namespace zolk::exames

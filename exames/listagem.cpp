@@ -1,0 +1,146 @@
+// The statements of Selecionar (requests by number, of the current clinical record, or of the
+// animal's earlier records) and of SelecionarParaImpressaoCabecalho (one request with its header).
+#include "exames/solicitacao.h"
+#include "frame/select_list.h"
+#include "frame/sql_literals.h"
+#include "platform/conversions.h"
+
+namespace zolk::exames {
+
+namespace sql = frame::sql;
+using platform::Variant;
+
+namespace {
+
+constexpr std::int16_t FichaAtual = 1;
+
+// Every exam of the catalogue as 'Sim' or 'Não', aliased as its column.
+void addExames(sql::SelectList& list) {
+    for (const ExameInfo& e : catalogo) {
+        const std::string column(e.column());
+        list.yesNo("Exames." + column, column, "Switch");
+    }
+}
+
+void addNotes(sql::SelectList& list) {
+    for (const char* column : {"ImagemObservacao", "OutrosExames", "ResultadosDeExames", "Observacao"})
+        list.plain(std::string("Exames.") + column, column);
+}
+
+// The four communication channels of a client or an employee, each type before its value.
+void addChannels(sql::SelectList& list, const std::string& table, const std::string& suffix) {
+    for (int n = 1; n <= 4; ++n) {
+        const std::string type = "TipoDeCanalDeComunicacao" + std::to_string(n);
+        const std::string channel = "CanalDeComunicacao" + std::to_string(n);
+        list.text(table + "." + type, type + suffix).text(table + "." + channel, channel + suffix);
+    }
+}
+
+// A request's number, when the filter holds one (a number, or a text the platform reads as one).
+std::string numberCondition(const Variant& filtro) {
+    if (!sql::filterGiven(filtro) || !platform::IsNumeric(filtro)) return "";
+    return " (Exames.Numero = " + platform::CStr(filtro) + ") ";
+}
+
+// No condition leaves the WHERE out: the engine refuses "WHERE " followed by "ORDER BY ", and a
+// call that names no request lists them all, newest or lowest number first.
+std::string whereClause(const std::string& condition) {
+    return condition.empty() ? std::string() : "WHERE " + condition;
+}
+
+}  // namespace
+
+std::string listingStatement(const Variant& filtro, std::int16_t fichaAtualOuAnteriores, double numeroDaFichaClinica,
+                             double codigoDoCliente, double codigoDoAnimal) {
+    sql::SelectList columns;
+    columns.number("Exames.Numero", "Numero")
+        .date("Exames.DataDeEmissao", "DataDeEmissao")
+        .number("Exames.NumeroDaFichaClinica", "NumeroDaFichaClinica")
+        .veterinarianClientAnimal("Exames")
+        .number("Exames.CodigoDoLaboratorio", "CodigoDoLaboratorio")
+        .text("Laboratorios.NomeFantasia", "NomeFantasiaDoLaboratorio")
+        .text("Laboratorios.RazaoSocial", "RazaoSocialDoLaboratorio")
+        .text("Exames.Relato", "Relato")
+        .text("Exames.Amostra", "Amostra")
+        .text("Exames.ReceberResultadoPor", "ReceberResultadoPor")
+        .yesNo("Exames.ExamePago", "ExamePago", "Switch");
+    addExames(columns);
+    addNotes(columns);
+    columns.stamps("Exames");
+
+    std::string condition;
+    if (sql::filterGiven(filtro)) {
+        condition = numberCondition(filtro);
+    } else if (numeroDaFichaClinica != 0) {
+        const std::string ficha = sql::number(numeroDaFichaClinica);
+        if (fichaAtualOuAnteriores == FichaAtual) {
+            condition = " (Exames.NumeroDaFichaClinica = " + ficha + ") ";
+        } else {
+            // The animal's requests of earlier records and those attached to no record.
+            condition = " (Exames.NumeroDaFichaClinica < " + ficha + " " +
+                        " OR Exames.NumeroDaFichaClinica IS Null) " + " AND (Exames.CodigoDoCliente = " +
+                        sql::number(codigoDoCliente) + " " + " AND Exames.CodigoDoAnimal = " +
+                        sql::number(codigoDoAnimal) + ") ";
+        }
+    }
+
+    std::string s = "          SELECT ";
+    s += columns.str();
+    s += "FROM  ";
+    s += "   Clientes INNER JOIN (Laboratorios INNER JOIN (Funcionarios INNER JOIN (Animais INNER JOIN Exames ON "
+         "Animais.Codigo = Exames.CodigoDoAnimal) ON Funcionarios.Codigo = Exames.CodigoDoVeterinario) ON "
+         "Laboratorios.Codigo = Exames.CodigoDoLaboratorio) ON (Clientes.Codigo = Exames.CodigoDoCliente) AND "
+         "(Clientes.Codigo = Animais.CodigoDoCliente) ";
+    s += whereClause(condition);
+    s += "ORDER BY ";
+    s += "   Exames.Numero DESC";
+    s += ";";
+    return s;
+}
+
+std::string printHeaderStatement(const Variant& filtro) {
+    sql::SelectList columns;
+    columns.date("Exames.DataDeEmissao", "DataDeEmissao")
+        .number("Exames.Numero", "NumeroDaSolicitacao")
+        .number("Exames.CodigoDoAnimal", "CodigoDoAnimal")
+        .text("Animais.Nome", "NomeDoAnimal")
+        .text("EspeciesDeAnimais.Nome", "EspecieDoAnimal")
+        .text("RacasDeAnimais.Nome", "RacaDoAnimal")
+        .date("Animais.DataDeNascimento", "DataDeNascimentoDoAnimal")
+        .item("SWITCH(Animais.Sexo='M', 'Macho', Animais.Sexo='F', 'Fêmea') As SexoDoAnimal")
+        .text("Clientes.TipoDeCliente", "TipoDeCliente")
+        .number("Exames.CodigoDoCliente", "CodigoDoCliente")
+        .text("Clientes.ApelidoOuNomeFantasia", "ApelidoOuNomeFantasiaDoCliente")
+        .text("Clientes.NomeOuRazaoSocial", "NomeOuRazaoSocialDoCliente");
+    addChannels(columns, "Clientes", "DoCliente");
+    columns.number("Exames.CodigoDoVeterinario", "CodigoDoVeterinario")
+        .number("Funcionarios.Nome", "NomeDoVeterinario")  // a missing name gives 0
+        .text("Funcionarios.CRMV", "CRMVDoVeterinario");
+    addChannels(columns, "Funcionarios", "DoVeterinario");
+    columns
+        .item("IIF(IsNull(Laboratorios.RazaoSocial), '', Laboratorios.NomeFantasia & '-' & Laboratorios.RazaoSocial) "
+              "AS NomeDoLaboratorio")
+        .text("Exames.Relato", "Relato")
+        .text("Exames.Amostra", "Amostra")
+        .yesNo("Exames.ExamePago", "ExamePago")
+        .text("Exames.ReceberResultadoPor", "ReceberResultadoPor");
+    addExames(columns);
+    addNotes(columns);
+
+    std::string s = "          SELECT ";
+    s += columns.str();
+    s += "FROM ";
+    s += "     Laboratorios INNER JOIN (Funcionarios INNER JOIN ((EspeciesDeAnimais INNER JOIN (Clientes INNER JOIN "
+         "(Animais INNER JOIN Exames ON Animais.Codigo = Exames.CodigoDoAnimal) ON (Clientes.Codigo = "
+         "Exames.CodigoDoCliente) AND (Clientes.Codigo = Animais.CodigoDoCliente)) ON EspeciesDeAnimais.Codigo = "
+         "Animais.CodigoDaEspecie) INNER JOIN RacasDeAnimais ON (RacasDeAnimais.Codigo = Animais.CodigoDaRaca) AND "
+         "(EspeciesDeAnimais.Codigo = RacasDeAnimais.CodigoDaEspecieDeAnimal)) ON Funcionarios.Codigo = "
+         "Exames.CodigoDoVeterinario) ON Laboratorios.Codigo = Exames.CodigoDoLaboratorio ";
+    s += whereClause(numberCondition(filtro));
+    s += "ORDER BY ";
+    s += "   Exames.Numero ASC";
+    s += ";";
+    return s;
+}
+
+}  // namespace zolk::exames
