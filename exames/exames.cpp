@@ -28,8 +28,7 @@ std::int16_t clsExames::Adicionar() {
         if (auto code = op.openAndValidate(1, 8)) return *code;
 
         op.ponto(5);
-        const DateTime now = op.serverClock();
-        setDataHoraDaAtualizacao(now);
+        const DateTime now = op.updateTime();
         dataDeEmissao_ = platform::CStr(platform::Format(Variant(now), "dd/mm/yyyy"));
 
         // One statement on its own: no transaction.
@@ -37,10 +36,7 @@ std::int16_t clsExames::Adicionar() {
         op.execute(insertStatement(s_, dataDeEmissao_, stamp(now)));
         numeroGerado_ = platform::CDbl(op.executeScalar("SELECT @@Identity"));
 
-        op.ponto(7);
-        op.ponto(9);
-        op.release();
-        return result::Done;
+        return op.done({7, 9});
     });
 }
 
@@ -49,8 +45,7 @@ std::int16_t clsExames::Alterar() {
         if (auto code = op.openAndValidate(2, 9)) return *code;
 
         op.ponto(5);
-        const DateTime now = op.serverClockToTheSecond();
-        setDataHoraDaAtualizacao(now);
+        const DateTime now = op.updateTimeToTheSecond();
 
         op.ponto(6);
         op.beginTrans();
@@ -63,10 +58,7 @@ std::int16_t clsExames::Alterar() {
         op.execute(second);
         op.commitTrans();
 
-        op.ponto(8);
-        op.ponto(10);
-        op.release();
-        return result::Done;
+        return op.done({8, 10});
     });
 }
 
@@ -77,10 +69,7 @@ std::int16_t clsExames::Excluir() {
             if (auto code = op.openAndValidate(3, 7)) return *code;
             op.ponto(5);
             op.execute(deleteStatement(s_.numero));
-            op.ponto(6);
-            op.ponto(8);
-            op.release();
-            return result::Done;
+            return op.done({6, 8});
         },
         deletionRefusal(RelatedRows));
 }

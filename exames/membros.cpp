@@ -63,20 +63,12 @@ platform::MemberTable buildTable() {
         .dataHoraDaAtualizacao()
         .dadosDoUsuario()
         .let("ExameSelecionado", &T::ExameSelecionado)
-        .numeroDoErro()
-        .descricaoDoErro()
-        .localDoErro()
-        .descricaoDaFalha()
-        .validarDados()
-        .nomeDoCampoValidado();
+        .errorStateAndValidation();
     return m.build();
 }
 
 }  // namespace
 
-const platform::MemberTable& clsExames::memberTable() const {
-    static const platform::MemberTable table = buildTable();
-    return table;
-}
+const platform::MemberTable& clsExames::memberTable() const { return frame::ClassMembers<T>::shared(buildTable); }
 
 }  // namespace zolk::exames

@@ -32,8 +32,7 @@ std::int16_t clsFichasClinicas::Adicionar() {
         if (auto code = op.openAndValidate(1, 10)) return *code;
 
         op.ponto(5);
-        const DateTime now = op.serverClock();
-        setDataHoraDaAtualizacao(now);
+        const DateTime now = op.updateTime();
         dataDeEmissao_ = platform::CStr(platform::Format(Variant(now), "dd/mm/yyyy"));
         op.beginTrans();
 
@@ -48,10 +47,7 @@ std::int16_t clsFichasClinicas::Adicionar() {
             op.execute(appointmentInsert(ficha_, numeroGerado_, stamp(now)));
         op.commitTrans();
 
-        op.ponto(9);
-        op.ponto(11);
-        op.release();
-        return result::Done;
+        return op.done({9, 11});
     });
 }
 
@@ -60,8 +56,7 @@ std::int16_t clsFichasClinicas::Alterar() {
         if (auto code = op.openAndValidate(2, 13)) return *code;
 
         op.ponto(5);
-        const DateTime now = op.serverClockToTheSecond();
-        setDataHoraDaAtualizacao(now);
+        const DateTime now = op.updateTimeToTheSecond();
 
         op.ponto(6);
         op.beginTrans();
@@ -85,10 +80,7 @@ std::int16_t clsFichasClinicas::Alterar() {
 
         op.ponto(11);
         op.commitTrans();
-        op.ponto(12);
-        op.ponto(14);
-        op.release();
-        return result::Done;
+        return op.done({12, 14});
     });
 }
 

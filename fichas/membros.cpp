@@ -61,20 +61,12 @@ platform::MemberTable buildTable() {
     m.let("CodigoDoVeterinario", &T::CodigoDoVeterinario)
         .dataHoraDaAtualizacao()
         .dadosDoUsuario()
-        .numeroDoErro()
-        .descricaoDoErro()
-        .localDoErro()
-        .descricaoDaFalha()
-        .validarDados()
-        .nomeDoCampoValidado();
+        .errorStateAndValidation();
     return m.build();
 }
 
 }  // namespace
 
-const platform::MemberTable& clsFichasClinicas::memberTable() const {
-    static const platform::MemberTable table = buildTable();
-    return table;
-}
+const platform::MemberTable& clsFichasClinicas::memberTable() const { return frame::ClassMembers<T>::shared(buildTable); }
 
 }  // namespace zolk::fichas

@@ -13,12 +13,8 @@ static_assert(propertyCount == 78, "slots 14 to 91 of the interface");
 
 std::span<const Property> listingOrder() {
     // The listing names syncope first among the cardiorespiratory signs.
-    static const std::vector<Property> order = [] {
-        std::vector<Property> interfaceOrder;
-        for (std::size_t i = 0; i < propertyCount; ++i) interfaceOrder.push_back(propertyAt(i));
-        const frame::Move<Property> moves[] = {{Property::SCRSincope, Property::SCRDescricaoDaSecrecao}};
-        return frame::withMoves(interfaceOrder, moves);
-    }();
+    static const frame::Move<Property> moves[] = {{Property::SCRSincope, Property::SCRDescricaoDaSecrecao}};
+    static const std::vector<Property> order = frame::orderWithMoves<Property>(propertyCount, moves);
     return order;
 }
 

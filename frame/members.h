@@ -127,6 +127,10 @@ public:
     ClassMembers& localDoErro() { return text("LocalDoErro", &T::LocalDoErro); }
     ClassMembers& descricaoDaFalha() { return text("DescricaoDaFalha", &T::DescricaoDaFalha); }
     ClassMembers& nomeDoCampoValidado() { return text("NomeDoCampoValidado", &T::NomeDoCampoValidado); }
+    // The last six members of every interface, in this order.
+    ClassMembers& errorStateAndValidation() {
+        return numeroDoErro().descricaoDoErro().localDoErro().descricaoDaFalha().validarDados().nomeDoCampoValidado();
+    }
     ClassMembers& validarDados() {
         return operation("ValidarDados",
                          {{"lintOperacao", ParamType::Integer},
@@ -142,6 +146,12 @@ public:
     }
 
     platform::MemberTable build() { return std::move(table_); }
+
+    // The class's dispatch table, built by `buildTable` on first use and kept for every instance.
+    static const platform::MemberTable& shared(platform::MemberTable (*buildTable)()) {
+        static const platform::MemberTable table = buildTable();
+        return table;
+    }
 
 private:
     ClassMembers& text(std::string name, const std::string& (BusinessObject::*getter)() const) {

@@ -103,6 +103,18 @@ platform::DateTime Operation::serverClockToTheSecond() {
     return platform::CDate(platform::Format(Variant(serverClock()), "dd/mm/yyyy hh:mm:ss"));
 }
 
+platform::DateTime Operation::updateTime() {
+    const platform::DateTime now = serverClock();
+    owner_.setDataHoraDaAtualizacao(now);
+    return now;
+}
+
+platform::DateTime Operation::updateTimeToTheSecond() {
+    const platform::DateTime now = serverClockToTheSecond();
+    owner_.setDataHoraDaAtualizacao(now);
+    return now;
+}
+
 void Operation::beginTrans() {
     connection()->BeginTrans();
     inTransaction_ = true;
@@ -147,6 +159,12 @@ void Operation::openSelection(ado::Recordset& rs, const std::string& sql, ListKi
 std::optional<std::int16_t> Operation::disconnect(ado::Recordset& rs) {
     rs.ActiveConnection(nullptr);
     return closeConnection();
+}
+
+std::int16_t Operation::done(std::initializer_list<std::int16_t> lastCheckpoints) {
+    for (std::int16_t p : lastCheckpoints) ponto(p);
+    release();
+    return 0;
 }
 
 void Operation::release() noexcept {

@@ -3,6 +3,7 @@
 // sequence through the data-object provider (connection, recordsets, server clock,
 // transactions, statements, selections).
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -46,6 +47,10 @@ public:
     platform::DateTime serverClock();
     // The same, through its "dd/mm/yyyy hh:mm:ss" text and back: whole seconds.
     platform::DateTime serverClockToTheSecond();
+    // The server clock of an insertion or update, as read or to the second, kept as the owner's
+    // DataHoraDaAtualizacao.
+    platform::DateTime updateTime();
+    platform::DateTime updateTimeToTheSecond();
 
     void beginTrans();
     void commitTrans();
@@ -66,6 +71,8 @@ public:
 
     // Drops the provider, the connection and the working recordsets.
     void release() noexcept;
+    // The end of a successful operation: its last checkpoints, then the references dropped; 0.
+    std::int16_t done(std::initializer_list<std::int16_t> lastCheckpoints);
 
 private:
     BusinessObject& owner_;
