@@ -21,6 +21,7 @@ using platform::ObjectRef;
 using platform::Variant;
 
 constexpr const char* FichasProgId = "ZOLK_N_FichasClinicas.clsFichasClinicas";
+constexpr const char* ExamesProgId = "ZOLK_N_FichasClinicas.clsExames";
 constexpr const char* ProviderProgId = "ZOLK_I_ADO.clsObjetosDeDados";
 
 // A step of the tour that did not end as expected.
@@ -58,6 +59,7 @@ public:
         showAppointment(numero);
         showListing(ana);
         showPrintout(ana, numero);
+        requestExams(ana, numero);
         changeReturnDate(consulta, numero);
         refuseChange(numero);
 
@@ -197,6 +199,58 @@ private:
         say("Queixa:      " + field(rs, "QueixaPrincipal") + " Êmese: " + field(rs, "SGIEmese") + ", " +
             field(rs, "SGIEmeseFrequencia"));
         say("Diagnóstico: " + field(rs, "Diagnostico") + " Retorno: " + field(rs, "DataDeRetorno"));
+    }
+
+    // The consultation asks a laboratory for exams; the header of the request form is read back.
+    void requestExams(const ObjectRef& user, const std::string& numero) {
+        step("Exames pedidos na consulta " + numero);
+        ObjectRef e = platform::CreateObject(ExamesProgId);
+        e->set("DadosDoUsuario", user);
+        e->let("NumeroDaFichaClinica", Variant(numero));
+        e->let("CodigoDoVeterinario", Variant(3.0));
+        e->let("CodigoDoCliente", Variant(95.0));
+        e->let("CodigoDoAnimal", Variant(140.0));
+        e->let("CodigoDoLaboratorio", Variant(2.0));
+        e->let("Relato", Variant("Vômitos há dois dias e apatia; avaliar fígado e rins."));
+        e->let("Amostra", Variant("Sangue total com EDTA e soro"));
+        e->let("ReceberResultadoPor", Variant("Email"));
+        for (const char* exam : {"HemogramaCompleto", "ALTTGP", "Creatinina", "Ureia", "Ultrassom"})
+            e->let(exam, Variant(true));
+        e->let("ImagemObservacao", Variant("Abdome total"));
+        e->let("ExameSelecionado", Variant(true));
+        say("Ana pede hemograma, ALT, creatinina, ureia e ultrassom ao laboratório VetLab (2) e chama Adicionar.");
+        expect(e, "Adicionar", platform::CInt(e->call("Adicionar")), 0);
+        const std::string solicitacao = text(e->get("NumeroGerado"));
+        say("Solicitação de exames nº " + solicitacao + ", emitida em " + text(e->get("DataDeEmissao")) + ".");
+
+        step("O cabeçalho do pedido que vai ao laboratório");
+        expect(e, "SelecionarParaImpressaoCabecalho",
+               platform::CInt(e->call("SelecionarParaImpressaoCabecalho",
+                                      {Variant(2.0), Variant(1.0), Variant(solicitacao)})),
+               0);
+        const ObjectRef rs = e->get("ResultadoDaSelecaoParaImpressaoEmRecordset").asObject();
+        if (platform::CLng(rs->get("RecordCount")) != 1) throw TourStopped(text(e->get("DescricaoDaFalha")));
+        say("Laboratório: " + field(rs, "NomeDoLaboratorio"));
+        say("Solicitação: nº " + field(rs, "NumeroDaSolicitacao") + " de " + field(rs, "DataDeEmissao") +
+            ", exames pagos: " + field(rs, "ExamePago"));
+        say("Animal:      " + field(rs, "NomeDoAnimal") + ", " + field(rs, "EspecieDoAnimal") + ", " +
+            field(rs, "RacaDoAnimal") + ", " + field(rs, "SexoDoAnimal") + ", nascido em " +
+            field(rs, "DataDeNascimentoDoAnimal"));
+        say("Cliente:     " + field(rs, "NomeOuRazaoSocialDoCliente") + " (" +
+            field(rs, "TipoDeCanalDeComunicacao1DoCliente") + " " + field(rs, "CanalDeComunicacao1DoCliente") + ")");
+        say("Veterinária: " + field(rs, "NomeDoVeterinario") + " (" + field(rs, "CRMVDoVeterinario") + ")");
+        say("Amostra:     " + field(rs, "Amostra") + "; resultado por " + field(rs, "ReceberResultadoPor"));
+        // The exams are the 'Sim' columns of the header (ExamePago aside).
+        std::string exames;
+        const ObjectRef fields = rs->get("Fields").asObject();
+        for (std::int32_t i = 0, n = platform::CLng(fields->get("Count")); i < n; ++i) {
+            std::vector<Variant> index{Variant(i)};
+            const ObjectRef f = fields->invoke("Item", platform::MemberKind::Get, index).asObject();
+            const std::string name = text(f->get("Name"));
+            if (name != "ExamePago" && text(f->get("Value")) == "Sim") exames += (exames.empty() ? "" : ", ") + name;
+        }
+        say("Exames:      " + exames + " (" + field(rs, "ImagemObservacao") + ")");
+        say("Relato:      " + field(rs, "Relato"));
     }
 
     // The object that recorded the consultation still holds it: only the number and the date change.
