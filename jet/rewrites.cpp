@@ -121,17 +121,30 @@ void trueAsMinusOne(ast::Statement& st) {
     });
 }
 
+namespace {
+// Wraps a value that is not text in the regional text conversion.
+void asText(ExprPtr& operand) {
+    const JetType t = operand->type;
+    if (isText(t) || t == JetType::Null || operand->kind == ExprKind::TextOf) return;
+    auto text = ast::makeExpr(ExprKind::TextOf, operand->offset);
+    text->type = JetType::Text;
+    text->args.push_back(std::move(operand));
+    operand = std::move(text);
+}
+}  // namespace
+
 void concatOperandsToText(ast::Statement& st) {
     forEachExpr(st, [](ExprPtr& e) {
         if (e->kind != ExprKind::Concat) return;
-        for (auto& operand : e->args) {
-            const JetType t = operand->type;
-            if (isText(t) || t == JetType::Null || operand->kind == ExprKind::TextOf) continue;
-            auto text = ast::makeExpr(ExprKind::TextOf, operand->offset);
-            text->type = JetType::Text;
-            text->args.push_back(std::move(operand));
-            operand = std::move(text);
-        }
+        for (auto& operand : e->args) asText(operand);
+    });
+}
+
+void conditionalBranchesToText(ast::Statement& st) {
+    forEachExpr(st, [](ExprPtr& e) {
+        if (e->kind != ExprKind::Conditional || !isText(e->type)) return;
+        for (std::size_t i = 1; i < e->args.size(); i += 2) asText(e->args[i]);
+        if (e->hasElse && e->args.size() % 2 == 1) asText(e->args.back());
     });
 }
 
@@ -142,6 +155,7 @@ void topWithTies(ast::Statement& st) {
 void forEngine(ast::Statement& st, const EngineTraits& traits) {
     trueAsMinusOne(st);
     concatOperandsToText(st);
+    conditionalBranchesToText(st);
     if (!traits.fetchWithTies) topWithTies(st);
 }
 

@@ -19,6 +19,10 @@ void trueAsMinusOne(ast::Statement& st);
 // regional rules; Null operands stay Null, so the chain is Null only when all of them are.
 void concatOperandsToText(ast::Statement& st);
 
+// An IIF or SWITCH whose branches mix text with numbers, dates or Yes/No gives text: the other
+// branches are written by the regional rules (a date as 15/05/2024, 12.5 as 12,5), as Jet does.
+void conditionalBranchesToText(ast::Statement& st);
+
 // SELECT TOP n ... ORDER BY keeps every row tied with the n-th: the select moves into a derived
 // table that ranks its rows, and the outer query keeps the ranks up to n.
 void topWithTies(ast::Statement& st);

@@ -49,6 +49,8 @@ const ResultCase kCases[] = {
     {"switch_without_a_true_condition_is_null", "SELECT SWITCH(Codigo=99,'x') AS S FROM Pessoas WHERE Codigo=1", "Null"},
     {"switch_picks_the_first_true", "SELECT SWITCH(Ativo=True, 'Sim', Ativo=False, 'Não') AS S FROM Pessoas ORDER BY Codigo", "'Sim';'Não';'Sim';'Não'"},
     {"iif_mixing_number_and_text_is_text", "SELECT IIF(IsNull(Apelido), 0, Apelido) AS A FROM Pessoas ORDER BY Codigo", "'JOÃO';'maria';'0';'zé'"},
+    {"iif_mixing_date_and_text_is_regional_text", "SELECT IIF(IsNull(Nascimento), '', Nascimento) AS N, IIF(IsNull(Peso), '', Peso) AS P FROM Pessoas WHERE Codigo IN (1, 4) ORDER BY Codigo",
+     "'15/05/1980'|'70,25';''|'0,1'"},
     {"iif_null_condition_takes_else", "SELECT IIF(Apelido = 'x', 1, 2) AS A FROM Pessoas WHERE Codigo = 3", "L2"},
     {"iif_keeps_a_date_a_date", "SELECT IIF(IsNull(Nascimento), #01/02/2000#, Nascimento) AS D FROM Pessoas WHERE Codigo IN (1, 2) ORDER BY Codigo",
      "D1980-05-15 00:00:00;D2000-01-02 00:00:00"},
