@@ -553,92 +553,66 @@ private:
         out += ')';
     }
 
-    void cast(const Expr& e, char target) {
-        out += "jet_cast(";
-        value(*e.args[0]);
-        out += ", '";
-        out += target;
-        out += "', '";
-        out += kindLetter(e.args[0]->type);
-        out += "')";
+    // Prints a write-table pattern: $n is argument n as a value, %n as an operand, #n the
+    // storage kind letter of argument n; text between [ and ] only when its argument exists.
+    void pattern(const Expr& e, const char* p) {
+        for (; *p; ++p) {
+            const char c = *p;
+            if ((c == '$' || c == '%' || c == '#') && p[1] >= '0' && p[1] <= '9') {
+                const Expr& arg = *e.args[static_cast<std::size_t>(*++p - '0')];
+                if (c == '$') value(arg);
+                else if (c == '%') operand(arg);
+                else out += kindLetter(arg.type);
+            } else if (c == '[') {
+                const char* digit = p + 1;
+                while (*digit && (*digit < '0' || *digit > '9')) ++digit;
+                if (*digit && static_cast<std::size_t>(*digit - '0') >= e.args.size())
+                    while (*p && *p != ']') ++p;
+            } else if (c != ']') {
+                out += c;
+            }
+        }
     }
 
-    // The write table of the scalar functions: one case per meaning.
+    struct WriteRule {
+        Builtin id;
+        const char* pattern;
+    };
+
+    // The write table of the scalar functions: one pattern per meaning. The conversions go
+    // through jet_cast(value, target kind, source kind), which applies the VB rules.
+    static constexpr WriteRule kScalarWrites[] = {
+        {Builtin::Len, "length($0)"},
+        {Builtin::Left, "substr($0, 1, max($1, 0))"},
+        {Builtin::Right, "CASE WHEN %1 <= 0 THEN '' ELSE substr($0, -%1) END"},
+        {Builtin::Mid, "substr($0, $1[, max($2, 0)])"},
+        {Builtin::UCase, "jet_case($0, 'U')"},
+        {Builtin::LCase, "jet_case($0, 'L')"},
+        {Builtin::InStr, "instr($0, $1)"},
+        {Builtin::CStr, "jet_text($0, '#0')"},
+        {Builtin::CDbl, "jet_cast($0, 'N', '#0')"},
+        {Builtin::CLng, "jet_cast($0, 'L', '#0')"},
+        {Builtin::CInt, "jet_cast($0, 'I', '#0')"},
+        {Builtin::CCur, "jet_cast($0, 'C', '#0')"},
+        {Builtin::CDate, "jet_cast($0, 'D', '#0')"},
+        {Builtin::CBool, "jet_cast($0, 'B', '#0')"},
+        {Builtin::Val, "jet_cast($0, 'V', '#0')"},
+        {Builtin::Int, "jet_cast($0, 'F', '#0')"},
+        {Builtin::Fix, "jet_cast($0, 'T', '#0')"},
+        {Builtin::Abs, "abs($0)"},
+        {Builtin::Time, "('1899-12-30 ' || time('now', 'localtime'))"},
+    };
+
     void scalar(const Expr& e) {
-        switch (e.function->id) {
-            case Builtin::Len:
-                out += "length(";
-                value(*e.args[0]);
-                out += ')';
-                break;
-            case Builtin::Left:
-                out += "substr(";
-                value(*e.args[0]);
-                out += ", 1, max(";
-                value(*e.args[1]);
-                out += ", 0))";
-                break;
-            case Builtin::Right:
-                out += "CASE WHEN ";
-                operand(*e.args[1]);
-                out += " <= 0 THEN '' ELSE substr(";
-                value(*e.args[0]);
-                out += ", -";
-                operand(*e.args[1]);
-                out += ") END";
-                break;
-            case Builtin::Mid:
-                out += "substr(";
-                value(*e.args[0]);
-                out += ", ";
-                value(*e.args[1]);
-                if (e.args.size() > 2) {
-                    out += ", max(";
-                    value(*e.args[2]);
-                    out += ", 0)";
-                }
-                out += ')';
-                break;
-            case Builtin::UCase:
-            case Builtin::LCase:
-                out += "jet_case(";
-                value(*e.args[0]);
-                out += e.function->id == Builtin::UCase ? ", 'U')" : ", 'L')";
-                break;
-            case Builtin::InStr:
-                out += "instr(";
-                value(*e.args[0]);
-                out += ", ";
-                value(*e.args[1]);
-                out += ')';
-                break;
-            case Builtin::CStr:
-                out += "jet_text(";
-                value(*e.args[0]);
-                out += ", '";
-                out += kindLetter(e.args[0]->type);
-                out += "')";
-                break;
-            case Builtin::CDbl: cast(e, 'N'); break;
-            case Builtin::CLng: cast(e, 'L'); break;
-            case Builtin::CInt: cast(e, 'I'); break;
-            case Builtin::CCur: cast(e, 'C'); break;
-            case Builtin::CDate: cast(e, 'D'); break;
-            case Builtin::CBool: cast(e, 'B'); break;
-            case Builtin::Val: cast(e, 'V'); break;
-            case Builtin::Int: cast(e, 'F'); break;
-            case Builtin::Fix: cast(e, 'T'); break;
-            case Builtin::Abs:
-                out += "abs(";
-                value(*e.args[0]);
-                out += ')';
-                break;
-            case Builtin::Time: out += "('1899-12-30 ' || time('now', 'localtime'))"; break;
-            default:
-                throw platform::RuntimeError(platform::err::DbErrorsInCommand,
-                                             std::string("The function '") + e.function->name +
-                                                 "' cannot be expressed on SQLite.");
+        for (const WriteRule& rule : kScalarWrites) {
+            if (rule.id == e.function->id) {
+                pattern(e, rule.pattern);
+                return;
+            }
         }
+        throw platform::RuntimeError(platform::err::DbErrorsInCommand,
+                                     std::string("The function '") + e.function->name +
+                                         "' cannot be expressed on SQLite.");
     }
 };
 

@@ -51,6 +51,8 @@ const ResultCase kCases[] = {
     {"iif_mixing_number_and_text_is_text", "SELECT IIF(IsNull(Apelido), 0, Apelido) AS A FROM Pessoas ORDER BY Codigo", "'JOÃO';'maria';'0';'zé'"},
     {"iif_mixing_date_and_text_is_regional_text", "SELECT IIF(IsNull(Nascimento), '', Nascimento) AS N, IIF(IsNull(Peso), '', Peso) AS P FROM Pessoas WHERE Codigo IN (1, 4) ORDER BY Codigo",
      "'15/05/1980'|'70,25';''|'0,1'"},
+    {"text_functions_from_the_write_table", "SELECT Left(Nome, 2) AS L, Right(Nome, 2) AS R, Mid(Nome, 2, 3) AS M, Mid(Nome, 3) AS M2, Len(Nome) AS N, UCase(Apelido) AS U, CStr(Peso) AS S FROM Pessoas WHERE Codigo = 1",
+     "'Jo'|'va'|'oão'|'ão Silva'|L10|'JOÃO'|'70,25'"},
     {"iif_null_condition_takes_else", "SELECT IIF(Apelido = 'x', 1, 2) AS A FROM Pessoas WHERE Codigo = 3", "L2"},
     {"iif_keeps_a_date_a_date", "SELECT IIF(IsNull(Nascimento), #01/02/2000#, Nascimento) AS D FROM Pessoas WHERE Codigo IN (1, 2) ORDER BY Codigo",
      "D1980-05-15 00:00:00;D2000-01-02 00:00:00"},
