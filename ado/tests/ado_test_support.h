@@ -9,6 +9,7 @@
 #include "ado/data_types.h"
 #include "ado/recordset.h"
 #include "platform/runtime_error.h"
+#include "testsupport/raised.h"
 
 namespace zolk::ado::test {
 
@@ -19,12 +20,7 @@ inline constexpr std::int32_t Nullable = adattr::IsNullable | adattr::MayBeNull;
 // The number of the RuntimeError `f` raises, 0 when it raises none.
 template <class F>
 std::int32_t errorOf(F&& f) {
-    try {
-        f();
-    } catch (const platform::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
+    return testsupport::errorNumber(std::forward<F>(f));
 }
 
 // Append, Open, then AddNew/Update per row; positioned on the first row.

@@ -11,18 +11,12 @@
 #include <vector>
 
 #include "platform/runtime_error.h"
+#include "testsupport/raised.h"
 
 namespace zolk::platform {
 namespace {
 
-int errorNumber(auto&& action) {
-    try {
-        action();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testsupport::errorNumber;
 
 DateTime dt(int y, int m, int d, int h = 0, int mi = 0, int s = 0) {
     return DateTime::fromParts(y, m, d, h, mi, s);

@@ -6,18 +6,12 @@
 #include <limits>
 
 #include "platform/runtime_error.h"
+#include "testsupport/raised.h"
 
 namespace zolk::platform {
 namespace {
 
-int errorNumber(auto&& action) {
-    try {
-        action();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testsupport::errorNumber;
 
 TEST(Currency, FromDoubleRoundsToFourDecimalsHalvesToEven) {
     // Each value times 10 000 is, as a Double, exactly the half shown.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/runtime_error.h"
+#include "testsupport/raised.h"
 
 namespace zolk::platform {
 namespace {
@@ -31,14 +32,7 @@ void expectAll(const std::vector<Case>& cases) {
     }
 }
 
-int errorNumber(auto&& action) {
-    try {
-        action();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testsupport::errorNumber;
 
 const DateTime Sample = DateTime::fromParts(2024, 5, 15, 9, 5, 3);  // a Wednesday
 // Month and minute differ here, so a minute read as a month (or back) shows.

@@ -7,18 +7,12 @@
 #include <vector>
 
 #include "platform/runtime_error.h"
+#include "testsupport/raised.h"
 
 namespace zolk::platform {
 namespace {
 
-int errorNumber(auto&& action) {
-    try {
-        action();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testsupport::errorNumber;
 
 const Variant Empty;
 const Variant Null = Variant::null();
