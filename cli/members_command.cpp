@@ -9,34 +9,9 @@ namespace zolk::cli {
 
 namespace {
 
-using platform::MemberKind;
+using platform::kindName;
 using platform::ParamType;
-
-const char* kindName(MemberKind kind) {
-    switch (kind) {
-        case MemberKind::Operation: return "operation";
-        case MemberKind::Let: return "Let";
-        case MemberKind::Set: return "Set";
-        case MemberKind::Get: return "Get";
-    }
-    return "?";
-}
-
-const char* typeName(ParamType type) {
-    switch (type) {
-        case ParamType::Variant: return "Variant";
-        case ParamType::Integer: return "Integer";
-        case ParamType::Long: return "Long";
-        case ParamType::Double: return "Double";
-        case ParamType::Currency: return "Currency";
-        case ParamType::Date: return "Date";
-        case ParamType::String: return "String";
-        case ParamType::Boolean: return "Boolean";
-        case ParamType::Object: return "Object";
-        case ParamType::Void: return "Void";
-    }
-    return "?";
-}
+using platform::typeName;
 
 // "(Optional ByRef lintX As Integer, ...) As Long", as the type library would show it.
 std::string signature(const platform::Member& member) {

@@ -39,15 +39,6 @@ bool isReadKind(MemberKind kind) {
     return kind == MemberKind::Operation || kind == MemberKind::Get;
 }
 
-const char* kindName(MemberKind kind) {
-    switch (kind) {
-        case MemberKind::Operation: return "operation";
-        case MemberKind::Let: return "Let";
-        case MemberKind::Set: return "Set";
-        case MemberKind::Get: return "Get";
-    }
-    return "member";
-}
 
 // Stands for a left-out argument; never called, only recognised by identity.
 class MissingArgument final : public Dispatchable {
@@ -262,6 +253,32 @@ void Dispatchable::set(std::string_view name, ObjectRef value) {
 
 Variant Dispatchable::defaultValue(std::vector<Variant>&) {
     raiseDispatch(err::DispMemberNotFound, className() + ", no default member", className());
+}
+
+const char* kindName(MemberKind kind) {
+    switch (kind) {
+        case MemberKind::Operation: return "operation";
+        case MemberKind::Let: return "Let";
+        case MemberKind::Set: return "Set";
+        case MemberKind::Get: return "Get";
+    }
+    return "member";
+}
+
+const char* typeName(ParamType type) {
+    switch (type) {
+        case ParamType::Variant: return "Variant";
+        case ParamType::Integer: return "Integer";
+        case ParamType::Long: return "Long";
+        case ParamType::Double: return "Double";
+        case ParamType::Currency: return "Currency";
+        case ParamType::Date: return "Date";
+        case ParamType::String: return "String";
+        case ParamType::Boolean: return "Boolean";
+        case ParamType::Object: return "Object";
+        case ParamType::Void: return "Void";
+    }
+    return "?";
 }
 
 }  // namespace zolk::platform

@@ -132,4 +132,8 @@ std::function<Variant(Dispatchable&, CallArgs&)> method(F f) {
 
 bool equalsNoCase(std::string_view a, std::string_view b);
 
+// "operation", "Let", "Set", "Get"; and the automation name of a declared type ("Integer"...).
+const char* kindName(MemberKind kind);
+const char* typeName(ParamType type);
+
 }  // namespace zolk::platform
