@@ -1,0 +1,170 @@
+// Adicionar, Alterar and Excluir: their statement texts, what lands in Exames, and failures.
+#include "exames/tests/fixture.h"
+
+namespace zolk::exames::test {
+namespace {
+
+TEST_F(ExamesTest, InsertionWithOneExamIsWrittenToTheLetterOutsideAnyTransaction) {
+    fillValid(*exame);
+    exame->Relato("Vômitos há dois dias; controle da função renal.");
+    exame->Amostra("Sangue total com EDTA e soro");
+    exame->ReceberResultadoPor("Email");
+    exame->HemogramaCompleto(true);
+    ASSERT_EQ(exame->Adicionar(), 0) << exame->DescricaoDoErro();
+
+    ASSERT_EQ(db.trace().size(), 3u);  // no BeginTrans
+    EXPECT_EQ(db.traced("Execute")[0], " SELECT NOW AS DataHoraDoServidor ");
+    EXPECT_EQ(db.traced("Execute")[2], "SELECT @@Identity");
+    EXPECT_EQ(db.traced("Execute")[1],
+              corpus("exames-insert-so-hemograma", {{"'15/12/2026 10:30:00'", "'" + exame->DataHoraDaAtualizacao() + "'"},
+                                                    {"'15/12/2026'", "'" + exame->DataDeEmissao() + "'"}}));
+    EXPECT_EQ(exame->DataDeEmissao(), exame->DataHoraDaAtualizacao().substr(0, 10));
+    EXPECT_EQ(number(exame->NumeroGerado()), db.scalar("SELECT MAX(Numero) FROM Exames"));
+    EXPECT_EQ(storedFlags(exame->NumeroGerado()), flagsWhere([](auto& c) { return c == "HemogramaCompleto"; }));
+}
+
+TEST_F(ExamesTest, EachFlagAtARunBoundaryLandsInItsOwnColumn) {
+    std::vector<Exame> boundaries{Exame::HerpesvirusFelinoSN};
+    for (std::size_t i = 0; i < exameCount; ++i)
+        if (i == 0 || i + 1 == exameCount || catalogo[i - 1].run != catalogo[i].run || catalogo[i + 1].run != catalogo[i].run)
+            boundaries.push_back(exameAt(i));
+    ASSERT_EQ(boundaries.size(), 24u);  // both ends of eleven runs, Biopsia alone, HerpesvirusFelinoSN
+
+    for (Exame e : boundaries) {
+        platform::ObjectRef request = platform::CreateObject(ProgId);  // ticked by name, as a front end does
+        request->set("DadosDoUsuario", ana);
+        fillValid(static_cast<clsExames&>(*request));
+        request->let(std::string(info(e).name), Variant(true));
+        ASSERT_EQ(platform::CInt(request->call("Adicionar")), 0) << info(e).name;
+        EXPECT_EQ(storedFlags(platform::CDbl(request->get("NumeroGerado"))),
+                  flagsWhere([&](auto& c) { return platform::equalsNoCase(c, info(e).name); }))
+            << info(e).name;
+    }
+}
+
+TEST_F(ExamesTest, TreatedTextsKeepTheirQuotesAndAQuoteInAnUntreatedOneWritesNothing) {
+    fillValid(*exame);
+    const std::string accented = "Ação, coração, fígado " + std::string(3000, 'x');
+    exame->Relato(accented);
+    exame->ImagemObservacao("Tórax d'água");
+    exame->ResultadosDeExames("Leucócitos 'normais'\r\nsegunda linha");
+    exame->Observacao("Jejum (D'Ávila)");
+    ASSERT_EQ(exame->Adicionar(), 0) << exame->DescricaoDoErro();
+    EXPECT_EQ(db.column("SELECT Relato || '|' || ImagemObservacao || '|' || ResultadosDeExames || '|' || Observacao "
+                        "FROM Exames WHERE Numero = " + number(exame->NumeroGerado())),
+              std::vector<std::string>{accented + "|Tórax d'água|Leucócitos 'normais'\r\nsegunda linha|Jejum (D'Ávila)"});
+
+    const std::string rows = db.scalar("SELECT COUNT(*) FROM Exames");
+    for (auto setter : {&clsExames::Relato, &clsExames::Amostra, &clsExames::ReceberResultadoPor}) {
+        auto e = std::make_shared<clsExames>();
+        e->DadosDoUsuario(ana);
+        fillValid(*e);
+        ((*e).*setter)("Retirar com D'Ávila");
+        EXPECT_EQ(e->Adicionar(), 1);
+        EXPECT_EQ(e->NumeroDoErro(), platform::err::DbErrorsInCommand);
+        EXPECT_EQ(e->LocalDoErro(), "ZOLK_N_FichasClinicas, clsExames, Adicionar, Ponto: 6");
+    }
+    auto noUser = std::make_shared<clsExames>();
+    fillValid(*noUser);
+    EXPECT_EQ(noUser->Adicionar(), 1);
+    EXPECT_EQ(noUser->LocalDoErro(), "ZOLK_N_FichasClinicas, clsExames, Adicionar, Ponto: 6");
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM Exames"), rows);
+}
+
+// The request of the corpus's updates: record 813, paid, exams on both sides of the split.
+void fillCorpusUpdate(clsExames& e, double numero) {
+    e.Numero(numero);
+    e.NumeroDaFichaClinica(813);
+    e.Relato("Vômitos há dois dias; controle da função renal.");
+    e.Amostra("Sangue total com EDTA e soro");
+    e.ReceberResultadoPor("Email");
+    e.ExamePago(true);
+    for (Exame x : {Exame::HemogramaCompleto, Exame::ParasitologicosDeFezes, Exame::ALTTGP, Exame::Creatinina,
+                    Exame::Ureia, Exame::Biopsia, Exame::HerpesvirusFelinoSN, Exame::RaioX, Exame::Ultrassom})
+        e.exame(x, true);
+    e.ImagemObservacao("Abdome total");
+    e.OutrosExames("Lipase pancreática específica");
+    e.ResultadosDeExames("Creatinina 1,2 mg/dl");
+    e.Observacao("Jejum de 8 horas (D'Ávila)");
+}
+
+TEST_F(ExamesTest, BothUpdatesAreWrittenToTheLetterInOneTransaction) {
+    fillValid(*exame);
+    ASSERT_EQ(exame->Adicionar(), 0);
+    const double n = exame->NumeroGerado();
+    db.clearTrace();
+    fillCorpusUpdate(*exame, n);
+    ASSERT_EQ(exame->Alterar(), 0) << exame->DescricaoDoErro();
+
+    std::vector<std::string> ops;
+    for (const auto& line : db.trace()) ops.push_back(line.op);
+    EXPECT_EQ(ops, (std::vector<std::string>{"Execute", "BeginTrans", "Execute", "Execute", "CommitTrans"}));
+    const std::pair<std::string, std::string> row{"Numero=59;", "Numero=" + number(n) + ";"};
+    EXPECT_EQ(db.traced("Execute")[1], corpus("exames-update-primeira-parte", {row}));
+    EXPECT_EQ(db.traced("Execute")[2],
+              corpus("exames-update-segunda-parte", {row, {"15/12/2026 11:15:00", exame->DataHoraDaAtualizacao()}}));
+    EXPECT_EQ(storedFlags(n), flagsWhere([](auto& c) {
+                  for (const char* t : {"HemogramaCompleto", "ParasitologicosDeFezes", "ALTTGP", "Creatinina", "Ureia",
+                                        "Biopsia", "HerpesVirusFelinoSN", "RaioX", "Ultrassom"})
+                      if (c == t) return true;
+                  return false;
+              }));
+    EXPECT_EQ(db.scalar("SELECT NumeroDaFichaClinica || ExamePago || UsuarioDaAlteracao FROM Exames WHERE Numero = " + number(n)),
+              "813-1ana");
+}
+
+TEST_F(ExamesTest, AFailingSecondUpdateLeavesTheFirstUndone) {
+    fillValid(*exame);
+    ASSERT_EQ(exame->Adicionar(), 0);
+    const double n = exame->NumeroGerado();
+    const std::string before = db.scalar("SELECT NumeroDaFichaClinica || ExamePago || Relato FROM Exames WHERE Numero = " + number(n));
+    const std::string flags = storedFlags(n);
+
+    // The user name goes in untreated, so a quote breaks only the second statement; without a
+    // user the second cannot even be built. The first has run each time.
+    for (auto user : {makeUser("d'Ávila"), std::shared_ptr<components::DadosDoUsuario>()}) {
+        fillCorpusUpdate(*exame, n);
+        exame->DadosDoUsuario(user);
+        db.clearTrace();
+        EXPECT_EQ(exame->Alterar(), 1);
+        EXPECT_EQ(exame->LocalDoErro(), std::string("ZOLK_N_FichasClinicas, clsExames, Alterar, Ponto: ") + (user ? "7" : "6"));
+        EXPECT_EQ(db.traced("Execute").size(), user ? 3u : 2u);
+        EXPECT_EQ(db.trace().back().op, "RollbackTrans");
+        EXPECT_EQ(db.scalar("SELECT NumeroDaFichaClinica || ExamePago || Relato FROM Exames WHERE Numero = " + number(n)), before);
+        EXPECT_EQ(storedFlags(n), flags);
+    }
+}
+
+TEST_F(ExamesTest, DeletionAndItsRefusals) {
+    exame->Numero(58);  // nothing refers to it
+    EXPECT_EQ(exame->Excluir(), 0) << exame->DescricaoDoErro();
+    EXPECT_EQ(db.traced("Execute"), std::vector<std::string>{corpus("exames-delete")});
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM Exames WHERE Numero = 58"), "0");
+
+    exame->Numero(55);  // the demo's results refer to it
+    EXPECT_EQ(exame->Excluir(), 3);
+    EXPECT_EQ(exame->DescricaoDaFalha(),
+              "O exames não pode ser excluído porque existe:\r\n\r\nregistros relacionados a ele\r\n\r\n"
+              "Se não deseja mais utilizar, altere a 'Situação' do exame para 'Inativo'.");
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM Exames WHERE Numero = 55"), "1");
+    EXPECT_EQ(exame->NumeroDoErro(), 0);
+
+    // Another general failure of the database: 3, and the earlier message stays.
+    db.native("CREATE TRIGGER Bloqueio BEFORE DELETE ON Exames WHEN OLD.Numero = 57 BEGIN SELECT RAISE(ABORT, 'x'); END");
+    platform::ObjectRef rs;
+    ASSERT_EQ(exame->ValidarDados(1, nullptr, rs), 2);
+    exame->Numero(57);
+    EXPECT_EQ(exame->Excluir(), 3);
+    EXPECT_EQ(exame->DescricaoDaFalha(), "Selecione o laboratório.");
+    EXPECT_EQ(exame->NumeroDoErro(), 0);
+
+    // Any other error: 1 with the error state.
+    db.native("DROP TABLE ResultadosDeExames");
+    db.native("ALTER TABLE Exames RENAME TO ExamesAntigos");
+    EXPECT_EQ(exame->Excluir(), 1);
+    EXPECT_EQ(exame->NumeroDoErro(), platform::err::DbErrorsInCommand);
+    EXPECT_EQ(exame->LocalDoErro(), "ZOLK_N_FichasClinicas, clsExames, Excluir, Ponto: 5");
+}
+
+}  // namespace
+}  // namespace zolk::exames::test

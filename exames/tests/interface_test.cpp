@@ -1,0 +1,96 @@
+// ValidarDados, the dispatch interface _clsExames in slot order, `fichas members`, and the exam
+// part of the guided tour of `fichas demo`.
+#include <sstream>
+
+#include "cli/command.h"
+#include "cli/demo_tour.h"
+#include "cli/register_library.h"
+#include "components/provider/settings.h"
+#include "exames/tests/fixture.h"
+
+namespace zolk::exames::test {
+namespace {
+
+TEST_F(ExamesTest, LaboratoryRuleThenExamRuleAndNoneForDeletions) {
+    platform::ObjectRef rs;
+    for (std::int16_t operacao : {1, 2}) {
+        exame->CodigoDoLaboratorio(operacao == 1 ? 0 : -1);
+        EXPECT_EQ(exame->ValidarDados(operacao, nullptr, rs), 2);
+        EXPECT_EQ(exame->DescricaoDaFalha() + "|" + exame->NomeDoCampoValidado(), "Selecione o laboratório.|CodigoDoLaboratorio");
+        exame->CodigoDoLaboratorio(2);
+        for (std::size_t i = 0; i < exameCount; ++i) exame->exame(exameAt(i), true);  // the flags are not counted
+        EXPECT_EQ(exame->ValidarDados(operacao, nullptr, rs), 2);
+        EXPECT_EQ(exame->DescricaoDaFalha() + "|" + exame->NomeDoCampoValidado(), "Selecione um exame.|HemogramaCompleto");
+    }
+    exame->CodigoDoLaboratorio(0);
+    for (std::int16_t operacao : {3, 0, 4}) EXPECT_EQ(exame->ValidarDados(operacao, nullptr, rs), 0) << operacao;
+    exame->CodigoDoLaboratorio(2);
+    exame->ExameSelecionado(true);
+    EXPECT_EQ(exame->ValidarDados(1, nullptr, rs), 0);
+    EXPECT_EQ(exame->DescricaoDaFalha(), "Selecione um exame.");  // passing touches nothing
+
+    db.clearTrace();
+    exame->ExameSelecionado(false);
+    EXPECT_EQ(exame->Adicionar(), 2);
+    EXPECT_TRUE(db.traced("Execute").empty());
+}
+
+TEST_F(ExamesTest, InterfaceHasItsMembersInSlotOrder) {
+    using K = platform::MemberKind;
+    std::vector<std::string> expected = {
+        "Adicionar", "Alterar", "Excluir", "Selecionar", "SelecionarParaImpressaoCabecalho",
+        "ResultadoDaSelecaoEmRecordset", "ResultadoDaSelecaoParaImpressaoEmRecordset", "NumeroTotalDeRegistros",
+        "NumeroGerado", "Numero", "DataDeEmissao", "NumeroDaFichaClinica", "CodigoDoVeterinario", "CodigoDoCliente",
+        "CodigoDoAnimal", "CodigoDoLaboratorio", "Relato", "Amostra", "ReceberResultadoPor", "ExamePago"};
+    // The exams in schema order, but the parasite search closes its run.
+    for (const std::string& c : schemaExamColumns())
+        if (c != "ParasitologicosDeFezes") {
+            expected.push_back(c == "HerpesVirusFelinoSN" ? "HerpesvirusFelinoSN" : c);
+            if (c == "PesquisaFecalDeCriptosporidiose") expected.push_back("ParasitologicosDeFezes");
+        }
+    for (const char* name : {"ImagemObservacao", "OutrosExames", "ResultadosDeExames", "Observacao",
+                             "DataHoraDaAtualizacao", "DadosDoUsuario", "ExameSelecionado", "NumeroDoErro",
+                             "DescricaoDoErro", "LocalDoErro", "DescricaoDaFalha", "ValidarDados", "NomeDoCampoValidado"})
+        expected.push_back(name);
+    const auto& members = exame->memberTable().members();
+    ASSERT_EQ(members.size(), 215u);
+    ASSERT_EQ(expected.size(), 215u);
+    for (std::size_t slot = 0; slot < 215; ++slot) {
+        EXPECT_EQ(members[slot].name, expected[slot]) << slot;
+        const bool isLet = (slot >= 9 && slot <= 19 && slot != 10) || (slot >= 20 && slot <= 205) || slot == 208;
+        if (isLet) {
+            EXPECT_EQ(members[slot].kind, K::Let) << slot;
+        }
+    }
+    EXPECT_EQ(members[40].name, "ParasitologicosDeFezes");
+    EXPECT_EQ(members[207].kind, K::Set);
+
+    cli::registerLibraryClasses();
+    std::ostringstream out, err;
+    ASSERT_EQ(cli::listMembers("clsExames", out, err), 0) << err.str();
+    EXPECT_NE(out.str().find("3\tSelecionar\toperation\t(lenuTipoDeLista As Long, lintTamanhoDaPagina As Integer, "
+                             "lvarCodigoOuNomeParaFiltro As Variant, lintExamesDaFichaAtualOuDasFichasAnteriores As "
+                             "Integer, Optional ldouNumeroDaFichaClinica As Double, Optional ldouCodigoDoCliente As "
+                             "Double, Optional ldouCodigoDoAnimal As Double) As Integer\n"),
+              std::string::npos);
+    EXPECT_NE(out.str().find("\n40\tParasitologicosDeFezes\tLet\t(RHS As Boolean)\n"), std::string::npos);
+}
+
+TEST_F(ExamesTest, GuidedTourRequestsExamsForItsConsultation) {
+    const std::string url = (db.folder() / "tour.db").string();
+    std::ostringstream out;
+    ASSERT_EQ(cli::runDemoTour(url, out), 0) << out.str();
+    for (const char* line : {"Solicitação de exames nº 59, emitida em ",
+                             "Laboratório: VetLab-VetLab Análises Clínicas Veterinárias Ltda",
+                             "Exames:      HemogramaCompleto, ALTTGP, Creatinina, Ureia, Ultrassom (Abdome total)"})
+        EXPECT_NE(out.str().find(line), std::string::npos) << line << "\n" << out.str();
+
+    components::setDatabaseOverride(url);
+    ASSERT_EQ(exame->Selecionar(2, 10, Variant(), 1, 813), 0) << exame->DescricaoDoErro();
+    ASSERT_EQ(exame->ResultadoDaSelecaoEmRecordset()->RecordCount(), 1);
+    EXPECT_EQ(platform::CStr(exame->ResultadoDaSelecaoEmRecordset()->value("Numero")), "59");
+    components::setDatabaseOverride(db.url());
+}
+
+}  // namespace
+}  // namespace zolk::exames::test
