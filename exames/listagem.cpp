@@ -42,10 +42,18 @@ std::string numberCondition(const Variant& filtro) {
     return " (Exames.Numero = " + platform::CStr(filtro) + ") ";
 }
 
-// No condition leaves the WHERE out: the engine refuses "WHERE " followed by "ORDER BY ", and a
-// call that names no request lists them all, newest or lowest number first.
-std::string whereClause(const std::string& condition) {
-    return condition.empty() ? std::string() : "WHERE " + condition;
+// "          SELECT ", the columns, `from` with its joins, "WHERE " and the condition, "ORDER BY "
+// and the order, ";". No condition leaves the WHERE out: the engine refuses "WHERE " followed by
+// "ORDER BY ", and a call that names no request lists them all.
+std::string selectStatement(const sql::SelectList& columns, const char* from, const std::string& condition,
+                            const char* order) {
+    std::string s = "          SELECT ";
+    s += columns.str();
+    s += from;
+    if (!condition.empty()) s += "WHERE " + condition;
+    s += "ORDER BY ";
+    s += order;
+    return s + ";";
 }
 
 }  // namespace
@@ -84,18 +92,13 @@ std::string listingStatement(const Variant& filtro, std::int16_t fichaAtualOuAnt
         }
     }
 
-    std::string s = "          SELECT ";
-    s += columns.str();
-    s += "FROM  ";
-    s += "   Clientes INNER JOIN (Laboratorios INNER JOIN (Funcionarios INNER JOIN (Animais INNER JOIN Exames ON "
-         "Animais.Codigo = Exames.CodigoDoAnimal) ON Funcionarios.Codigo = Exames.CodigoDoVeterinario) ON "
-         "Laboratorios.Codigo = Exames.CodigoDoLaboratorio) ON (Clientes.Codigo = Exames.CodigoDoCliente) AND "
-         "(Clientes.Codigo = Animais.CodigoDoCliente) ";
-    s += whereClause(condition);
-    s += "ORDER BY ";
-    s += "   Exames.Numero DESC";
-    s += ";";
-    return s;
+    return selectStatement(columns,
+                           "FROM  "
+                           "   Clientes INNER JOIN (Laboratorios INNER JOIN (Funcionarios INNER JOIN (Animais INNER "
+                           "JOIN Exames ON Animais.Codigo = Exames.CodigoDoAnimal) ON Funcionarios.Codigo = "
+                           "Exames.CodigoDoVeterinario) ON Laboratorios.Codigo = Exames.CodigoDoLaboratorio) ON "
+                           "(Clientes.Codigo = Exames.CodigoDoCliente) AND (Clientes.Codigo = Animais.CodigoDoCliente) ",
+                           condition, "   Exames.Numero DESC");
 }
 
 std::string printHeaderStatement(const Variant& filtro) {
@@ -127,20 +130,16 @@ std::string printHeaderStatement(const Variant& filtro) {
     addExames(columns);
     addNotes(columns);
 
-    std::string s = "          SELECT ";
-    s += columns.str();
-    s += "FROM ";
-    s += "     Laboratorios INNER JOIN (Funcionarios INNER JOIN ((EspeciesDeAnimais INNER JOIN (Clientes INNER JOIN "
-         "(Animais INNER JOIN Exames ON Animais.Codigo = Exames.CodigoDoAnimal) ON (Clientes.Codigo = "
-         "Exames.CodigoDoCliente) AND (Clientes.Codigo = Animais.CodigoDoCliente)) ON EspeciesDeAnimais.Codigo = "
-         "Animais.CodigoDaEspecie) INNER JOIN RacasDeAnimais ON (RacasDeAnimais.Codigo = Animais.CodigoDaRaca) AND "
-         "(EspeciesDeAnimais.Codigo = RacasDeAnimais.CodigoDaEspecieDeAnimal)) ON Funcionarios.Codigo = "
-         "Exames.CodigoDoVeterinario) ON Laboratorios.Codigo = Exames.CodigoDoLaboratorio ";
-    s += whereClause(numberCondition(filtro));
-    s += "ORDER BY ";
-    s += "   Exames.Numero ASC";
-    s += ";";
-    return s;
+    return selectStatement(
+        columns,
+        "FROM "
+        "     Laboratorios INNER JOIN (Funcionarios INNER JOIN ((EspeciesDeAnimais INNER JOIN (Clientes INNER JOIN "
+        "(Animais INNER JOIN Exames ON Animais.Codigo = Exames.CodigoDoAnimal) ON (Clientes.Codigo = "
+        "Exames.CodigoDoCliente) AND (Clientes.Codigo = Animais.CodigoDoCliente)) ON EspeciesDeAnimais.Codigo = "
+        "Animais.CodigoDaEspecie) INNER JOIN RacasDeAnimais ON (RacasDeAnimais.Codigo = Animais.CodigoDaRaca) AND "
+        "(EspeciesDeAnimais.Codigo = RacasDeAnimais.CodigoDaEspecieDeAnimal)) ON Funcionarios.Codigo = "
+        "Exames.CodigoDoVeterinario) ON Laboratorios.Codigo = Exames.CodigoDoLaboratorio ",
+        numberCondition(filtro), "   Exames.Numero ASC");
 }
 
 }  // namespace zolk::exames
