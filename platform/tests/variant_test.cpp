@@ -145,7 +145,8 @@ TEST(Variant, Truthiness) {
 TEST(Variant, IdentityIsNotVbEquality) {
     EXPECT_FALSE(i16(1) == i32(1));
     EXPECT_EQ(vbEquals(i16(1), i32(1)), true);
-    EXPECT_TRUE(Variant("a") == Variant(std::string("a")));
+    const Variant fromLiteral("a"), fromString(std::string("a"));
+    EXPECT_TRUE(fromLiteral == fromString);
     EXPECT_TRUE(Null == Variant::null());
     EXPECT_FALSE(Null == Empty);
 }
