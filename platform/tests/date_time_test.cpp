@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "platform/runtime_error.h"
+#include "testsupport/raised.h"
 
 namespace zolk::platform {
 namespace {
@@ -22,19 +25,13 @@ void expectParts(const DateParts& got, const DateParts& want, double serial) {
 }
 
 const SerialCase serialCases[] = {
-    {0, {1899, 12, 30, 0, 0, 0}},
-    {0.5, {1899, 12, 30, 12, 0, 0}},
-    {1, {1899, 12, 31, 0, 0, 0}},
+    {0, {1899, 12, 30, 0, 0, 0}}, {0.5, {1899, 12, 30, 12, 0, 0}}, {1, {1899, 12, 31, 0, 0, 0}},
     {2, {1900, 1, 1, 0, 0, 0}},
     {60, {1900, 2, 28, 0, 0, 0}},  // no 29/02/1900 in OLE dates
-    {61, {1900, 3, 1, 0, 0, 0}},
-    {45427, {2024, 5, 15, 0, 0, 0}},
-    {45427.75, {2024, 5, 15, 18, 0, 0}},
-    {45351, {2024, 2, 29, 0, 0, 0}},
-    {-1, {1899, 12, 29, 0, 0, 0}},
+    {61, {1900, 3, 1, 0, 0, 0}}, {45427, {2024, 5, 15, 0, 0, 0}}, {45427.75, {2024, 5, 15, 18, 0, 0}},
+    {45351, {2024, 2, 29, 0, 0, 0}}, {-1, {1899, 12, 29, 0, 0, 0}},
     {-1.25, {1899, 12, 29, 6, 0, 0}},  // negative days, the fraction still the time of day
-    {-657434, {100, 1, 1, 0, 0, 0}},
-    {2958465, {9999, 12, 31, 0, 0, 0}},
+    {-657434, {100, 1, 1, 0, 0, 0}}, {2958465, {9999, 12, 31, 0, 0, 0}},
 };
 
 TEST(DateTime, PartsOfSerials) {
@@ -66,47 +63,36 @@ TEST(DateTime, PartsRoundToTheNearestSecond) {
 }
 
 TEST(DateTime, ValidParts) {
-    EXPECT_TRUE(DateTime::validParts(2024, 2, 29));
-    EXPECT_FALSE(DateTime::validParts(2023, 2, 29));
-    EXPECT_FALSE(DateTime::validParts(1900, 2, 29));
-    EXPECT_TRUE(DateTime::validParts(2000, 2, 29));
-    EXPECT_FALSE(DateTime::validParts(2024, 2, 31));
-    EXPECT_FALSE(DateTime::validParts(2024, 4, 31));
-    EXPECT_FALSE(DateTime::validParts(2024, 13, 1));
-    EXPECT_FALSE(DateTime::validParts(2024, 0, 1));
-    EXPECT_FALSE(DateTime::validParts(2024, 1, 0));
-    EXPECT_FALSE(DateTime::validParts(99, 1, 1));
-    EXPECT_FALSE(DateTime::validParts(10000, 1, 1));
-    EXPECT_TRUE(DateTime::validParts(2024, 1, 1, 23, 59, 59));
-    EXPECT_FALSE(DateTime::validParts(2024, 1, 1, 24, 0, 0));
-    EXPECT_FALSE(DateTime::validParts(2024, 1, 1, 0, 60, 0));
-    EXPECT_FALSE(DateTime::validParts(2024, 1, 1, 0, 0, 60));
-    try {
-        DateTime::fromParts(2024, 2, 30);
-        ADD_FAILURE() << "31/02 accepted";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), err::InvalidProcedureCall);
-    }
+    const struct {
+        int y, mo, d, h, mi, s;
+        bool valid;
+    } cases[] = {
+        {2024, 2, 29, 0, 0, 0, true},   {2023, 2, 29, 0, 0, 0, false}, {1900, 2, 29, 0, 0, 0, false},
+        {2000, 2, 29, 0, 0, 0, true},   {2024, 4, 31, 0, 0, 0, false}, {2024, 13, 1, 0, 0, 0, false},
+        {2024, 0, 1, 0, 0, 0, false},   {2024, 1, 0, 0, 0, 0, false},  {99, 1, 1, 0, 0, 0, false},
+        {10000, 1, 1, 0, 0, 0, false},  {2024, 1, 1, 23, 59, 59, true}, {2024, 1, 1, 24, 0, 0, false},
+        {2024, 1, 1, 0, 60, 0, false},  {2024, 1, 1, 0, 0, 60, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DateTime::validParts(c.y, c.mo, c.d, c.h, c.mi, c.s), c.valid) << c.y << "-" << c.mo << "-" << c.d;
+    EXPECT_EQ(testsupport::errorNumber([] { DateTime::fromParts(2024, 2, 30); }), err::InvalidProcedureCall);
 }
 
 TEST(DateTime, DateAndTimeFlags) {
-    EXPECT_TRUE(DateTime(45427).hasDate());
-    EXPECT_FALSE(DateTime(45427).hasTime());
-    EXPECT_FALSE(DateTime(0.25).hasDate());
-    EXPECT_TRUE(DateTime(0.25).hasTime());
-    EXPECT_FALSE(DateTime(0).hasDate());
-    EXPECT_FALSE(DateTime(0).hasTime());
-    EXPECT_TRUE(DateTime(-1.25).hasDate());
-    EXPECT_TRUE(DateTime(-1.25).hasTime());
+    const struct {
+        double serial;
+        bool date, time;
+    } cases[] = {{45427, true, false}, {0.25, false, true}, {0, false, false}, {-1.25, true, true}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(DateTime(c.serial).hasDate(), c.date) << c.serial;
+        EXPECT_EQ(DateTime(c.serial).hasTime(), c.time) << c.serial;
+    }
 }
 
 TEST(DateTime, Weekday) {
-    EXPECT_EQ(DateTime(0).weekday(), 7);      // 30/12/1899, a Saturday
-    EXPECT_EQ(DateTime(45427).weekday(), 4);  // 15/05/2024, a Wednesday
-    EXPECT_EQ(DateTime(45427.9).weekday(), 4);
-    EXPECT_EQ(DateTime(-1).weekday(), 6);
-    EXPECT_EQ(DateTime(-1.5).weekday(), 6);
-    EXPECT_EQ(DateTime(-7).weekday(), 7);
+    // 30/12/1899 was a Saturday, 15/05/2024 a Wednesday; a time of day does not change the day.
+    const std::pair<double, int> cases[] = {{0, 7}, {45427, 4}, {45427.9, 4}, {-1, 6}, {-1.5, 6}, {-7, 7}};
+    for (const auto& [serial, weekday] : cases) EXPECT_EQ(DateTime(serial).weekday(), weekday) << serial;
 }
 
 TEST(DateTime, DayArithmetic) {

@@ -83,16 +83,10 @@ TEST(VariantCompare, NumbersAcrossSubtypes) {
     } cases[] = {
         {i16(3), i32(3), 0},
         {i16(-1), Variant(true), 0},  // True is -1
-        {Variant(false), Variant(0.0), 0},
-        {cur(2.5), Variant(2.5), 0},
-        {cur(0.1), Variant(0.1), 0},
-        {cur(0.0001), cur(0.0002), -1},
-        {i32(2147483647), cur(2147483647.0001), -1},
-        {Variant(1.5), i16(1), 1},
-        {date(45427), i32(45427), 0},
-        {date(45427.75), Variant(45427.5), 1},
-        {date(-1.25), date(-1), -1},
-        {Variant(true), Variant(false), -1},
+        {Variant(false), Variant(0.0), 0}, {cur(2.5), Variant(2.5), 0}, {cur(0.1), Variant(0.1), 0},
+        {cur(0.0001), cur(0.0002), -1}, {i32(2147483647), cur(2147483647.0001), -1},
+        {Variant(1.5), i16(1), 1}, {date(45427), i32(45427), 0}, {date(45427.75), Variant(45427.5), 1},
+        {date(-1.25), date(-1), -1}, {Variant(true), Variant(false), -1},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(vbCompare(c.a, c.b), c.result) << c.a.toString();
