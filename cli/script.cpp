@@ -65,9 +65,9 @@ const std::string& stringField(const Json& step, const char* key) {
     return it->get_ref<const std::string&>();
 }
 
-std::int32_t intField(const Json& spec, const char* key, std::int32_t fallback) {
-    const auto it = spec.find(key);
-    if (it == spec.end()) return fallback;
+std::int32_t intField(const Json& definition, const char* key, std::int32_t fallback) {
+    const auto it = definition.find(key);
+    if (it == definition.end()) return fallback;
     const double number = it->is_number() ? it->get<double>() : 0.5;
     if (number != std::trunc(number) || number < INT32_MIN || number > INT32_MAX)
         badStep(std::string("\"") + key + "\" must be a whole number");
@@ -178,14 +178,14 @@ ObjectRef ScriptRunner::newUserData(const Json& entries) {
     return data;
 }
 
-ObjectRef ScriptRunner::newRecordset(const Json& spec, Json& printed) {
-    if (!spec.is_object()) badStep("\"recordset\" must be an object");
+ObjectRef ScriptRunner::newRecordset(const Json& definition, Json& printed) {
+    if (!definition.is_object()) badStep("\"recordset\" must be an object");
     std::shared_ptr<ado::Recordset> recordset;
-    if (spec.contains("sql")) {
-        recordset = openDisconnected(stringField(spec, "sql"));
+    if (definition.contains("sql")) {
+        recordset = openDisconnected(stringField(definition, "sql"));
     } else {
-        const auto fields = spec.find("fields");
-        if (fields == spec.end() || !fields->is_array()) badStep("\"recordset\" needs \"sql\" or \"fields\"");
+        const auto fields = definition.find("fields");
+        if (fields == definition.end() || !fields->is_array()) badStep("\"recordset\" needs \"sql\" or \"fields\"");
         recordset = std::make_shared<ado::Recordset>();
         auto collection = recordset->FieldsCollection();
         for (const Json& field : *fields) {
@@ -195,8 +195,8 @@ ObjectRef ScriptRunner::newRecordset(const Json& spec, Json& printed) {
                                intField(field, "attributes", ado::adattr::IsNullable | ado::adattr::MayBeNull));
         }
         recordset->Open();
-        const auto rows = spec.find("rows");
-        if (rows != spec.end()) {
+        const auto rows = definition.find("rows");
+        if (rows != definition.end()) {
             if (!rows->is_array()) badStep("\"rows\" must be an array of rows");
             const std::size_t width = fields->size();
             for (const Json& row : *rows) {

@@ -56,7 +56,7 @@ private:
     Json sqlStep(const Json& step);
     Json releaseStep(const Json& step);
 
-    platform::ObjectRef newRecordset(const Json& spec, Json& printed);
+    platform::ObjectRef newRecordset(const Json& definition, Json& printed);
     platform::ObjectRef newUserData(const Json& entries);
 
     // An argument or value: scalars, or {"object": N}.
