@@ -109,6 +109,27 @@ void textFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
     }
 }
 
+// jet_date(value): a stored date in its full ISO form, so that a date written by another tool
+// without its time ("2024-05-15") or its day ("10:30:00") compares as the same moment.
+// Anything that is not a date comes back unchanged.
+void dateFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_TEXT) {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+        const std::string_view stored(text, static_cast<std::size_t>(sqlite3_value_bytes(argv[0])));
+        if (stored.size() != 19) {
+            try {
+                const platform::Variant v = toVariant(argv[0], 'D');
+                if (v.type() == platform::VarType::Date) {
+                    resultText(ctx, v.asDate().iso());
+                    return;
+                }
+            } catch (const platform::RuntimeError&) {
+            }
+        }
+    }
+    sqlite3_result_value(ctx, argv[0]);
+}
+
 void appendRegional(std::string& out, sqlite3_value* v) {
     switch (sqlite3_value_type(v)) {
         case SQLITE_NULL: break;
@@ -195,6 +216,7 @@ constexpr FunctionRow kFunctions[] = {
     {"jet_concat", -1, concatFunction, true},
     {"jet_case", 2, caseFunction, true},
     {"jet_cast", 3, castFunction, true},
+    {"jet_date", 1, dateFunction, true},
 };
 
 }  // namespace

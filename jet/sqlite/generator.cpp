@@ -314,13 +314,25 @@ private:
         if (!atomic) out += ')';
     }
 
+    // A compared date column in its full stored form: other tools may have written a date without
+    // its time ("2024-05-15") or a time without its date, which would never match a full literal.
+    void comparand(const Expr& e) {
+        if (e.type != JetType::Date || e.kind != ExprKind::Column) {
+            operand(e);
+            return;
+        }
+        out += "jet_date(";
+        value(e);
+        out += ')';
+    }
+
     void predicate(const Expr& e) {
         switch (e.kind) {
             case ExprKind::Comparison: {
                 const bool text = isText(e.args[0]->type) || isText(e.args[1]->type);
-                operand(*e.args[0]);
+                comparand(*e.args[0]);
                 out += compareSymbol(e.op);
-                operand(*e.args[1]);
+                comparand(*e.args[1]);
                 if (text) {
                     out += " COLLATE ";
                     out += kCollation;
@@ -348,7 +360,7 @@ private:
                 break;
             case ExprKind::In: {
                 out += '(';
-                operand(*e.args[0]);
+                comparand(*e.args[0]);
                 collate(*e.args[0]);
                 out += e.negated ? " NOT IN (" : " IN (";
                 for (std::size_t i = 1; i < e.args.size(); ++i) {
@@ -360,7 +372,7 @@ private:
             }
             case ExprKind::Between:
                 out += '(';
-                operand(*e.args[0]);
+                comparand(*e.args[0]);
                 collate(*e.args[0]);
                 out += e.negated ? " NOT BETWEEN " : " BETWEEN ";
                 operand(*e.args[1]);

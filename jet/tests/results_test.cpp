@@ -203,3 +203,21 @@ TEST(Results, IdentityIsPerConnection) {
 
 }  // namespace
 }  // namespace zolk::jet
+
+namespace zolk::jet {
+namespace {
+
+TEST(Results, DatesWrittenByOtherToolsWithoutTheirTimeStillMatch) {
+    testing::TempDatabase db;
+    auto scripts = testing::sampleScripts();
+    scripts.push_back("UPDATE Pedidos SET Data = '2024-06-01' WHERE Numero = 2;"
+                      "UPDATE Pessoas SET Nascimento = '10:30:00' WHERE Codigo = 2;");
+    auto s = db.create(scripts);
+    EXPECT_EQ(testing::render(s->execute("SELECT Numero FROM Pedidos WHERE Data = #06/01/2024#").rows), "L2");
+    EXPECT_EQ(testing::render(s->execute("SELECT Numero FROM Pedidos WHERE Data BETWEEN #05/31/2024# AND #06/01/2024#").rows), "L2");
+    EXPECT_EQ(testing::render(s->execute("SELECT Codigo FROM Pessoas WHERE Nascimento = #10:30#").rows), "L2");
+    EXPECT_EQ(testing::render(s->execute("SELECT Data FROM Pedidos WHERE Numero = 2").rows), "D2024-06-01 00:00:00");
+}
+
+}  // namespace
+}  // namespace zolk::jet
