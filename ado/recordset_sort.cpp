@@ -6,14 +6,12 @@
 #include <numeric>
 #include <optional>
 
-#include <unicode/coll.h>
-#include <unicode/locid.h>
-#include <unicode/stringpiece.h>
 
 #include "ado/errors.h"
 #include "ado/recordset_state.h"
 #include "platform/dispatch.h"
 #include "platform/runtime_error.h"
+#include "platform/text_compare.h"
 
 namespace zolk::ado {
 
@@ -60,39 +58,6 @@ SortKey parseOneKey(std::string_view piece, const std::vector<jet::Column>& colu
     raiseAdo(err::AdoItemNotFound, RecordsetSource, name);
 }
 
-// The practice's collation: Portuguese order, letter case ignored, accents kept (secondary
-// strength), so "ângela" sits among the a's and "JOÃO" equals "joão" but not "joao".
-const icu::Collator* textCollator() {
-    thread_local const std::unique_ptr<icu::Collator> collator = [] {
-        UErrorCode status = U_ZERO_ERROR;
-        std::unique_ptr<icu::Collator> c(
-            icu::Collator::createInstance(icu::Locale("pt", "BR"), status));
-        if (U_FAILURE(status) || !c) return std::unique_ptr<icu::Collator>();
-        c->setStrength(icu::Collator::SECONDARY);
-        return c;
-    }();
-    return collator.get();
-}
-
-int compareText(const std::string& a, const std::string& b) {
-    if (const icu::Collator* c = textCollator()) {
-        UErrorCode status = U_ZERO_ERROR;
-        const UCollationResult r = c->compareUTF8(icu::StringPiece(a.data(), static_cast<int32_t>(a.size())),
-                                                  icu::StringPiece(b.data(), static_cast<int32_t>(b.size())),
-                                                  status);
-        if (U_SUCCESS(status)) return r == UCOL_LESS ? -1 : r == UCOL_GREATER ? 1 : 0;
-    }
-    // Without collation data: ASCII letters folded, bytes otherwise.
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        auto fold = [](unsigned char ch) { return ch >= 'A' && ch <= 'Z' ? ch + 32 : ch; };
-        const int x = fold(static_cast<unsigned char>(a[i]));
-        const int y = fold(static_cast<unsigned char>(b[i]));
-        if (x != y) return x < y ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
-}
-
 std::optional<double> numberOf(const Variant& v) {
     switch (v.type()) {
         case VarType::Integer: return v.asInteger();
@@ -135,7 +100,7 @@ int compareForSort(const Variant& a, const Variant& b) {
     const bool aNull = a.isNull() || a.isEmpty();
     const bool bNull = b.isNull() || b.isEmpty();
     if (aNull || bNull) return threeWay(!aNull, !bNull);
-    if (a.isString() && b.isString()) return compareText(a.asString(), b.asString());
+    if (a.isString() && b.isString()) return platform::compareText(a.asString(), b.asString());
     if (a.type() == VarType::Currency && b.type() == VarType::Currency)
         return threeWay(a.asCurrency().raw(), b.asCurrency().raw());
     const std::optional<double> x = numberOf(a);

@@ -14,27 +14,15 @@
 #include "platform/conversions.h"
 #include "platform/format.h"
 #include "platform/runtime_error.h"
+#include "platform/text_compare.h"
 
 namespace zolk::jet::sqlite {
 namespace {
 
-// Next code point of UTF-8 text, case folded. Ill-formed bytes stand for themselves above the
-// Unicode range, so two different invalid texts never compare equal.
-inline UChar32 nextFolded(const char* s, std::int32_t& i, std::int32_t n) {
-    const unsigned char b = static_cast<unsigned char>(s[i]);
-    if (b < 0x80) {
-        ++i;
-        return (b >= 'A' && b <= 'Z') ? b + 32 : b;
-    }
-    UChar32 c;
-    const std::int32_t start = i;
-    U8_NEXT(s, i, n, c);
-    if (c < 0) return 0x110000 + static_cast<unsigned char>(s[start]);
-    return u_foldCase(c, U_FOLD_CASE_DEFAULT);
-}
+using platform::nextFoldedCodePoint;
 
 int collate(void*, int n1, const void* p1, int n2, const void* p2) {
-    return compareText(std::string_view(static_cast<const char*>(p1), std::size_t(n1)),
+    return platform::compareText(std::string_view(static_cast<const char*>(p1), std::size_t(n1)),
                        std::string_view(static_cast<const char*>(p2), std::size_t(n2)));
 }
 
@@ -43,7 +31,7 @@ std::vector<UChar32> foldedCodePoints(std::string_view s) {
     out.reserve(s.size());
     std::int32_t i = 0;
     const auto n = static_cast<std::int32_t>(s.size());
-    while (i < n) out.push_back(nextFolded(s.data(), i, n));
+    while (i < n) out.push_back(nextFoldedCodePoint(s.data(), i, n));
     return out;
 }
 
@@ -220,20 +208,6 @@ constexpr FunctionRow kFunctions[] = {
 };
 
 }  // namespace
-
-int compareText(std::string_view a, std::string_view b) {
-    std::int32_t i = 0, j = 0;
-    const auto n = static_cast<std::int32_t>(a.size());
-    const auto m = static_cast<std::int32_t>(b.size());
-    while (i < n && j < m) {
-        const UChar32 x = nextFolded(a.data(), i, n);
-        const UChar32 y = nextFolded(b.data(), j, m);
-        if (x != y) return x < y ? -1 : 1;
-    }
-    if (i < n) return 1;
-    if (j < m) return -1;
-    return 0;
-}
 
 bool likeMatch(std::string_view text, std::string_view pattern) {
     const std::vector<UChar32> t = foldedCodePoints(text);

@@ -1,5 +1,6 @@
 #pragma once
-// The Jet meanings SQLite lacks, registered on every connection: the JETTEXT collation,
+// The Jet meanings SQLite lacks, registered on every connection: the JETTEXT collation
+// (platform::compareText),
 // like() with Jet's wildcards, and the jet_* functions the generator emits. A function that
 // fails reports "jet:NUMBER:description" so that errors.cpp can give the Jet number back.
 #include <string_view>
@@ -9,9 +10,6 @@ struct sqlite3;
 namespace zolk::jet::sqlite {
 
 void registerFunctions(sqlite3* db);
-
-// Jet's text comparison: Unicode simple case folding, accents kept. <0, 0, >0.
-int compareText(std::string_view a, std::string_view b);
 
 // Jet's LIKE (ANSI-92 wildcards: % _ [abc] [a-z] [!abc]), ignoring case. Raises
 // -2147217900 on a pattern with an unclosed '['.
