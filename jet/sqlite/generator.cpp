@@ -134,32 +134,25 @@ public:
                 out += "INSERT INTO ";
                 quoteIdent(out, st.table->name);
                 out += " (";
-                for (std::size_t i = 0; i < st.assignments.size(); ++i) {
-                    if (i) out += ", ";
-                    quoteIdent(out, st.assignments[i].columnName);
-                }
+                commaList(st.assignments, [&](const ast::Assignment& a) { quoteIdent(out, a.columnName); });
                 out += ") ";
                 if (st.select) {
                     select(*st.select, false);
                     break;
                 }
                 out += "VALUES (";
-                for (std::size_t i = 0; i < st.assignments.size(); ++i) {
-                    if (i) out += ", ";
-                    value(*st.assignments[i].value);
-                }
+                commaList(st.assignments, [&](const ast::Assignment& a) { value(*a.value); });
                 out += ')';
                 break;
             case ast::StatementKind::Update:
                 out += "UPDATE ";
                 quoteIdent(out, st.table->name);
                 out += " SET ";
-                for (std::size_t i = 0; i < st.assignments.size(); ++i) {
-                    if (i) out += ", ";
-                    quoteIdent(out, st.assignments[i].columnName);
+                commaList(st.assignments, [&](const ast::Assignment& a) {
+                    quoteIdent(out, a.columnName);
                     out += " = ";
-                    value(*st.assignments[i].value);
-                }
+                    value(*a.value);
+                });
                 where(st.where.get());
                 break;
             case ast::StatementKind::Delete:
@@ -171,6 +164,17 @@ public:
     }
 
 private:
+    // Prints each item with `print`, separated by ", ".
+    template <class Items, class Print>
+    void commaList(const Items& items, Print print) {
+        bool first = true;
+        for (const auto& item : items) {
+            if (!first) out += ", ";
+            first = false;
+            print(item);
+        }
+    }
+
     void where(const Expr* e) {
         if (!e) return;
         out += " WHERE ";
@@ -223,11 +227,10 @@ private:
         where(s.where.get());
         if (!s.groupBy.empty()) {
             out += " GROUP BY ";
-            for (std::size_t i = 0; i < s.groupBy.size(); ++i) {
-                if (i) out += ", ";
-                value(*s.groupBy[i]);
-                collate(*s.groupBy[i]);
-            }
+            commaList(s.groupBy, [&](const ast::ExprPtr& g) {
+                value(*g);
+                collate(*g);
+            });
         }
         if (s.having) {
             out += " HAVING ";
@@ -411,10 +414,7 @@ private:
             case ExprKind::Arithmetic: arithmetic(e); break;
             case ExprKind::Concat:
                 out += "jet_concat(";
-                for (std::size_t i = 0; i < e.args.size(); ++i) {
-                    if (i) out += ", ";
-                    value(*e.args[i]);
-                }
+                commaList(e.args, [&](const ast::ExprPtr& a) { value(*a); });
                 out += ')';
                 break;
             case ExprKind::TextOf:
