@@ -2,9 +2,11 @@
 
 #include <mutex>
 
+#include "consultas/register.h"
 #include "exames/register.h"
 #include "fichas/register.h"
 #include "frame/registration.h"
+#include "vacinacoes/register.h"
 
 namespace zolk::cli {
 
@@ -15,6 +17,8 @@ void registerLibraryClasses() {
         frame::registerLibrary();
         fichas::registerClass();
         exames::registerClass();
+        vacinacoes::registerClass();
+        consultas::registerClasses();
     });
 }
 

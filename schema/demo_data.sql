@@ -526,29 +526,32 @@ INSERT INTO ChecagensDeMedicacoes (Numero, NumeroDaMedicacao, DataEHoraDaChecage
     (1, 1, '2026-11-20 10:31:00', 5, 'Aplicada sem intercorrências.', '2026-11-20 10:45:00', 'recepcao');
 
 -- ---------------------------------------------------------------------------------------------
--- Vaccinations: applied doses, and pending doses (overdue and still to come)
+-- Vaccinations: applied doses, and pending doses (overdue, due today and still to come). Their dates
+-- count from the day the database is made, so the card reads the same in any year.
 -- ---------------------------------------------------------------------------------------------
 INSERT INTO Vacinacoes (Codigo, DataDaAplicacao, NumeroDaFichaClinica, CodigoDoCliente, CodigoDoAnimal,
                         CodigoDaVacina, NumeroDaDose, NumeroDeDoses, IntervaloEntreAsDoses,
                         CodigoDoVeterinario, VacinaAplicada, Partida, Observacao,
                         DataEHoraDaInclusao, UsuarioDaInclusao, DataEHoraDaAlteracao, UsuarioDaAlteracao) VALUES
-    (71, '2025-08-14 00:00:00', 798, 95, 140, 1, 1, 3, 21, 3, -1, 'V10-2025-0412', '',
-     '2025-08-14 10:05:00', 'ana', NULL, NULL),
-    (72, '2025-09-04 00:00:00', NULL, 95, 140, 1, 2, 3, 21, 3, -1, 'V10-2025-0412', 'Aplicada sem consulta.',
-     '2025-09-04 09:30:00', 'ana', NULL, NULL),
-    (73, '2025-09-25 00:00:00', NULL, 95, 140, 1, 3, 3, 21, 3, 0, '', 'Tutora não compareceu.',
-     '2025-09-04 09:31:00', 'ana', NULL, NULL),
-    (74, '2026-11-20 00:00:00', 812, 95, 140, 2, 1, 1, 365, 3, -1, 'RAB-2026-1187', '',
-     '2026-11-20 10:08:20', 'ana', NULL, NULL),
-    (75, '2029-11-20 00:00:00', NULL, 95, 140, 2, 1, 1, 365, 3, 0, '', 'Reforço antirrábico trienal.',
-     '2026-11-20 10:08:50', 'ana', NULL, NULL),
-    (76, '2026-10-30 00:00:00', 809, 95, 141, 5, 1, 2, 21, 3, -1, 'V4F-2026-0077', '',
-     '2026-10-30 10:25:00', 'ana', NULL, NULL),
-    (77, '2026-11-20 00:00:00', NULL, 95, 141, 5, 2, 2, 21, 3, 0, '', '',
-     '2026-10-30 10:25:30', 'ana', NULL, NULL),
-    (78, '2026-11-16 00:00:00', 810, 101, 150, 4, 1, 1, 365, 2, -1, 'BOR-2026-0033', '',
-     '2026-11-16 15:50:00', 'fernanda', NULL, NULL);
+    (70, date('now', 'localtime', '+0 days') || ' 00:00:00', NULL, 95, 140, 4, 1, 1, 365, 3, 0, '', 'Dose marcada para hoje.',
+     date('now', 'localtime', '-37 days') || ' 10:26:00', 'ana', NULL, NULL),
+    (71, date('now', 'localtime', '-480 days') || ' 00:00:00', 798, 95, 140, 1, 1, 3, 21, 3, -1, 'V10-0412', '',
+     date('now', 'localtime', '-480 days') || ' 10:05:00', 'ana', NULL, NULL),
+    (72, date('now', 'localtime', '-459 days') || ' 00:00:00', NULL, 95, 140, 1, 2, 3, 21, 3, -1, 'V10-0412', 'Aplicada sem consulta.',
+     date('now', 'localtime', '-459 days') || ' 09:30:00', 'ana', NULL, NULL),
+    (73, date('now', 'localtime', '-438 days') || ' 00:00:00', NULL, 95, 140, 1, 3, 3, 21, 3, 0, '', 'Tutora não compareceu.',
+     date('now', 'localtime', '-459 days') || ' 09:31:00', 'ana', NULL, NULL),
+    (74, date('now', 'localtime', '-16 days') || ' 00:00:00', 812, 95, 140, 2, 1, 1, 365, 3, -1, 'RAB-1187', '',
+     date('now', 'localtime', '-16 days') || ' 10:08:20', 'ana', NULL, NULL),
+    (75, date('now', 'localtime', '+1079 days') || ' 00:00:00', NULL, 95, 140, 2, 1, 1, 365, 3, 0, '', 'Reforço antirrábico trienal.',
+     date('now', 'localtime', '-16 days') || ' 10:08:50', 'ana', NULL, NULL),
+    (76, date('now', 'localtime', '-37 days') || ' 00:00:00', 809, 95, 141, 5, 1, 2, 21, 3, -1, 'V4F-0077', '',
+     date('now', 'localtime', '-37 days') || ' 10:25:00', 'ana', NULL, NULL),
+    (77, date('now', 'localtime', '-16 days') || ' 00:00:00', NULL, 95, 141, 5, 2, 2, 21, 3, 0, '', '',
+     date('now', 'localtime', '-37 days') || ' 10:25:30', 'ana', NULL, NULL),
+    (78, date('now', 'localtime', '-20 days') || ' 00:00:00', 810, 101, 150, 4, 1, 1, 365, 2, -1, 'BOR-0033', '',
+     date('now', 'localtime', '-20 days') || ' 15:50:00', 'fernanda', NULL, NULL);
 
 INSERT INTO AtestadosDeVacinacao (Numero, CodigoDaVacinacao, DataDeEmissao, CodigoDoVeterinario, Finalidade,
                                   Observacao, DataEHoraDaInclusao, UsuarioDaInclusao) VALUES
-    (1, 74, '2026-11-20 00:00:00', 3, 'Viagem interestadual', NULL, '2026-11-20 10:30:00', 'ana');
+    (1, 74, date('now', 'localtime', '-16 days') || ' 00:00:00', 3, 'Viagem interestadual', NULL, date('now', 'localtime', '-16 days') || ' 10:30:00', 'ana');

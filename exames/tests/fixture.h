@@ -4,7 +4,6 @@
 // the statement corpus of the engine tests.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,6 +14,7 @@
 #include "exames/register.h"
 #include "frame/registration.h"
 #include "platform/conversions.h"
+#include "testsupport/corpus.h"
 #include "testsupport/practice_fixture.h"
 
 namespace zolk::exames::test {
@@ -29,16 +29,7 @@ inline std::shared_ptr<components::DadosDoUsuario> makeUser(const std::string& n
 
 // A statement of jet/tests/corpus/exames.sql by case name, with each (from, to) replaced.
 inline std::string corpus(const std::string& caseName, const std::vector<std::pair<std::string, std::string>>& edits = {}) {
-    std::ifstream in(std::string(ZOLK_SOURCE_DIR) + "/jet/tests/corpus/exames.sql");
-    std::string line, text;
-    bool inCase = false;
-    while (std::getline(in, line) && !(inCase && !text.empty() && line.rfind("-- case: ", 0) == 0)) {
-        if (line.rfind("-- case: ", 0) == 0) inCase = line.substr(9) == caseName;
-        else if (inCase && line.rfind("--", 0) != 0) text += line;
-    }
-    for (const auto& [from, to] : edits)
-        for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) text.replace(at, from.size(), to);
-    return text;
+    return testsupport::corpus("exames.sql", caseName, edits);
 }
 
 class ExamesTest : public ::testing::Test {

@@ -1,0 +1,79 @@
+#include "consultas/visoes.h"
+
+#include "frame/members.h"
+
+namespace zolk::consultas {
+
+using platform::CallArgs;
+using platform::ParamType;
+using platform::Variant;
+
+HistoricoDaFicha::HistoricoDaFicha(std::string className, Notas notas, const char* nothingFound)
+    : BusinessObject(std::move(className)), notas_(notas), nothingFound_(nothingFound) {}
+
+std::int16_t HistoricoDaFicha::Selecionar(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
+                                          const Variant& codigoOuNomeParaFiltro, std::int16_t modo,
+                                          double numeroDaFichaClinica, double codigoDoCliente, double codigoDoAnimal) {
+    Selection s;
+    s.statement = [&] {
+        return historyStatement(notas_, codigoOuNomeParaFiltro, modo, numeroDaFichaClinica, codigoDoCliente,
+                                codigoDoAnimal);
+    };
+    s.kind = static_cast<frame::ListKind>(tipoDeLista);
+    s.pageSize = tamanhoDaPagina;
+    s.nothingFound = nothingFound_;
+    return select("Selecionar", s);
+}
+
+clsDiagnTrat::clsDiagnTrat()
+    : HistoricoDaFicha("clsDiagnTrat", Notas::DiagnosticoETratamento,
+                       "Nenhum ficha clínica encontrado com as especificações informadas.") {}
+
+clsInternacao::clsInternacao()
+    : HistoricoDaFicha("clsInternacao", Notas::Internacao,
+                       "Nenhum internação encontrada com as especificações informadas.") {}
+
+namespace {
+
+// Both interfaces: Selecionar, the result recordset and the error state; only the name of the
+// mode argument differs.
+template <class T>
+platform::MemberTable viewTable(const char* modeArgument) {
+    frame::ClassMembers<T> m;
+    m.operation("Selecionar",
+                {{"lenuTipoDeLista", ParamType::Long},
+                 {"lintTamanhoDaPagina", ParamType::Integer},
+                 {"lvarCodigoOuNomeParaFiltro", ParamType::Variant},
+                 {modeArgument, ParamType::Integer},
+                 {"ldouNumeroDaFichaClinica", ParamType::Double, true},
+                 {"ldouCodigoDoCliente", ParamType::Double, true},
+                 {"ldouCodigoDoAnimal", ParamType::Double, true}},
+                ParamType::Integer,
+                [](T& o, CallArgs& a) {
+                    return Variant(o.Selecionar(a[0].asLong(), a[1].asInteger(), a[2], a[3].asInteger(),
+                                                a[4].asDouble(), a[5].asDouble(), a[6].asDouble()));
+                })
+        .resultadoDaSelecao()
+        .numeroDoErro()
+        .descricaoDoErro()
+        .localDoErro()
+        .descricaoDaFalha();
+    return m.build();
+}
+
+platform::MemberTable diagnTratTable() { return viewTable<clsDiagnTrat>("lintExamesDaFichaAtualOuDasFichasAnteriores"); }
+platform::MemberTable internacaoTable() {
+    return viewTable<clsInternacao>("lintInternacoesDaFichaAtualOuDasFichasAnteriores");
+}
+
+}  // namespace
+
+const platform::MemberTable& clsDiagnTrat::memberTable() const {
+    return frame::ClassMembers<clsDiagnTrat>::shared(diagnTratTable);
+}
+
+const platform::MemberTable& clsInternacao::memberTable() const {
+    return frame::ClassMembers<clsInternacao>::shared(internacaoTable);
+}
+
+}  // namespace zolk::consultas

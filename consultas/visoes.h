@@ -1,0 +1,46 @@
+#pragma once
+// clsDiagnTrat and clsInternacao: read-only views on the clinical records, listing the diagnoses
+// and treatments, or the hospitalisation notes, of one record or of the animal's earlier records.
+#include <cstdint>
+
+#include "consultas/historico.h"
+#include "frame/business_object.h"
+
+namespace zolk::consultas {
+
+inline constexpr const char* DiagnTratProgId = "ZOLK_N_FichasClinicas.clsDiagnTrat";
+inline constexpr const char* InternacaoProgId = "ZOLK_N_FichasClinicas.clsInternacao";
+
+// What the two views share: one Selecionar, no record fields, no user data, no validation.
+class HistoricoDaFicha : public frame::BusinessObject {
+public:
+    // `modo` 1: the record given; any other value: the animal's earlier records. The last three
+    // arrive as 0 when the front end leaves them out.
+    std::int16_t Selecionar(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
+                            const platform::Variant& codigoOuNomeParaFiltro, std::int16_t modo,
+                            double numeroDaFichaClinica = 0, double codigoDoCliente = 0, double codigoDoAnimal = 0);
+
+protected:
+    HistoricoDaFicha(std::string className, Notas notas, const char* nothingFound);
+
+private:
+    // A view writes nothing: nothing to validate, and its interface has no ValidarDados.
+    std::int16_t ValidarDados(std::int16_t, platform::ObjectRef, platform::ObjectRef&) override { return 0; }
+
+    Notas notas_;
+    const char* nothingFound_;
+};
+
+class clsDiagnTrat : public HistoricoDaFicha {
+public:
+    clsDiagnTrat();
+    const platform::MemberTable& memberTable() const override;
+};
+
+class clsInternacao : public HistoricoDaFicha {
+public:
+    clsInternacao();
+    const platform::MemberTable& memberTable() const override;
+};
+
+}  // namespace zolk::consultas

@@ -1,0 +1,242 @@
+// Adicionar, Alterar, Excluir and ValidarDados: their statement texts, what lands in Vacinacoes,
+// and what the database refuses.
+#include "vacinacoes/tests/fixture.h"
+
+namespace zolk::vacinacoes::test {
+namespace {
+
+TEST_F(VacinacoesTest, InsertionIsWrittenToTheLetterOutsideAnyTransaction) {
+    fillApplied(*vacina);
+    ASSERT_EQ(vacina->Adicionar(), 0) << vacina->DescricaoDoErro();
+
+    ASSERT_EQ(db.trace().size(), 3u);  // no BeginTrans
+    const auto sql = db.traced("Execute");
+    EXPECT_EQ(sql[0], corpus("vacinacoes-relogio"));
+    EXPECT_EQ(sql[1], corpus("vacinacoes-insert", {{"'15/12/2026 10:30:00'", "'" + vacina->DataHoraDaAtualizacao() + "'"}}));
+    EXPECT_EQ(sql[2], corpus("vacinacoes-insert-identity"));
+    EXPECT_EQ(number(vacina->CodigoGerado()), db.scalar("SELECT MAX(Codigo) FROM Vacinacoes"));
+    EXPECT_EQ(row(vacina->CodigoGerado(), "DataDaAplicacao || '|' || NumeroDaFichaClinica || '|' || VacinaAplicada || "
+                                          "'|' || Partida || '|' || UsuarioDaInclusao"),
+              "2026-12-15 00:00:00|812|-1|GIA-2026-0101|ana");
+    EXPECT_EQ(vacina->DataDaAplicacao(), "15/12/2026");
+}
+
+TEST_F(VacinacoesTest, APendingDoseOfNoRecordWithABlankDateIsDueToday) {
+    fillApplied(*vacina);
+    vacina->NumeroDaFichaClinica(0);
+    vacina->NumeroDaDose(2);
+    vacina->VacinaAplicada(false);
+    vacina->Partida("");
+    vacina->Observacao("Segunda dose");
+    vacina->DataDaAplicacao("   ");
+    ASSERT_EQ(vacina->Adicionar(), 0) << vacina->DescricaoDoErro();
+
+    EXPECT_EQ(vacina->DataDaAplicacao(), dayText(0));
+    EXPECT_EQ(db.traced("Execute")[1],
+              corpus("vacinacoes-insert-pendente-sem-ficha", {{"'10/12/2029'", "'" + dayText(0) + "'"},
+                                                               {"'15/12/2026 10:36:00'", "'" + vacina->DataHoraDaAtualizacao() + "'"}}));
+    const double codigo = vacina->CodigoGerado();
+    EXPECT_EQ(row(codigo, "IFNULL(NumeroDaFichaClinica, 'null') || '|' || DataDaAplicacao"),
+              "null|" + platform::DateTime::today().iso());
+
+    // Once applied it is among the animal's doses of earlier records, whatever record is current.
+    vacina->Codigo(codigo);
+    vacina->VacinaAplicada(true);
+    ASSERT_EQ(vacina->Alterar(), 0) << vacina->DescricaoDoErro();
+    ASSERT_EQ(vacina->Selecionar(2, 0, Variant(), 2, 812, 95, 140), 0);
+    auto rs = vacina->ResultadoDaSelecaoEmRecordset();
+    std::vector<std::string> codes;
+    for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext()) codes.push_back(platform::CStr(rs->value("Codigo")));
+    EXPECT_EQ(codes, (std::vector<std::string>{number(codigo), "72", "71"}));
+}
+
+TEST_F(VacinacoesTest, TypedTextsStayValuesAndWhatTheDatabaseRefusesWritesNothing) {
+    const std::string rows = db.scalar("SELECT COUNT(*) FROM Vacinacoes");
+    struct Case {
+        const char* what;
+        std::function<void(clsVacinacoes&)> spoil;
+        std::int32_t error;
+    };
+    const std::vector<Case> cases{
+        {"VacinaAplicada never set", [](clsVacinacoes& v) { fillApplied(v, false); }, platform::err::DbErrorsInCommand},
+        {"a date that does not exist", [](clsVacinacoes& v) { v.DataDaAplicacao("31/02/2026"); }, platform::err::DbCantConvertValue},
+        {"a quote in the date",
+         [](clsVacinacoes& v) { v.DataDaAplicacao("15/12/2026', 999,95,140,3,1,2,21,3,True,'','','x','x');--"); },
+         platform::err::DbCantConvertValue},
+        {"no user data", [](clsVacinacoes& v) { v.DadosDoUsuario(nullptr); }, platform::err::ObjectNotSet},
+    };
+    for (const Case& c : cases) {
+        auto v = std::make_shared<clsVacinacoes>();
+        v->DadosDoUsuario(ana);
+        if (std::string(c.what) != "VacinaAplicada never set") fillApplied(*v);
+        c.spoil(*v);
+        EXPECT_EQ(v->Adicionar(), 1) << c.what;
+        EXPECT_EQ(v->NumeroDoErro(), c.error) << c.what << ": " << v->DescricaoDoErro();
+        EXPECT_EQ(v->LocalDoErro(), "ZOLK_N_FichasClinicas, clsVacinacoes, Adicionar, Ponto: 6") << c.what;
+    }
+    // The quote was doubled: the whole text reached the date column as one value.
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM Vacinacoes"), rows);
+
+    // A name with an apostrophe, and treated texts, go in exactly as typed.
+    fillApplied(*vacina);
+    vacina->DadosDoUsuario(makeUser("Sant'Anna"));
+    vacina->Partida("D'Ávila");
+    vacina->Observacao("Reação 'leve'\r\nno local");
+    db.clearTrace();
+    ASSERT_EQ(vacina->Adicionar(), 0) << vacina->DescricaoDoErro();
+    EXPECT_NE(db.traced("Execute")[1].find(",'D''Ávila','Reação ''leve''\r\nno local',"), std::string::npos);
+    EXPECT_EQ(row(vacina->CodigoGerado(), "UsuarioDaInclusao || '|' || Partida || '|' || Observacao"),
+              "Sant'Anna|D'Ávila|Reação 'leve'\r\nno local");
+}
+
+TEST_F(VacinacoesTest, AnOrdinaryChangeKeepsTheRecordAndWritesTheDateAsADayOrNull) {
+    const double codigo = addPending(400, "Segunda dose");
+    db.clearTrace();
+    fillApplied(*vacina);
+    vacina->Codigo(codigo);
+    vacina->NumeroDaFichaClinica(813);  // not written by an ordinary change
+    vacina->NumeroDaDose(2);
+    vacina->VacinaAplicada(false);
+    vacina->Partida("");
+    vacina->Observacao("Segunda dose remarcada");
+    vacina->DataDaAplicacao("2029-12-17");
+    ASSERT_EQ(vacina->Alterar(), 0) << vacina->DescricaoDoErro();
+
+    std::vector<std::string> ops;
+    for (const auto& line : db.trace()) ops.push_back(line.op);
+    EXPECT_EQ(ops, (std::vector<std::string>{"Execute", "Execute"}));
+    EXPECT_EQ(db.traced("Execute")[1],
+              corpus("vacinacoes-update", {{"Codigo=80;", "Codigo=" + number(codigo) + ";"},
+                                           {"15/12/2026 10:40:00", vacina->DataHoraDaAtualizacao()}}));
+    EXPECT_EQ(vacina->DataDaAplicacao(), "2029-12-17");  // the property keeps what was set
+    EXPECT_EQ(row(codigo, "IFNULL(NumeroDaFichaClinica, 'null') || '|' || DataDaAplicacao || '|' || Observacao || '|' || "
+                          "UsuarioDaAlteracao"),
+              "null|2029-12-17 00:00:00|Segunda dose remarcada|ana");
+
+    for (const char* notADate : {"", "abc", "32/01/2027"}) {
+        vacina->DataDaAplicacao(notADate);
+        db.clearTrace();
+        ASSERT_EQ(vacina->Alterar(), 0) << notADate;
+        EXPECT_NE(db.traced("Execute")[1].find(",IntervaloEntreAsDoses=21,DataDaAplicacao=Null,CodigoDoVeterinario=3,"),
+                  std::string::npos)
+            << notADate;
+        EXPECT_EQ(row(codigo, "IFNULL(DataDaAplicacao, 'null')"), "null") << notADate;
+    }
+}
+
+TEST_F(VacinacoesTest, TheApplicationCallDatesTheDoseTodayAndMovesItToTheRecord) {
+    // The cat's second dose of V4 (77), overdue, applied in record 809; its due date lay ahead.
+    vacina->Codigo(77);
+    vacina->NumeroDaFichaClinica(809);
+    vacina->CodigoDoCliente(95);
+    vacina->CodigoDoAnimal(141);
+    vacina->CodigoDaVacina(5);
+    vacina->NumeroDaDose(2);
+    vacina->NumeroDeDoses(2);
+    vacina->IntervaloEntreAsDoses(21);
+    vacina->DataDaAplicacao(dayText(30));
+    vacina->CodigoDoVeterinario(3);
+    vacina->VacinaAplicada(true);
+    vacina->Partida("V4F-2026-0101");
+    vacina->Aplicacao(true);
+    ASSERT_EQ(vacina->Alterar(), 0) << vacina->DescricaoDoErro();
+
+    EXPECT_EQ(db.traced("Execute")[1], corpus("vacinacoes-update-aplicacao",
+                                              {{"15/12/2026 10:42:30", vacina->DataHoraDaAtualizacao()},
+                                               {"'15/12/2026'", "'" + dayText(0) + "'"}}));
+    EXPECT_EQ(vacina->DataDaAplicacao(), dayText(0));
+    EXPECT_EQ(row(77, "NumeroDaFichaClinica || '|' || DataDaAplicacao || '|' || VacinaAplicada"),
+              "809|" + platform::DateTime::today().iso() + "|-1");
+
+    // Aplicacao stays on: the next change moves the dose again, until it is set false.
+    vacina->NumeroDaFichaClinica(812);
+    ASSERT_EQ(vacina->Alterar(), 0);
+    EXPECT_EQ(row(77, "NumeroDaFichaClinica"), "812");
+    vacina->Aplicacao(false);
+    vacina->NumeroDaFichaClinica(900);
+    ASSERT_EQ(vacina->Alterar(), 0);
+    EXPECT_EQ(row(77, "NumeroDaFichaClinica"), "812");
+
+    // The call does not mark the dose applied: that is the front end's word.
+    auto pending = std::make_shared<clsVacinacoes>();
+    pending->DadosDoUsuario(ana);
+    fillApplied(*pending);
+    pending->Codigo(73);
+    pending->VacinaAplicada(false);
+    pending->Aplicacao(true);
+    ASSERT_EQ(pending->Alterar(), 0);
+    EXPECT_EQ(row(73, "VacinaAplicada || '|' || NumeroDaFichaClinica"), "0|812");
+}
+
+TEST_F(VacinacoesTest, DeletionAndItsRefusals) {
+    vacina->Codigo(73);
+    EXPECT_EQ(vacina->Excluir(), 0) << vacina->DescricaoDoErro();
+    EXPECT_EQ(db.traced("Execute"), std::vector<std::string>{corpus("vacinacoes-delete")});
+    EXPECT_EQ(row(73, "COUNT(*)"), "0");
+
+    vacina->Codigo(74);  // a vaccination certificate refers to it
+    EXPECT_EQ(vacina->Excluir(), 3);
+    EXPECT_EQ(vacina->DescricaoDaFalha(), "A vacinação não pode ser excluído porque existe:\r\n\r\nregistros relacionados a ela");
+    EXPECT_EQ(row(74, "COUNT(*)"), "1");
+    EXPECT_EQ(vacina->NumeroDoErro(), 0);
+
+    // Another general failure of the database: 3, and the earlier message stays.
+    db.native("CREATE TRIGGER Bloqueio BEFORE DELETE ON Vacinacoes WHEN OLD.Codigo = 72 BEGIN SELECT RAISE(ABORT, 'x'); END");
+    vacina->CodigoDaVacina(-1);
+    platform::ObjectRef rs;
+    ASSERT_EQ(vacina->ValidarDados(1, nullptr, rs), 2);
+    vacina->Codigo(72);
+    EXPECT_EQ(vacina->Excluir(), 3);  // deletion has no rule, so the vaccine -1 does not stop it
+    EXPECT_EQ(vacina->DescricaoDaFalha(), "Selecione uma vacina.");
+    EXPECT_EQ(vacina->NumeroDoErro(), 0);
+
+    // Any other error: 1 with the error state.
+    db.native("DROP TABLE AtestadosDeVacinacao");
+    db.native("ALTER TABLE Vacinacoes RENAME TO VacinacoesAntigas");
+    EXPECT_EQ(vacina->Excluir(), 1);
+    EXPECT_EQ(vacina->NumeroDoErro(), platform::err::DbErrorsInCommand);
+    EXPECT_EQ(vacina->LocalDoErro(), "ZOLK_N_FichasClinicas, clsVacinacoes, Excluir, Ponto: 5");
+}
+
+TEST_F(VacinacoesTest, ValidationRulesRunInOrderAndStopAtTheFirst) {
+    struct Case {
+        double vacina;
+        std::int16_t dose, doses;
+        std::int16_t expected;
+        const char* message;
+        const char* field;
+    };
+    const Case cases[] = {
+        {-1, 1, 2, 2, "Selecione uma vacina.", "CodigoDaVacina"},
+        {-1, 0, 0, 2, "Selecione uma vacina.", "CodigoDaVacina"},
+        {0, 1, 2, 0, "", ""},
+        {3, 0, 2, 2, "Informe o número da dose.", "NumeroDaDose"},
+        {3, 3, 2, 2, "O número da dose deve ser menor ou igual ao número de doses.", "NumeroDaDose"},
+        {3, 2, 2, 0, "", ""},
+        {3, -1, 2, 0, "", ""},
+        {3, 1, -2, 2, "O número da dose deve ser menor ou igual ao número de doses.", "NumeroDaDose"},
+    };
+    for (std::int16_t operacao : {1, 2, 3}) {
+        for (const Case& c : cases) {
+            auto v = std::make_shared<clsVacinacoes>();
+            v->CodigoDaVacina(c.vacina);
+            v->NumeroDaDose(c.dose);
+            v->NumeroDeDoses(c.doses);
+            platform::ObjectRef rs = std::make_shared<components::DadosDoUsuario>();
+            const std::int16_t expected = operacao == 3 ? 0 : c.expected;
+            EXPECT_EQ(v->ValidarDados(operacao, nullptr, rs), expected) << operacao << " " << c.vacina << " " << c.dose;
+            EXPECT_EQ(v->DescricaoDaFalha(), expected ? c.message : "");
+            EXPECT_EQ(v->NomeDoCampoValidado(), expected ? c.field : "");
+            EXPECT_EQ(static_cast<bool>(rs), expected != 0);  // dropped when every rule passed
+        }
+    }
+    // A failed rule ends Adicionar and Alterar before anything is run.
+    fillApplied(*vacina);
+    vacina->NumeroDaDose(3);
+    EXPECT_EQ(vacina->Adicionar(), 2);
+    EXPECT_EQ(vacina->Alterar(), 2);
+    EXPECT_TRUE(db.trace().empty());
+}
+
+}  // namespace
+}  // namespace zolk::vacinacoes::test

@@ -1,0 +1,147 @@
+// Selecionar in its four modes around today's date, by code, with nothing found or no condition,
+// and the dispatch interface _clsVacinacoes.
+#include "vacinacoes/tests/fixture.h"
+
+namespace zolk::vacinacoes::test {
+namespace {
+
+class ListagemTest : public VacinacoesTest {
+protected:
+    // The codes listed, in the order of the result recordset.
+    std::vector<std::string> listed(std::int16_t modo, double ficha, double animal = 140,
+                                    const Variant& filtro = Variant()) {
+        db.clearTrace();
+        EXPECT_EQ(vacina->Selecionar(2, 0, filtro, modo, ficha, 95, animal), 0) << vacina->DescricaoDoErro();
+        std::vector<std::string> codes;
+        auto rs = vacina->ResultadoDaSelecaoEmRecordset();
+        if (rs->RecordCount() > 0)
+            for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext()) codes.push_back(platform::CStr(rs->value("Codigo")));
+        return codes;
+    }
+    std::string opened() const {
+        const auto texts = db.traced("Open");
+        return texts.empty() ? std::string() : texts.back();
+    }
+    using Codes = std::vector<std::string>;
+};
+
+TEST_F(ListagemTest, OverdueAndUpcomingDosesCompareCalendarDaysWithToday) {
+    // Thor already has 73 overdue, 70 due today and 75 to come; three more around today.
+    const std::string yesterday = number(addPending(-1));
+    const std::string today = number(addPending(0));
+    const std::string tomorrow = number(addPending(1));
+
+    EXPECT_EQ(listed(3, 812), (Codes{yesterday, "73"}));
+    EXPECT_EQ(opened(), corpus("vacinacoes-lista-atrasadas"));
+    EXPECT_EQ(listed(4, 812), (Codes{tomorrow, "75"}));
+    EXPECT_EQ(opened(), corpus("vacinacoes-lista-proximas"));
+    // The doses due today, 70 and the new one, are in neither list; applied ones never are.
+    for (const std::string& dueToday : {today, std::string("70")})
+        EXPECT_EQ(db.scalar("SELECT DataDaAplicacao FROM Vacinacoes WHERE Codigo = " + dueToday),
+                  platform::DateTime::today().iso());
+
+    // The cat's overdue dose, until it is applied.
+    EXPECT_EQ(listed(3, 812, 141), (Codes{"77"}));
+    EXPECT_EQ(opened(), corpus("vacinacoes-lista-atrasadas-gato"));
+    fillApplied(*vacina);
+    vacina->Codigo(77);
+    vacina->CodigoDoAnimal(141);
+    vacina->Aplicacao(true);
+    ASSERT_EQ(vacina->Alterar(), 0);
+    EXPECT_EQ(listed(3, 812, 141), Codes{});
+
+    // The record number plays no part in these two modes: an animal seen without a record too.
+    EXPECT_EQ(listed(4, 0), (Codes{tomorrow, "75"}));
+}
+
+TEST_F(ListagemTest, TheRecordsDosesAndThoseAppliedEarlier) {
+    EXPECT_EQ(listed(1, 812), (Codes{"74"}));
+    EXPECT_EQ(opened(), corpus("vacinacoes-lista-ficha-atual"));
+    EXPECT_EQ(listed(2, 812), (Codes{"72", "71"}));  // 72 belongs to no record
+    EXPECT_EQ(opened(), corpus("vacinacoes-lista-fichas-anteriores"));
+    EXPECT_EQ(listed(2, 812, 141), (Codes{"76"}));
+    EXPECT_EQ(opened(), corpus("vacinacoes-lista-fichas-anteriores-gato"));
+
+    listed(1, 812);
+    auto rs = vacina->ResultadoDaSelecaoEmRecordset();
+    rs->MoveFirst();
+    EXPECT_EQ(platform::CStr(rs->value("NomeDaVacina")), "Antirrábica");
+    EXPECT_EQ(platform::CStr(rs->value("VacinaAplicada")), "Sim");
+    EXPECT_EQ(platform::CStr(rs->value("NomeDoVeterinario")), "Ana Paula Martins");
+    EXPECT_EQ(platform::CStr(rs->value("DataDaAplicacao")), dayText(-16));
+}
+
+TEST_F(ListagemTest, AFilterIsOneEntryAndNoConditionListsEveryEntry) {
+    for (const Variant& filtro : {Variant(74.0), Variant("74")}) {
+        EXPECT_EQ(listed(3, 812, 141, filtro), (Codes{"74"}));
+        EXPECT_EQ(opened(), corpus("vacinacoes-lista-codigo"));
+    }
+    EXPECT_EQ(listed(1, 812, 140, Variant(4242.0)), Codes{});
+    EXPECT_EQ(opened(), corpus("vacinacoes-lista-nada"));
+    EXPECT_EQ(vacina->DescricaoDaFalha(), "Nenhuma vacinação encontrada com as especificações informadas.");
+    ASSERT_TRUE(vacina->ResultadoDaSelecaoEmRecordset());
+
+    // A text that is no code, no record in the first two modes, or an unknown mode: every entry
+    // whose joined rows exist, newest first, with no WHERE left dangling.
+    const Codes all{"78", "77", "76", "75", "74", "73", "72", "71", "70"};
+    EXPECT_EQ(listed(1, 812, 140, Variant("Giárdia")), all);
+    EXPECT_EQ(opened().find("WHERE"), std::string::npos);
+    EXPECT_NE(opened().find("Funcionarios.Codigo ORDER BY    Vacinacoes.Codigo DESC;"), std::string::npos);
+    EXPECT_EQ(listed(1, 0), all);
+    EXPECT_EQ(listed(2, 0), all);
+    EXPECT_EQ(listed(7, 812), all);
+}
+
+TEST_F(ListagemTest, APagedListIsPagedAndAFailureKeepsTheEarlierResult) {
+    ASSERT_EQ(vacina->Selecionar(1, 2, Variant(), 2, 812, 95, 140), 0);
+    auto rs = vacina->ResultadoDaSelecaoEmRecordset();
+    EXPECT_EQ(rs->PageSize(), 2);
+    platform::ObjectRef page;
+    ASSERT_EQ(vacina->PaginarResultadoDaSelecaoEmRecordset(2, page), 0);
+
+    db.native("ALTER TABLE Vacinas RENAME TO VacinasAntigas");
+    EXPECT_EQ(vacina->Selecionar(1, 2, Variant(), 2, 812, 95, 140), 1);
+    EXPECT_EQ(vacina->NumeroDoErro(), platform::err::DbErrorsInCommand);
+    EXPECT_EQ(vacina->LocalDoErro(), "ZOLK_N_FichasClinicas, clsVacinacoes, Selecionar, Ponto: 4");
+    EXPECT_EQ(vacina->ResultadoDaSelecaoEmRecordset(), rs);
+}
+
+TEST_F(VacinacoesTest, TheInterfaceInSlotOrderDrivenByName) {
+    platform::ObjectRef v = platform::CreateObject(ProgId);
+    using K = platform::MemberKind;
+    const std::vector<std::pair<std::string, K>> expected{
+        {"Adicionar", K::Operation}, {"Alterar", K::Operation}, {"Excluir", K::Operation},
+        {"Selecionar", K::Operation}, {"ResultadoDaSelecaoEmRecordset", K::Get}, {"NumeroTotalDeRegistros", K::Get},
+        {"CodigoGerado", K::Get}, {"Codigo", K::Let}, {"NumeroDaFichaClinica", K::Let}, {"CodigoDoCliente", K::Let},
+        {"CodigoDoAnimal", K::Let}, {"CodigoDaVacina", K::Let}, {"NumeroDaDose", K::Let}, {"NumeroDeDoses", K::Let},
+        {"IntervaloEntreAsDoses", K::Let}, {"DataDaAplicacao", K::Let}, {"DataDaAplicacao", K::Get},
+        {"CodigoDoVeterinario", K::Let}, {"VacinaAplicada", K::Let}, {"Partida", K::Let}, {"Observacao", K::Let},
+        {"Aplicacao", K::Let}, {"DataHoraDaAtualizacao", K::Get}, {"DadosDoUsuario", K::Set},
+        {"NumeroDoErro", K::Get}, {"DescricaoDoErro", K::Get}, {"LocalDoErro", K::Get}, {"DescricaoDaFalha", K::Get},
+        {"ValidarDados", K::Operation}, {"NomeDoCampoValidado", K::Get}};
+    const auto& members = v->memberTable().members();
+    ASSERT_EQ(members.size(), expected.size());
+    for (std::size_t slot = 0; slot < members.size(); ++slot) {
+        EXPECT_EQ(members[slot].name, expected[slot].first) << slot;
+        EXPECT_EQ(members[slot].kind, expected[slot].second) << slot;
+    }
+
+    // A front end's pending dose: numbers as Doubles, the flag as a Boolean, the date as text.
+    v->set("DadosDoUsuario", ana);
+    for (const auto& [name, value] : std::vector<std::pair<const char*, Variant>>{
+             {"CodigoDoCliente", Variant(95.0)}, {"CodigoDoAnimal", Variant(140.0)}, {"CodigoDaVacina", Variant(7.0)},
+             {"NumeroDaDose", Variant(1.0)}, {"NumeroDeDoses", Variant(3.0)}, {"CodigoDoVeterinario", Variant(3.0)},
+             {"VacinaAplicada", Variant(false)}, {"DataDaAplicacao", Variant(dayText(5))}})
+        v->let(name, value);
+    ASSERT_EQ(platform::CInt(v->call("Adicionar")), 0) << platform::CStr(v->get("DescricaoDoErro"));
+    EXPECT_EQ(platform::CStr(v->get("DataDaAplicacao")), dayText(5));
+    EXPECT_EQ(platform::CDbl(v->get("NumeroTotalDeRegistros")), 0);
+    const std::string codigo = platform::CStr(v->get("CodigoGerado"));
+    // Selecionar with the optional arguments left out: they arrive as 0.
+    EXPECT_EQ(platform::CInt(v->call("Selecionar", {Variant(2.0), Variant(0.0), Variant(codigo), Variant(1.0)})), 0);
+    auto rs = v->get("ResultadoDaSelecaoEmRecordset").asObject();
+    EXPECT_EQ(platform::CLng(rs->get("RecordCount")), 1);
+}
+
+}  // namespace
+}  // namespace zolk::vacinacoes::test
