@@ -80,6 +80,13 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     CLI::App* members = app.add_subcommand("members", "print the dispatch interface of a class");
     members->add_option("progid", progId, "programmatic identifier")->required();
 
+    std::string condicao, svgFile;
+    CLI::App* analise = app.add_subcommand("analise", "the diagnoses of the clinical records, most frequent first");
+    analise->add_option("--condicao", condicao,
+                        "an extra condition on the clinical records, in Jet SQL (the leading AND may be left "
+                        "out), e.g. \"FichasClinicas.CodigoDoVeterinario = 3\"");
+    analise->add_option("--svg", svgFile, "also write the ranking as a bar chart to this SVG file");
+
     try {
         // CLI11 reads its argument vector from the back.
         std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -96,6 +103,7 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     if (run->parsed()) return runScript(script, in, out, err);
     if (sql->parsed()) return runStatement(statement, json, out, err);
     if (demoTour->parsed()) return runDemo(database, replaceForDemo, out, err);
+    if (analise->parsed()) return runAnalysis(condicao, svgFile, out, err);
     return listMembers(progId, out, err);
 }
 

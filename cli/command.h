@@ -1,5 +1,5 @@
 #pragma once
-// The fichas command: `init`, `run`, `sql`, `members`, with `--database URL` on each.
+// The fichas command: `init`, `run`, `sql`, `members`, `demo`, `analise`, with `--database URL` on each.
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -21,5 +21,7 @@ int initDatabase(bool demo, bool force, std::ostream& out, std::ostream& err);
 int runScript(const std::string& file, std::istream& in, std::ostream& out, std::ostream& err);
 int runStatement(const std::string& text, bool json, std::ostream& out, std::ostream& err);
 int listMembers(const std::string& progId, std::ostream& out, std::ostream& err);
+// `svgFile` "" writes no chart.
+int runAnalysis(const std::string& condicao, const std::string& svgFile, std::ostream& out, std::ostream& err);
 
 }  // namespace zolk::cli

@@ -2,7 +2,8 @@
 # Installs the Debian packages the build needs, when any is missing (needs root or sudo).
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
-          nlohmann-json3-dev libcli11-dev libicu-dev libpq-dev sqlite3)
+          nlohmann-json3-dev libcli11-dev libicu-dev libpq-dev sqlite3
+          libxml2-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
