@@ -29,6 +29,9 @@ std::string applicationDate(const std::string& stored) {
     return "DataDaAplicacao=" + typed(formatted) + ",";
 }
 
+// A text stored through the text-treatment service: its quotes are doubled already.
+std::string treated(const std::string& stored) { return "'" + stored + "'"; }
+
 std::string whereCodigo(double codigo) { return "WHERE Codigo=" + sql::number(codigo) + ";"; }
 
 }  // namespace
@@ -50,8 +53,8 @@ std::string insertStatement(const Vacinacao& v, const frame::Stamp& stamp) {
     s += sql::number(std::int64_t{v.intervaloEntreAsDoses}) + ",";
     s += sql::number(v.codigoDoVeterinario) + ",";
     s += v.vacinaAplicada + ",";
-    s += sql::text(v.partida) + ",";
-    s += sql::text(v.observacao) + ",";
+    s += treated(v.partida) + ",";
+    s += treated(v.observacao) + ",";
     s += sql::stamp(stamp.time) + ",";
     return s + typed(stamp.userName) + ");";
 }
@@ -69,8 +72,8 @@ std::string updateStatement(const Vacinacao& v, const frame::Stamp& stamp) {
     s += applicationDate(v.dataDaAplicacao);
     s += "CodigoDoVeterinario=" + sql::number(v.codigoDoVeterinario) + ",";
     s += "VacinaAplicada=" + v.vacinaAplicada + ",";
-    s += "Partida=" + sql::text(v.partida) + ",";
-    s += "Observacao=" + sql::text(v.observacao) + ", ";
+    s += "Partida=" + treated(v.partida) + ",";
+    s += "Observacao=" + treated(v.observacao) + ", ";
     s += "DataEHoraDaAlteracao=" + sql::stamp(stamp.time) + ", ";
     s += "UsuarioDaAlteracao=" + typed(stamp.userName) + " ";
     return s + whereCodigo(v.codigo);
