@@ -10,11 +10,9 @@
 #include "ado/connection.h"
 #include "components/provider/settings.h"
 #include "components/userdata/dados_do_usuario.h"
+#include "classes/class_table.h"
 #include "exames/exames.h"
-#include "exames/register.h"
 #include "fichas/fichas_clinicas.h"
-#include "fichas/register.h"
-#include "frame/registration.h"
 #include "schema/practice_database.h"
 
 namespace {
@@ -36,9 +34,7 @@ public:
         const std::string url = (folder_ / "practice.db").string();
         schema::createPracticeDatabase(url, true, true);
         components::setDatabaseOverride(url);
-        frame::registerLibrary();
-        fichas::registerClass();
-        exames::registerClass();
+        classes::registerClasses();
 
         auto c = ado::Connection::open(url);
         c->BeginTrans();

@@ -7,7 +7,7 @@
 #include <ostream>
 
 #include "cli/demo_tour.h"
-#include "cli/register_library.h"
+#include "classes/class_table.h"
 #include "components/provider/settings.h"
 #include "jet/engine.h"
 
@@ -97,7 +97,7 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     }
 
     components::setDatabaseOverride(database);
-    registerLibraryClasses();
+    classes::registerClasses();
 
     if (init->parsed()) return initDatabase(demo, force, out, err);
     if (run->parsed()) return runScript(script, in, out, err);

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "cli/register_library.h"
+#include "classes/class_table.h"
 #include "components/provider/settings.h"
 #include "platform/conversions.h"
 #include "platform/date_time.h"
@@ -48,7 +48,7 @@ public:
     void run(const std::string& url) {
         schema::createPracticeDatabase(url, true, true);
         components::setDatabaseOverride(url);
-        registerLibraryClasses();
+        classes::registerClasses();
         step("Base de demonstração");
         say("Criada em " + url + ": veterinária Ana Paula Martins (3), cliente Maria Aparecida Souza (95)");
         say("com o cão Thor (140) e a gata Mia (141), e as fichas clínicas dos últimos meses.");

@@ -1,7 +1,7 @@
 #include <ostream>
 
 #include "cli/command.h"
-#include "frame/registration.h"
+#include "classes/class_table.h"
 #include "platform/dispatch.h"
 #include "platform/runtime_error.h"
 
@@ -34,7 +34,7 @@ int listMembers(const std::string& progId, std::ostream& out, std::ostream& err)
     std::string id = progId;
     // A library class may be named by its class name as well.
     if (!platform::Factory::instance().isKnown(id))
-        if (const frame::ClassRegistration* c = frame::findClass(id)) id = std::string(c->progId);
+        if (const auto* c = classes::findClass(id)) id = std::string(c->progId);
 
     platform::ObjectRef object;
     try {

@@ -13,11 +13,11 @@ namespace {
 
 sql::SelectList columns(Notas notas) {
     sql::SelectList c;
-    c.number("FichasClinicas.Numero", "Numero")
+    c.zeroIfNull("FichasClinicas.Numero", "Numero")
         .date("FichasClinicas.DataDeEmissao", "DataDeEmissao")
         .veterinarianClientAnimal("FichasClinicas");
     if (notas == Notas::DiagnosticoETratamento)
-        c.text("FichasClinicas.Diagnostico", "Diagnostico").plain("FichasClinicas.Tratamento", "Tratamento");
+        c.emptyIfNull("FichasClinicas.Diagnostico", "Diagnostico").plain("FichasClinicas.Tratamento", "Tratamento");
     else
         c.plain("FichasClinicas.Internacao", "Internacao");
     c.stamps("FichasClinicas");

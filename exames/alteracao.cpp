@@ -8,7 +8,7 @@ namespace sql = frame::sql;
 
 namespace {
 
-bool inFirstUpdate(const ExameInfo& e) { return e.run <= Run::Biopsia; }
+bool inFirstUpdate(Exame e) { return catalogo[e].extra <= Run::Biopsia; }
 
 std::string where(double numero) { return "WHERE Numero=" + sql::number(numero) + ";"; }
 
@@ -25,23 +25,22 @@ std::string firstUpdate(const Solicitacao& s) {
     u += "Amostra=" + sql::text(s.amostra) + ",";
     u += "ReceberResultadoPor=" + sql::text(s.receberResultadoPor) + ",";
     u += "ExamePago=" + sql::boolean(s.examePago);
-    for (std::size_t i = 0; i < exameCount && inFirstUpdate(catalogo[i]); ++i)
-        u += "," + std::string(catalogo[i].column()) + "=" + sql::boolean(s.exames[i]);
+    for (std::size_t i = 0; i < catalogo.size() && inFirstUpdate(catalogo.id(i)); ++i)
+        u += "," + std::string(catalogo.at(i).column()) + "=" + s.exames.literal(catalogo.id(i));
     u += " ";  // Biopsia, the last, is followed by a blank
     return u + where(s.numero);
 }
 
 std::string secondUpdate(const Solicitacao& s, const frame::Stamp& stamp) {
     std::string u = "UPDATE Exames SET ";
-    for (std::size_t i = 0; i < exameCount; ++i)
-        if (!inFirstUpdate(catalogo[i]))
-            u += std::string(catalogo[i].column()) + "=" + sql::boolean(s.exames[i]) + ",";
-    u += "ImagemObservacao=" + sql::text(s.imagemObservacao) + ",";
-    u += "OutrosExames=" + sql::text(s.outrosExames) + ",";
-    u += "ResultadosDeExames=" + sql::text(s.resultadosDeExames) + ",";
-    u += "Observacao=" + sql::text(s.observacao) + ",";
-    u += "DataEHoraDaAlteracao=" + sql::stamp(stamp.time) + ", ";
-    u += "UsuarioDaAlteracao='" + stamp.userName + "' ";
+    for (std::size_t i = 0; i < catalogo.size(); ++i)
+        if (!inFirstUpdate(catalogo.id(i)))
+            u += std::string(catalogo.at(i).column()) + "=" + s.exames.literal(catalogo.id(i)) + ",";
+    u += "ImagemObservacao=" + sql::treatedText(s.imagemObservacao) + ",";
+    u += "OutrosExames=" + sql::treatedText(s.outrosExames) + ",";
+    u += "ResultadosDeExames=" + sql::treatedText(s.resultadosDeExames) + ",";
+    u += "Observacao=" + sql::treatedText(s.observacao) + ",";
+    u += sql::changeStamp(stamp);
     return u + where(s.numero);
 }
 

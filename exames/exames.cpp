@@ -1,6 +1,7 @@
 #include "exames/exames.h"
 
 #include "frame/operation.h"
+#include "frame/sql_literals.h"
 #include "platform/conversions.h"
 #include "platform/format.h"
 
@@ -29,7 +30,7 @@ std::int16_t clsExames::Adicionar() {
 
         op.ponto(5);
         const DateTime now = op.updateTime();
-        dataDeEmissao_ = platform::CStr(platform::Format(Variant(now), "dd/mm/yyyy"));
+        dataDeEmissao_ = frame::sql::issueDateText(now);
 
         // One statement on its own: no transaction.
         op.ponto(6);
@@ -102,7 +103,7 @@ std::int16_t clsExames::SelecionarParaImpressaoCabecalho(std::int32_t tipoDeList
 
 std::int16_t clsExames::ValidarDados(std::int16_t operacao, platform::ObjectRef conexao,
                                      platform::ObjectRef& recordset) {
-    return run("ValidarDados", [&](Operation& op) -> std::int16_t {
+    return validation(conexao, recordset, [&](Operation& op) -> std::int16_t {
         op.ponto(1);
         if (operacao == 1 || operacao == 2) {
             op.ponto(2);
@@ -114,9 +115,8 @@ std::int16_t clsExames::ValidarDados(std::int16_t operacao, platform::ObjectRef 
         } else if (operacao == 3) {
             op.ponto(8);  // no rule for deletions
         }
-        op.ponto(9);
-        conexao.reset();
-        recordset.reset();
+        // The numbers are the request's own: 9 then 6, as its error locations report them.
+        op.ponto(9);  // the references are dropped as the validation ends
         op.ponto(6);
         return result::Done;
     });

@@ -42,16 +42,14 @@ public:
     void CodigoDoCliente(double value) { s_.codigoDoCliente = value; }
     void CodigoDoAnimal(double value) { s_.codigoDoAnimal = value; }
     void CodigoDoLaboratorio(double value) { s_.codigoDoLaboratorio = value; }
-    // Stored unchanged: a single quote in them makes their statement fail.
+    // Stored as given, not through the text service; their statements double their quotes.
     void Relato(std::string_view value) { s_.relato = value; }
     void Amostra(std::string_view value) { s_.amostra = value; }
     void ReceberResultadoPor(std::string_view value) { s_.receberResultadoPor = value; }
     void ExamePago(bool value) { s_.examePago = value; }
-#define ZOLK_EXAMES_SETTER(name, run, column) \
-    void name(bool value) { s_.exames[indexOf(Exame::name)] = value; }
-    ZOLK_EXAMES_CATALOGO(ZOLK_EXAMES_SETTER)
-#undef ZOLK_EXAMES_SETTER
-    void exame(Exame e, bool value) { s_.exames[indexOf(e)] = value; }
+    using FieldId = Exame;
+    ZOLK_FIELD_SETTERS(ZOLK_EXAMES_CATALOGO)
+    void letField(Exame e, const platform::Variant& value) { s_.exames.let(e, value, *this); }
     void ImagemObservacao(std::string_view value) { s_.imagemObservacao = treat(value); }
     void OutrosExames(std::string_view value) { s_.outrosExames = treat(value); }
     void ResultadosDeExames(std::string_view value) { s_.resultadosDeExames = treat(value); }

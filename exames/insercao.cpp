@@ -25,15 +25,14 @@ std::string insertStatement(const Solicitacao& s, const std::string& dataDeEmiss
     add("Amostra", sql::text(s.amostra));
     add("ReceberResultadoPor", sql::text(s.receberResultadoPor));
     add("ExamePago", sql::boolean(s.examePago));
-    for (std::size_t i = 0; i < exameCount; ++i) add(catalogo[i].column(), sql::boolean(s.exames[i]));
-    add("ImagemObservacao", sql::text(s.imagemObservacao));
-    add("OutrosExames", sql::text(s.outrosExames));
-    add("ResultadosDeExames", sql::text(s.resultadosDeExames));
-    add("Observacao", sql::text(s.observacao));
+    for (std::size_t i = 0; i < catalogo.size(); ++i) add(catalogo.at(i).column(), s.exames.literal(catalogo.id(i)));
+    add("ImagemObservacao", sql::treatedText(s.imagemObservacao));
+    add("OutrosExames", sql::treatedText(s.outrosExames));
+    add("ResultadosDeExames", sql::treatedText(s.resultadosDeExames));
+    add("Observacao", sql::treatedText(s.observacao));
     columns += "DataEHoraDaInclusao,";
     columns += "UsuarioDaInclusao)";
-    values += sql::stamp(stamp.time) + ",";
-    values += "'" + stamp.userName + "');";
+    values += sql::insertionStamp(stamp) + ");";
     return columns + values;
 }
 

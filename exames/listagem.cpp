@@ -16,7 +16,7 @@ constexpr std::int16_t FichaAtual = 1;
 
 // Every exam of the catalogue as 'Sim' or 'Não', aliased as its column.
 void addExames(sql::SelectList& list) {
-    for (const ExameInfo& e : catalogo) {
+    for (const auto& e : catalogo) {
         const std::string column(e.column());
         list.yesNo("Exames." + column, column, "Switch");
     }
@@ -32,7 +32,7 @@ void addChannels(sql::SelectList& list, const std::string& table, const std::str
     for (int n = 1; n <= 4; ++n) {
         const std::string type = "TipoDeCanalDeComunicacao" + std::to_string(n);
         const std::string channel = "CanalDeComunicacao" + std::to_string(n);
-        list.text(table + "." + type, type + suffix).text(table + "." + channel, channel + suffix);
+        list.emptyIfNull(table + "." + type, type + suffix).emptyIfNull(table + "." + channel, channel + suffix);
     }
 }
 
@@ -61,16 +61,16 @@ std::string selectStatement(const sql::SelectList& columns, const char* from, co
 std::string listingStatement(const Variant& filtro, std::int16_t fichaAtualOuAnteriores, double numeroDaFichaClinica,
                              double codigoDoCliente, double codigoDoAnimal) {
     sql::SelectList columns;
-    columns.number("Exames.Numero", "Numero")
+    columns.zeroIfNull("Exames.Numero", "Numero")
         .date("Exames.DataDeEmissao", "DataDeEmissao")
-        .number("Exames.NumeroDaFichaClinica", "NumeroDaFichaClinica")
+        .zeroIfNull("Exames.NumeroDaFichaClinica", "NumeroDaFichaClinica")
         .veterinarianClientAnimal("Exames")
-        .number("Exames.CodigoDoLaboratorio", "CodigoDoLaboratorio")
-        .text("Laboratorios.NomeFantasia", "NomeFantasiaDoLaboratorio")
-        .text("Laboratorios.RazaoSocial", "RazaoSocialDoLaboratorio")
-        .text("Exames.Relato", "Relato")
-        .text("Exames.Amostra", "Amostra")
-        .text("Exames.ReceberResultadoPor", "ReceberResultadoPor")
+        .zeroIfNull("Exames.CodigoDoLaboratorio", "CodigoDoLaboratorio")
+        .emptyIfNull("Laboratorios.NomeFantasia", "NomeFantasiaDoLaboratorio")
+        .emptyIfNull("Laboratorios.RazaoSocial", "RazaoSocialDoLaboratorio")
+        .emptyIfNull("Exames.Relato", "Relato")
+        .emptyIfNull("Exames.Amostra", "Amostra")
+        .emptyIfNull("Exames.ReceberResultadoPor", "ReceberResultadoPor")
         .yesNo("Exames.ExamePago", "ExamePago", "Switch");
     addExames(columns);
     addNotes(columns);
@@ -104,29 +104,29 @@ std::string listingStatement(const Variant& filtro, std::int16_t fichaAtualOuAnt
 std::string printHeaderStatement(const Variant& filtro) {
     sql::SelectList columns;
     columns.date("Exames.DataDeEmissao", "DataDeEmissao")
-        .number("Exames.Numero", "NumeroDaSolicitacao")
-        .number("Exames.CodigoDoAnimal", "CodigoDoAnimal")
-        .text("Animais.Nome", "NomeDoAnimal")
-        .text("EspeciesDeAnimais.Nome", "EspecieDoAnimal")
-        .text("RacasDeAnimais.Nome", "RacaDoAnimal")
+        .zeroIfNull("Exames.Numero", "NumeroDaSolicitacao")
+        .zeroIfNull("Exames.CodigoDoAnimal", "CodigoDoAnimal")
+        .emptyIfNull("Animais.Nome", "NomeDoAnimal")
+        .emptyIfNull("EspeciesDeAnimais.Nome", "EspecieDoAnimal")
+        .emptyIfNull("RacasDeAnimais.Nome", "RacaDoAnimal")
         .date("Animais.DataDeNascimento", "DataDeNascimentoDoAnimal")
         .item("SWITCH(Animais.Sexo='M', 'Macho', Animais.Sexo='F', 'Fêmea') As SexoDoAnimal")
-        .text("Clientes.TipoDeCliente", "TipoDeCliente")
-        .number("Exames.CodigoDoCliente", "CodigoDoCliente")
-        .text("Clientes.ApelidoOuNomeFantasia", "ApelidoOuNomeFantasiaDoCliente")
-        .text("Clientes.NomeOuRazaoSocial", "NomeOuRazaoSocialDoCliente");
+        .emptyIfNull("Clientes.TipoDeCliente", "TipoDeCliente")
+        .zeroIfNull("Exames.CodigoDoCliente", "CodigoDoCliente")
+        .emptyIfNull("Clientes.ApelidoOuNomeFantasia", "ApelidoOuNomeFantasiaDoCliente")
+        .emptyIfNull("Clientes.NomeOuRazaoSocial", "NomeOuRazaoSocialDoCliente");
     addChannels(columns, "Clientes", "DoCliente");
-    columns.number("Exames.CodigoDoVeterinario", "CodigoDoVeterinario")
-        .number("Funcionarios.Nome", "NomeDoVeterinario")  // a missing name gives 0
-        .text("Funcionarios.CRMV", "CRMVDoVeterinario");
+    columns.zeroIfNull("Exames.CodigoDoVeterinario", "CodigoDoVeterinario")
+        .zeroIfNull("Funcionarios.Nome", "NomeDoVeterinario")  // a missing name gives 0
+        .emptyIfNull("Funcionarios.CRMV", "CRMVDoVeterinario");
     addChannels(columns, "Funcionarios", "DoVeterinario");
     columns
         .item("IIF(IsNull(Laboratorios.RazaoSocial), '', Laboratorios.NomeFantasia & '-' & Laboratorios.RazaoSocial) "
               "AS NomeDoLaboratorio")
-        .text("Exames.Relato", "Relato")
-        .text("Exames.Amostra", "Amostra")
+        .emptyIfNull("Exames.Relato", "Relato")
+        .emptyIfNull("Exames.Amostra", "Amostra")
         .yesNo("Exames.ExamePago", "ExamePago")
-        .text("Exames.ReceberResultadoPor", "ReceberResultadoPor");
+        .emptyIfNull("Exames.ReceberResultadoPor", "ReceberResultadoPor");
     addExames(columns);
     addNotes(columns);
 

@@ -51,12 +51,9 @@ platform::MemberTable buildTable() {
         .let("Relato", &T::Relato)
         .let("Amostra", &T::Amostra)
         .let("ReceberResultadoPor", &T::ReceberResultadoPor)
-        .let("ExamePago", &T::ExamePago);
-
-    for (Exame e : interfaceOrder())
-        m.let(std::string(info(e).name), ParamType::Boolean, [e](T& o, CallArgs& a) { o.exame(e, a[0].asBoolean()); });
-
-    m.let("ImagemObservacao", &T::ImagemObservacao)
+        .let("ExamePago", &T::ExamePago)
+        .fields(catalogo, interfaceOrder())
+        .let("ImagemObservacao", &T::ImagemObservacao)
         .let("OutrosExames", &T::OutrosExames)
         .let("ResultadosDeExames", &T::ResultadosDeExames)
         .let("Observacao", &T::Observacao)

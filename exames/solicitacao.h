@@ -1,12 +1,12 @@
 #pragma once
 // The values of one exam request as the front end set them, and the statement texts built from
-// them (each built in its own file: insercao, alteracao, exclusao, listagem).
-#include <array>
+// them (each built in its own file: insercao, alteracao, listagem).
 #include <cstdint>
 #include <string>
 
 #include "exames/catalogo.h"
-#include "frame/business_object.h"
+#include "frame/fields.h"
+#include "frame/stamp.h"
 #include "platform/variant.h"
 
 namespace zolk::exames {
@@ -23,7 +23,7 @@ struct Solicitacao {
     std::string amostra;
     std::string receberResultadoPor;
     bool examePago = false;
-    std::array<bool, exameCount> exames{};  // in catalogue order
+    frame::FieldValues<decltype(catalogo)> exames{catalogo};
     // Stored treated.
     std::string imagemObservacao;
     std::string outrosExames;
@@ -31,8 +31,6 @@ struct Solicitacao {
     std::string observacao;
     // What the front end says; only ValidarDados reads it.
     bool exameSelecionado = false;
-
-    bool exame(Exame e) const { return exames[indexOf(e)]; }
 };
 
 // "INSERT INTO Exames (...) VALUES(...);" with the issue date 'dd/mm/yyyy'.

@@ -11,13 +11,12 @@ std::string updateStatement(const Ficha& ficha, const Stamp& stamp) {
     s += sql::assign("TipoDeAtendimento", sql::number(std::int64_t{ficha.tipoDeAtendimento}));
     s += sql::assign("CodigoDoCliente", sql::number(ficha.codigoDoCliente));
     s += sql::assign("CodigoDoAnimal", sql::number(ficha.codigoDoAnimal));
-    for (std::size_t i = 0; i < propertyCount; ++i) {
-        const Property p = propertyAt(i);
-        s += sql::assign(info(p).name, literal(p, ficha.value(p)));
+    for (std::size_t i = 0; i < properties.size(); ++i) {
+        const Property p = properties.id(i);
+        s += sql::assign(properties[p].column(), ficha.values.literal(p));
     }
     s += sql::assign("CodigoDoVeterinario", sql::number(ficha.codigoDoVeterinario));
-    s += "DataEHoraDaAlteracao=" + sql::stamp(stamp.time) + ", ";
-    s += "UsuarioDaAlteracao='" + stamp.userName + "' ";
+    s += sql::changeStamp(stamp);
     s += "WHERE Numero=" + sql::number(ficha.numero) + ";";
     return s;
 }
@@ -30,8 +29,8 @@ std::string appointmentCount(double numeroDaFicha) {
 std::string appointmentMove(const Ficha& ficha) {
     const std::string& retorno = ficha.text(Property::DataDeRetorno);
     std::string s = "UPDATE Agendamentos SET ";
-    s += "DataInicial='" + retorno + "', ";
-    s += "DataFinal='" + retorno + "' ";
+    s += "DataInicial=" + sql::treatedText(retorno) + ", ";
+    s += "DataFinal=" + sql::treatedText(retorno) + " ";
     s += "WHERE NumeroDaFichaClinica=" + sql::number(ficha.numero) + ";";
     return s;
 }

@@ -7,10 +7,10 @@ namespace zolk::fichas {
 namespace {
 
 void add(frame::sql::SelectList& list, Property p) {
-    const std::string name(info(p).name);
+    const std::string name(properties[p].name);
     const std::string source = "FichasClinicas." + name;
-    switch (info(p).listed) {
-        case Listed::Text: list.text(source, name); break;
+    switch (properties[p].extra) {
+        case Listed::Text: list.emptyIfNull(source, name); break;
         case Listed::YesNo: list.yesNo(source, name); break;
         case Listed::Plain: list.plain(source, name); break;
         case Listed::Measurement: list.formatted(source, name, "#,##0.00"); break;

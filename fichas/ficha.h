@@ -1,37 +1,31 @@
 #pragma once
 // The values of one clinical record as the front end set them, and the statement texts built
 // from them (each built in its own file: insercao, alteracao, listagem, impressao, validacao).
-#include <array>
 #include <cstdint>
 #include <string>
 
 #include "fichas/propriedades.h"
-#include "frame/business_object.h"
-#include "platform/date_time.h"
+#include "frame/fields.h"
+#include "frame/stamp.h"
 #include "platform/variant.h"
 
 namespace zolk::fichas {
 
 struct Ficha {
-    Ficha();
-
     double numero = 0;
     std::int16_t tipoDeAtendimento = 0;
     double codigoDoCliente = 0;
     double codigoDoAnimal = 0;
     double codigoDoVeterinario = 0;
-    // Indexed by Property: String for texts, Boolean, or the Variant of a measurement.
-    std::array<platform::Variant, propertyCount> values;
+    frame::FieldValues<decltype(properties)> values{properties};
 
-    const platform::Variant& value(Property p) const { return values[static_cast<std::size_t>(p)]; }
-    platform::Variant& value(Property p) { return values[static_cast<std::size_t>(p)]; }
-    const std::string& text(Property p) const { return value(p).asString(); }
-    bool flag(Property p) const { return value(p).asBoolean(); }
+    const std::string& text(Property p) const { return values.text(p); }
+    bool flag(Property p) const { return values.flag(p); }
 };
 
 using frame::Stamp;
 
-// "INSERT INTO FichasClinicas (...)VALUES(...);"
+// "INSERT INTO FichasClinicas (...)VALUES(...);" with the issue date 'dd/mm/yyyy'.
 std::string insertStatement(const Ficha& ficha, const std::string& dataDeEmissao, double userCode,
                             const Stamp& stamp);
 // The return appointment of record `numeroDaFicha` on the record's return date.

@@ -18,22 +18,13 @@ constexpr const char* NothingFound = "Nenhuma ficha clínica encontrada com as e
 
 clsFichasClinicas::clsFichasClinicas() : BusinessObject("clsFichasClinicas") {}
 
-void clsFichasClinicas::setProperty(Property p, const Variant& value) {
-    switch (info(p).kind) {
-        case Kind::Text:
-        case Kind::DateText: ficha_.value(p) = Variant(treat(platform::CStr(value))); break;
-        case Kind::Boolean: ficha_.value(p) = Variant(platform::CBool(value)); break;
-        case Kind::Measurement: ficha_.value(p) = value; break;
-    }
-}
-
 std::int16_t clsFichasClinicas::Adicionar() {
     return run("Adicionar", [&](Operation& op) -> std::int16_t {
         if (auto code = op.openAndValidate(1, 10)) return *code;
 
         op.ponto(5);
         const DateTime now = op.updateTime();
-        dataDeEmissao_ = platform::CStr(platform::Format(Variant(now), "dd/mm/yyyy"));
+        dataDeEmissao_ = frame::sql::issueDateText(now);
         op.beginTrans();
 
         op.ponto(6);

@@ -33,6 +33,8 @@ public:
 
     // What the front end reads back
     double NumeroGerado() const { return numeroGerado_; }
+    // The record's Get passes the stored date through the text service once more on the way out
+    // (a date holds no quote, so it reads as stored); the exam request's Get returns it as stored.
     std::string DataDeEmissao() const { return treat(dataDeEmissao_); }
 
     // What the front end sets
@@ -42,24 +44,12 @@ public:
     void CodigoDoAnimal(double value) { ficha_.codigoDoAnimal = value; }
     void CodigoDoVeterinario(double value) { ficha_.codigoDoVeterinario = value; }
 
-    // The anamnesis and examination properties: one setter each, typed by its kind.
-#define ZOLK_FICHAS_SETTER_Text(name) \
-    void name(std::string_view value) { ficha_.value(Property::name) = platform::Variant(treat(value)); }
-#define ZOLK_FICHAS_SETTER_DateText(name) ZOLK_FICHAS_SETTER_Text(name)
-#define ZOLK_FICHAS_SETTER_Boolean(name) \
-    void name(bool value) { ficha_.value(Property::name) = platform::Variant(value); }
-#define ZOLK_FICHAS_SETTER_Measurement(name) \
-    void name(const platform::Variant& value) { ficha_.value(Property::name) = value; }
-#define ZOLK_FICHAS_SETTER(name, kind, listed) ZOLK_FICHAS_SETTER_##kind(name)
-    ZOLK_FICHAS_PROPERTIES(ZOLK_FICHAS_SETTER)
-#undef ZOLK_FICHAS_SETTER
-#undef ZOLK_FICHAS_SETTER_Measurement
-#undef ZOLK_FICHAS_SETTER_Boolean
-#undef ZOLK_FICHAS_SETTER_DateText
-#undef ZOLK_FICHAS_SETTER_Text
+    // The anamnesis and examination properties: one typed setter each.
+    using FieldId = Property;
+    ZOLK_FIELD_SETTERS(ZOLK_FICHAS_PROPERTIES)
+    // Stores a property's value by its kind's rule, as its setter and its Let member do.
+    void letField(Property p, const platform::Variant& value) { ficha_.values.let(p, value, *this); }
 
-    // Stores a property's value by its position in the table, as the dispatch table does.
-    void setProperty(Property p, const platform::Variant& value);
     const Ficha& ficha() const { return ficha_; }
 
     const platform::MemberTable& memberTable() const override;

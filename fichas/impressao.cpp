@@ -71,33 +71,33 @@ std::string printStatement(double numeroDaFicha) {
     std::string s = "          SELECT ";
 
     sql::SelectList columns;
-    columns.number("FichasClinicas.Numero", "Numero")
+    columns.zeroIfNull("FichasClinicas.Numero", "Numero")
         .date("FichasClinicas.DataDeEmissao", "DataDeEmissao")
         .item(nomeDoTipoDeAtendimento)
-        .number("FichasClinicas.CodigoDoCliente", "CodigoDoCliente")
+        .zeroIfNull("FichasClinicas.CodigoDoCliente", "CodigoDoCliente")
         .item("IIF(IsNull(Clientes.TipoDeCliente), 'PF', Clientes.TipoDeCliente) AS TipoDeCliente")
-        .text("Clientes.ApelidoOuNomeFantasia", "ApelidoOuNomeFantasiaDoCliente")
-        .text("Clientes.NomeOuRazaoSocial", "NomeOuRazaoSocialDoCliente")
+        .emptyIfNull("Clientes.ApelidoOuNomeFantasia", "ApelidoOuNomeFantasiaDoCliente")
+        .emptyIfNull("Clientes.NomeOuRazaoSocial", "NomeOuRazaoSocialDoCliente")
         .item(addressExpression())
         .item(channelsExpression("<>", "TelefonesDoCliente"))
         .item(channelsExpression("=", "EmailsDoCliente"))
-        .number("FichasClinicas.CodigoDoAnimal", "CodigoDoAnimal")
-        .text("Animais.Nome", "NomeDoAnimal")
+        .zeroIfNull("FichasClinicas.CodigoDoAnimal", "CodigoDoAnimal")
+        .emptyIfNull("Animais.Nome", "NomeDoAnimal")
         .item("SWITCH(Animais.Sexo='M', 'Macho', Animais.Sexo='F', 'Fêmea') AS SexoDoAnimal")
-        .text("EspeciesDeAnimais.Nome", "NomeDaEspecieDoAnimal")
-        .text("RacasDeAnimais.Nome", "NomeDaRacaDoAnimal")
-        .text("Animais.Porte", "PorteDoAnimal")
-        .text("Animais.DataDeNascimento", "DataDeNascimentoDoAnimal")
-        .text("Animais.Cor", "CorDoAnimal")
-        .text("Animais.RGA", "RGADoAnimal")
-        .text("Animais.Microchip", "MicrochipDoAnimal")
+        .emptyIfNull("EspeciesDeAnimais.Nome", "NomeDaEspecieDoAnimal")
+        .emptyIfNull("RacasDeAnimais.Nome", "NomeDaRacaDoAnimal")
+        .emptyIfNull("Animais.Porte", "PorteDoAnimal")
+        .emptyIfNull("Animais.DataDeNascimento", "DataDeNascimentoDoAnimal")
+        .emptyIfNull("Animais.Cor", "CorDoAnimal")
+        .emptyIfNull("Animais.RGA", "RGADoAnimal")
+        .emptyIfNull("Animais.Microchip", "MicrochipDoAnimal")
         .yesNo("Animais.Pedigree", "PedigreeDoAnimal")
         .verbatim("    Animais.Observacao AS ObservacaoDoAnimal");
     addRecordColumns(columns, Property::Internacao);
     columns.item("FichasClinicas.Internacao")
         .date("FichasClinicas.DataDeRetorno", "DataDeRetorno")
-        .text("Funcionarios.Nome", "NomeDoVeterinario")
-        .text("Funcionarios.CRMV", "CRMVDoVeterinario")
+        .emptyIfNull("Funcionarios.Nome", "NomeDoVeterinario")
+        .emptyIfNull("Funcionarios.CRMV", "CRMVDoVeterinario")
         .stamps("FichasClinicas");
     s += columns.str();
 

@@ -11,22 +11,18 @@ std::string insertStatement(const Ficha& ficha, const std::string& dataDeEmissao
     std::string columns = "INSERT INTO FichasClinicas (";
     columns += "DataDeEmissao, TipoDeAtendimento, CodigoDoCliente, CodigoDoAnimal, ";
     std::string values = "VALUES(";
-    values += "'" + dataDeEmissao + "',";
+    values += sql::text(dataDeEmissao) + ",";
     values += sql::number(std::int64_t{ficha.tipoDeAtendimento}) + ", ";
     values += sql::number(ficha.codigoDoCliente) + ", ";
     values += sql::number(ficha.codigoDoAnimal) + ", ";
-    for (std::size_t i = 0; i < propertyCount; ++i) {
-        const Property p = propertyAt(i);
-        columns += std::string(info(p).name) + ", ";
-        values += literal(p, ficha.value(p)) + ", ";
-    }
+    for (const auto& property : properties) columns += std::string(property.column()) + ", ";
+    for (std::size_t i = 0; i < properties.size(); ++i) values += ficha.values.literal(properties.id(i)) + ", ";
     columns += "CodigoDoVeterinario, CodigoDoUsuarioDaInclusao, ";
     columns += "DataEHoraDaInclusao,";
     columns += "UsuarioDaInclusao)";
     values += sql::number(ficha.codigoDoVeterinario) + ", ";
     values += sql::number(userCode) + ", ";
-    values += sql::stamp(stamp.time) + ",";
-    values += "'" + stamp.userName + "');";
+    values += sql::insertionStamp(stamp) + ");";
     return columns + values;
 }
 
@@ -51,8 +47,8 @@ std::string appointmentInsert(const Ficha& ficha, double numeroDaFicha, const St
     s += " VALUES(";
     s += "1 , ";
     s += sql::number(ficha.codigoDoVeterinario) + ", ";
-    s += "'" + retorno + "', ";
-    s += "'" + retorno + "', ";
+    s += sql::treatedText(retorno) + ", ";
+    s += sql::treatedText(retorno) + ", ";
     s += "0, ";
     s += "'Retorno', ";
     s += numero + ",";
@@ -61,8 +57,7 @@ std::string appointmentInsert(const Ficha& ficha, double numeroDaFicha, const St
     s += "'Agendamento referente a ficha clínica nº " + numero + "'" + ", ";
     s += "False, ";
     s += "False, ";
-    s += sql::stamp(stamp.time) + ",";
-    s += "'" + stamp.userName + "');";
+    s += sql::insertionStamp(stamp) + ");";
     return s;
 }
 

@@ -49,14 +49,12 @@ std::string recordFilter(const Variant& value) {
                    ") AND ((Year(FichasClinicas.DataDeEmissao))=" + sql::number(year) + ")) ";
         }
         if (length(v) == 10) {
-            const std::string day = platform::CStr(platform::Format(date, "MM/DD/YYYY"));
-            return " AND (FichasClinicas.DataDeEmissao = #" + day + "#" +
-                   " OR FichasClinicas.DataDeRetorno = #" + day + "#) ";
+            const std::string day = sql::filterDate(date.asDate());
+            return " AND (FichasClinicas.DataDeEmissao = " + day + " OR FichasClinicas.DataDeRetorno = " + day + ") ";
         }
         return "";
     }
-    return " AND (Funcionarios.Apelido LIKE '%" + v + "%' " + " OR Funcionarios.Nome LIKE '%" + v +
-           "%') ";
+    return " AND (Funcionarios.Apelido " + sql::like(v) + " " + " OR Funcionarios.Nome " + sql::like(v) + ") ";
 }
 
 // The client's code, a tax number of 11 or 14 digits, or a name or street.
@@ -65,20 +63,19 @@ std::string clientFilter(const Variant& value) {
     if (platform::IsNumeric(value)) {
         const std::size_t digits = length(platform::Trim(v));
         if (digits == 11 || digits == 14)
-            return " AND (Clientes.Codigo = " + v + " " + " OR Clientes.CPFCNPJ LIKE '%" + v + "%') ";
+            return " AND (Clientes.Codigo = " + v + " " + " OR Clientes.CPFCNPJ " + sql::like(v) + ") ";
         return " AND (Clientes.Codigo = " + v + ") ";
     }
-    return " AND (Clientes.ApelidoOuNomeFantasia LIKE '%" + v + "%' " +
-           " OR Clientes.NomeOuRazaoSocial LIKE '%" + v + "%' " + " OR Clientes.Logradouro LIKE '%" + v +
-           "%') ";
+    return " AND (Clientes.ApelidoOuNomeFantasia " + sql::like(v) + " " +
+           " OR Clientes.NomeOuRazaoSocial " + sql::like(v) + " " + " OR Clientes.Logradouro " + sql::like(v) + ") ";
 }
 
 // The animal's code or name, and always its microchip.
 std::string animalFilter(const Variant& value) {
     const std::string v = platform::CStr(value);
     if (platform::IsNumeric(value))
-        return " AND (Animais.Codigo = " + v + " " + " OR Animais.Microchip LIKE '%" + v + "%') ";
-    return " AND (Animais.Nome LIKE '%" + v + "%' " + " OR Animais.Microchip LIKE '%" + v + "%') ";
+        return " AND (Animais.Codigo = " + v + " " + " OR Animais.Microchip " + sql::like(v) + ") ";
+    return " AND (Animais.Nome " + sql::like(v) + " " + " OR Animais.Microchip " + sql::like(v) + ") ";
 }
 
 }  // namespace
@@ -91,12 +88,12 @@ std::string listingStatement(std::int16_t tamanhoDaPagina, std::int16_t situacao
                         : std::string("SELECT ");
 
     sql::SelectList columns;
-    columns.number("FichasClinicas.Numero", "Numero")
+    columns.zeroIfNull("FichasClinicas.Numero", "Numero")
         .date("FichasClinicas.DataDeEmissao", "DataDeEmissao")
         .veterinarianClientAnimal("FichasClinicas");
     addRecordColumns(columns);
-    columns.number("FichasClinicas.CodigoDoUsuarioDaInclusao", "CodigoDoUsuarioDaInclusao")
-        .number("FichasClinicas.NumeroDaVenda", "NumeroDaVenda")
+    columns.zeroIfNull("FichasClinicas.CodigoDoUsuarioDaInclusao", "CodigoDoUsuarioDaInclusao")
+        .zeroIfNull("FichasClinicas.NumeroDaVenda", "NumeroDaVenda")
         .item("IIF(IsNull(FichasClinicas.TipoDeAtendimento), 1, FichasClinicas.TipoDeAtendimento) AS "
               "TipoDeAtendimento")
         .item(nomeDoTipoDeAtendimento)

@@ -12,16 +12,6 @@ using T = clsFichasClinicas;
 
 namespace {
 
-ParamType letType(Kind kind) {
-    switch (kind) {
-        case Kind::Text:
-        case Kind::DateText: return ParamType::String;
-        case Kind::Boolean: return ParamType::Boolean;
-        case Kind::Measurement: return ParamType::Variant;
-    }
-    return ParamType::Variant;
-}
-
 platform::MemberTable buildTable() {
     frame::ClassMembers<T> m;
     m.operation("Adicionar", {}, ParamType::Integer, [](T& o, CallArgs&) { return Variant(o.Adicionar()); })
@@ -50,15 +40,9 @@ platform::MemberTable buildTable() {
         .get("DataDeEmissao", &T::DataDeEmissao)
         .let("TipoDeAtendimento", &T::TipoDeAtendimento)
         .let("CodigoDoCliente", &T::CodigoDoCliente)
-        .let("CodigoDoAnimal", &T::CodigoDoAnimal);
-
-    for (std::size_t i = 0; i < propertyCount; ++i) {
-        const Property p = propertyAt(i);
-        m.let(std::string(info(p).name), letType(info(p).kind),
-              [p](T& o, CallArgs& a) { o.setProperty(p, a[0]); });
-    }
-
-    m.let("CodigoDoVeterinario", &T::CodigoDoVeterinario)
+        .let("CodigoDoAnimal", &T::CodigoDoAnimal)
+        .fields(properties)
+        .let("CodigoDoVeterinario", &T::CodigoDoVeterinario)
         .dataHoraDaAtualizacao()
         .dadosDoUsuario()
         .errorStateAndValidation();

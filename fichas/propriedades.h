@@ -1,25 +1,13 @@
 #pragma once
-// The anamnesis and examination properties of the clinical record, in interface order. This one
-// table drives the typed setters, the dispatch table, and the column lists of the insertion, the
-// update, the listing and the printout; each property's column has the property's name.
-#include <cstddef>
-#include <cstdint>
-#include <iterator>
+// The anamnesis and examination properties of the clinical record, in interface order, with how
+// the listing shows each. This one table drives the typed setters, the dispatch table, and the
+// column lists of the insertion, the update, the listing and the printout; each property's
+// column has the property's name.
 #include <span>
-#include <string>
-#include <string_view>
 
-#include "platform/variant.h"
+#include "frame/fields.h"
 
 namespace zolk::fichas {
-
-// How the property is held and written into SQL.
-enum class Kind : std::uint8_t {
-    Text,         // treated text, quoted
-    Boolean,      // True / False
-    Measurement,  // a Variant: its number with a decimal point, or Null
-    DateText,     // text holding a date: quoted when it is a valid date, else Null
-};
 
 // How the listing shows the column.
 enum class Listed : std::uint8_t {
@@ -30,118 +18,91 @@ enum class Listed : std::uint8_t {
     Date,         // FORMAT([...],'DD/MM/YYYY')
 };
 
-// X(name, Kind, Listed)
-#define ZOLK_FICHAS_PROPERTIES(X)                                   \
-    X(QueixaPrincipal, Text, Plain)                                 \
-    X(SGIApetite, Text, Text)                                       \
-    X(SGIEmese, Boolean, YesNo)                                     \
-    X(SGIEmeseFrequencia, Text, Text)                               \
-    X(SGIEmeseColoracao, Text, Text)                                \
-    X(SGIHematemese, Boolean, YesNo)                                \
-    X(SGIDiarreia, Boolean, YesNo)                                  \
-    X(SGIMelenaID, Boolean, YesNo)                                  \
-    X(SGIHematoquesiaIG, Boolean, YesNo)                            \
-    X(SGIDisquesia, Boolean, YesNo)                                 \
-    X(SGITenesmo, Boolean, YesNo)                                   \
-    X(SGIAquesia, Boolean, YesNo)                                   \
-    X(SCRSecrecao, Text, Text)                                      \
-    X(SCRDescricaoDaSecrecao, Text, Text)                           \
-    X(SCRTosse, Boolean, YesNo)                                     \
-    X(SCREspirro, Boolean, YesNo)                                   \
-    X(SCRDistricaoRespiratoria, Boolean, YesNo)                     \
-    X(SCRSincope, Boolean, YesNo)                                   \
-    X(SCRCianose, Boolean, YesNo)                                   \
-    X(SCRIntoleranciaAExercicio, Boolean, YesNo)                    \
-    X(SCRCansacoFacil, Boolean, YesNo)                              \
-    X(SGUDisfuncaoHidrica, Text, Text)                              \
-    X(SGUUrinaColoracao, Text, Text)                                \
-    X(SGUUrinaVolume, Text, Text)                                   \
-    X(SGUUrinaFrequencia, Text, Text)                               \
-    X(SGUUrinaOdor, Text, Text)                                     \
-    X(SGUHematuria, Boolean, YesNo)                                 \
-    X(SGUDisuria, Boolean, YesNo)                                   \
-    X(SGUPiuria, Boolean, YesNo)                                    \
-    X(SGUEstranguria, Boolean, YesNo)                               \
-    X(SGUSecrecao, Boolean, YesNo)                                  \
-    X(SGUCastrado, Boolean, YesNo)                                  \
-    X(SGUPartosNormais, Boolean, YesNo)                             \
-    X(SGUAnticoncepcional, Boolean, YesNo)                          \
-    X(SGUCiosRegulares, Boolean, YesNo)                             \
-    X(SGUUltimoCio, Text, Text)                                     \
-    X(SGUCrias, Text, Text)                                         \
-    X(SLClaudicacao, Boolean, YesNo)                                \
-    X(SLDescricaoDaClaudicacao, Text, Text)                         \
-    X(SLParesia, Boolean, YesNo)                                    \
-    X(SLDescricaoDaParesia, Text, Text)                             \
-    X(SLDorAoTransporObstaculos, Boolean, YesNo)                    \
-    X(SLDescricaoDaDorAoTransporObstaculos, Text, Text)             \
-    X(SLImpotenciaFuncional, Boolean, YesNo)                        \
-    X(SLDescricaoDaImpotenciaFuncional, Text, Text)                 \
-    X(SNConvulsoes, Boolean, YesNo)                                 \
-    X(SNDescricaoDasConvulsoes, Text, Text)                         \
-    X(SNAlteracoesComportamentais, Boolean, YesNo)                  \
-    X(SNDescricaoDasAlteracoesComportamentais, Text, Text)          \
-    X(SNAndarEmCirculos, Boolean, YesNo)                            \
-    X(SNHeatTilt, Boolean, YesNo)                                   \
-    X(SNNistagmo, Boolean, YesNo)                                   \
-    X(STPrurido, Boolean, YesNo)                                    \
-    X(STDescricaoDoPrurido, Text, Text)                             \
-    X(STAlopecia, Boolean, YesNo)                                   \
-    X(STDescricaoDaAlopecia, Text, Text)                            \
-    X(STDescamacao, Boolean, YesNo)                                 \
-    X(STDescricaoDaDescamacao, Text, Text)                          \
-    X(STMeneiosCefalicos, Boolean, YesNo)                           \
-    X(STSecrecaoOtologica, Boolean, YesNo)                          \
-    X(STPuliose, Boolean, YesNo)                                    \
-    X(STIxodidiose, Boolean, YesNo)                                 \
-    X(EFPeso, Measurement, Measurement)                             \
-    X(EFFrequenciaCardiaca, Measurement, Measurement)               \
-    X(EFFrequenciaRespiratoria, Measurement, Measurement)           \
-    X(EFTemperatura, Measurement, Measurement)                      \
-    X(EFTempoDePressaoCapilar, Measurement, Measurement)            \
-    X(EFMucosas, Text, Text)                                        \
-    X(EFDesidratacao, Text, Text)                                   \
-    X(EFInspecao, Text, Plain)                                      \
-    X(EFLinfonodos, Text, Text)                                     \
-    X(EFDescricaoDeLifonodos, Text, Text)                           \
-    X(MNAlimentacao, Text, Text)                                    \
-    X(MNContactantes, Text, Text)                                   \
-    X(Diagnostico, Text, Text)                                      \
-    X(Tratamento, Text, Plain)                                      \
-    X(Internacao, Text, Plain)                                      \
-    X(DataDeRetorno, DateText, Date)
+// X(name, kind, listed, column)
+#define ZOLK_FICHAS_PROPERTIES(X)                                     \
+    X(QueixaPrincipal, Text, Listed::Plain, )                         \
+    X(SGIApetite, Text, Listed::Text, )                               \
+    X(SGIEmese, Boolean, Listed::YesNo, )                             \
+    X(SGIEmeseFrequencia, Text, Listed::Text, )                       \
+    X(SGIEmeseColoracao, Text, Listed::Text, )                        \
+    X(SGIHematemese, Boolean, Listed::YesNo, )                        \
+    X(SGIDiarreia, Boolean, Listed::YesNo, )                          \
+    X(SGIMelenaID, Boolean, Listed::YesNo, )                          \
+    X(SGIHematoquesiaIG, Boolean, Listed::YesNo, )                    \
+    X(SGIDisquesia, Boolean, Listed::YesNo, )                         \
+    X(SGITenesmo, Boolean, Listed::YesNo, )                           \
+    X(SGIAquesia, Boolean, Listed::YesNo, )                           \
+    X(SCRSecrecao, Text, Listed::Text, )                              \
+    X(SCRDescricaoDaSecrecao, Text, Listed::Text, )                   \
+    X(SCRTosse, Boolean, Listed::YesNo, )                             \
+    X(SCREspirro, Boolean, Listed::YesNo, )                           \
+    X(SCRDistricaoRespiratoria, Boolean, Listed::YesNo, )             \
+    X(SCRSincope, Boolean, Listed::YesNo, )                           \
+    X(SCRCianose, Boolean, Listed::YesNo, )                           \
+    X(SCRIntoleranciaAExercicio, Boolean, Listed::YesNo, )            \
+    X(SCRCansacoFacil, Boolean, Listed::YesNo, )                      \
+    X(SGUDisfuncaoHidrica, Text, Listed::Text, )                      \
+    X(SGUUrinaColoracao, Text, Listed::Text, )                        \
+    X(SGUUrinaVolume, Text, Listed::Text, )                           \
+    X(SGUUrinaFrequencia, Text, Listed::Text, )                       \
+    X(SGUUrinaOdor, Text, Listed::Text, )                             \
+    X(SGUHematuria, Boolean, Listed::YesNo, )                         \
+    X(SGUDisuria, Boolean, Listed::YesNo, )                           \
+    X(SGUPiuria, Boolean, Listed::YesNo, )                            \
+    X(SGUEstranguria, Boolean, Listed::YesNo, )                       \
+    X(SGUSecrecao, Boolean, Listed::YesNo, )                          \
+    X(SGUCastrado, Boolean, Listed::YesNo, )                          \
+    X(SGUPartosNormais, Boolean, Listed::YesNo, )                     \
+    X(SGUAnticoncepcional, Boolean, Listed::YesNo, )                  \
+    X(SGUCiosRegulares, Boolean, Listed::YesNo, )                     \
+    X(SGUUltimoCio, Text, Listed::Text, )                             \
+    X(SGUCrias, Text, Listed::Text, )                                 \
+    X(SLClaudicacao, Boolean, Listed::YesNo, )                        \
+    X(SLDescricaoDaClaudicacao, Text, Listed::Text, )                 \
+    X(SLParesia, Boolean, Listed::YesNo, )                            \
+    X(SLDescricaoDaParesia, Text, Listed::Text, )                     \
+    X(SLDorAoTransporObstaculos, Boolean, Listed::YesNo, )            \
+    X(SLDescricaoDaDorAoTransporObstaculos, Text, Listed::Text, )     \
+    X(SLImpotenciaFuncional, Boolean, Listed::YesNo, )                \
+    X(SLDescricaoDaImpotenciaFuncional, Text, Listed::Text, )         \
+    X(SNConvulsoes, Boolean, Listed::YesNo, )                         \
+    X(SNDescricaoDasConvulsoes, Text, Listed::Text, )                 \
+    X(SNAlteracoesComportamentais, Boolean, Listed::YesNo, )          \
+    X(SNDescricaoDasAlteracoesComportamentais, Text, Listed::Text, )  \
+    X(SNAndarEmCirculos, Boolean, Listed::YesNo, )                    \
+    X(SNHeatTilt, Boolean, Listed::YesNo, )                           \
+    X(SNNistagmo, Boolean, Listed::YesNo, )                           \
+    X(STPrurido, Boolean, Listed::YesNo, )                            \
+    X(STDescricaoDoPrurido, Text, Listed::Text, )                     \
+    X(STAlopecia, Boolean, Listed::YesNo, )                           \
+    X(STDescricaoDaAlopecia, Text, Listed::Text, )                    \
+    X(STDescamacao, Boolean, Listed::YesNo, )                         \
+    X(STDescricaoDaDescamacao, Text, Listed::Text, )                  \
+    X(STMeneiosCefalicos, Boolean, Listed::YesNo, )                   \
+    X(STSecrecaoOtologica, Boolean, Listed::YesNo, )                  \
+    X(STPuliose, Boolean, Listed::YesNo, )                            \
+    X(STIxodidiose, Boolean, Listed::YesNo, )                         \
+    X(EFPeso, Measurement, Listed::Measurement, )                     \
+    X(EFFrequenciaCardiaca, Measurement, Listed::Measurement, )       \
+    X(EFFrequenciaRespiratoria, Measurement, Listed::Measurement, )   \
+    X(EFTemperatura, Measurement, Listed::Measurement, )              \
+    X(EFTempoDePressaoCapilar, Measurement, Listed::Measurement, )    \
+    X(EFMucosas, Text, Listed::Text, )                                \
+    X(EFDesidratacao, Text, Listed::Text, )                           \
+    X(EFInspecao, Text, Listed::Plain, )                              \
+    X(EFLinfonodos, Text, Listed::Text, )                             \
+    X(EFDescricaoDeLifonodos, Text, Listed::Text, )                   \
+    X(MNAlimentacao, Text, Listed::Text, )                            \
+    X(MNContactantes, Text, Listed::Text, )                           \
+    X(Diagnostico, Text, Listed::Text, )                              \
+    X(Tratamento, Text, Listed::Plain, )                              \
+    X(Internacao, Text, Listed::Plain, )                              \
+    X(DataDeRetorno, DateText, Listed::Date, )
 
-enum class Property : std::uint8_t {
-#define ZOLK_FICHAS_ENUMERATOR(name, kind, listed) name,
-    ZOLK_FICHAS_PROPERTIES(ZOLK_FICHAS_ENUMERATOR)
-#undef ZOLK_FICHAS_ENUMERATOR
-};
-
-struct PropertyInfo {
-    std::string_view name;
-    Kind kind;
-    Listed listed;
-};
-
-inline constexpr PropertyInfo properties[] = {
-#define ZOLK_FICHAS_INFO(name, kind, listed) {#name, Kind::kind, Listed::listed},
-    ZOLK_FICHAS_PROPERTIES(ZOLK_FICHAS_INFO)
-#undef ZOLK_FICHAS_INFO
-};
-
-inline constexpr std::size_t propertyCount = std::size(properties);
-
-constexpr const PropertyInfo& info(Property p) { return properties[static_cast<std::size_t>(p)]; }
-constexpr Property propertyAt(std::size_t index) { return static_cast<Property>(index); }
+ZOLK_FIELD_TABLE(Property, Listed, ZOLK_FICHAS_PROPERTIES, properties)
 
 // The order in which the listing and the printout show the properties: interface order, except
 // that the listing names syncope first among the cardiorespiratory signs.
 std::span<const Property> listingOrder();
-
-// A property's value as the SQL literal of its kind ("Null" when it becomes Null).
-std::string literal(Property p, const platform::Variant& value);
-
-// The value a property holds before anything is set: "", False or an empty Variant.
-platform::Variant initialValue(Property p);
 
 }  // namespace zolk::fichas

@@ -90,7 +90,7 @@ std::optional<std::int16_t> clsFichasClinicas::fieldRules(Operation& op) {
     for (const PairedDescription& rule : pairedDescriptions) {
         op.ponto(rule.ponto);
         if (ficha_.flag(rule.flag) && empty(rule.description))
-            return fieldRuleFailed(rule.message, std::string(info(rule.description).name));
+            return fieldRuleFailed(rule.message, std::string(properties[rule.description].name));
     }
 
     op.ponto(16);
@@ -145,26 +145,18 @@ std::optional<std::int16_t> clsFichasClinicas::permissionRules(Operation&, const
 
 std::int16_t clsFichasClinicas::ValidarDados(std::int16_t operacao, platform::ObjectRef conexao,
                                              platform::ObjectRef& recordset) {
-    return run("ValidarDados", [&](Operation& op) -> std::int16_t {
-        // At its end the validation keeps no reference to the caller's connection or recordset.
-        auto finish = [&](std::int16_t code) {
-            conexao.reset();
-            recordset.reset();
-            return code;
-        };
+    return validation(conexao, recordset, [&](Operation& op) -> std::int16_t {
         if (operacao == 1 || operacao == 2) {
-            if (auto failed = fieldRules(op)) return finish(*failed);
+            if (auto failed = fieldRules(op)) return *failed;
             if (operacao == 2 && !userFlag("Administrador")) {
-                if (auto refusal = permissionRules(op, conexao, recordset)) return finish(*refusal);
+                if (auto refusal = permissionRules(op, conexao, recordset)) return *refusal;
             }
         } else if (operacao == 3) {
             op.ponto(17);
         }
-        op.ponto(18);
-        conexao.reset();
-        recordset.reset();
+        op.ponto(18);  // the references are dropped as the validation ends
         op.ponto(19);
-        return finish(result::Done);
+        return result::Done;
     });
 }
 

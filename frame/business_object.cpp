@@ -102,6 +102,16 @@ BusinessObject::Refusal BusinessObject::deletionRefusal(std::string message) {
     };
 }
 
+std::int16_t BusinessObject::validation(ObjectRef& conexao, ObjectRef& recordset,
+                                        const std::function<std::int16_t(Operation&)>& rules) {
+    return run("ValidarDados", [&](Operation& op) -> std::int16_t {
+        const std::int16_t code = rules(op);
+        conexao.reset();
+        recordset.reset();
+        return code;
+    });
+}
+
 std::int16_t BusinessObject::select(std::string_view operation, const Selection& selection) {
     return run(operation, [&](Operation& op) -> std::int16_t {
         op.ponto(1);

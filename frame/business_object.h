@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "ado/recordset.h"
+#include "frame/stamp.h"
 #include "platform/date_time.h"
 #include "platform/dispatch.h"
 #include "platform/runtime_error.h"
@@ -19,12 +20,6 @@ namespace zolk::frame {
 inline constexpr const char* LibraryName = "ZOLK_N_FichasClinicas";
 
 class Operation;
-
-// Who stamps a row and when: the server time read by the operation and the user's name.
-struct Stamp {
-    platform::DateTime time;
-    std::string userName;
-};
 
 // The list kinds of a selection: ListaPaginada sets the recordset's page size.
 enum class ListKind : std::int32_t { ListaPaginada = 1, ListaCompleta = 2 };
@@ -89,6 +84,12 @@ protected:
     // as DescricaoDaFalha when related rows refused it (help context 5003000) and the business
     // message left as it was otherwise; the error state is not touched.
     Refusal deletionRefusal(std::string message);
+
+    // The shell of ValidarDados: `rules` runs on the run-time error path under the operation name
+    // "ValidarDados" and sets its own checkpoints; when it ends normally the references to the
+    // caller's connection and recordset are dropped and its result returned.
+    std::int16_t validation(platform::ObjectRef& conexao, platform::ObjectRef& recordset,
+                            const std::function<std::int16_t(Operation&)>& rules);
 
     // Validation outcomes.
     std::int16_t fieldRuleFailed(std::string message, std::string field);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "frame/business_object.h"
+#include "frame/fields.h"
 #include "platform/conversions.h"
 
 namespace zolk::frame {
@@ -32,28 +33,6 @@ public:
         return add(std::move(name), MemberKind::Get, {}, result, std::move(body));
     }
 
-    // Write-only properties stored in a field of the class.
-    ClassMembers& letText(std::string name, std::string T::*field) {
-        return let(name, ParamType::String, [field](T& o, CallArgs& a) { o.*field = o.treat(a[0].asString()); });
-    }
-    ClassMembers& letRawText(std::string name, std::string T::*field) {
-        return let(name, ParamType::String, [field](T& o, CallArgs& a) { o.*field = a[0].asString(); });
-    }
-    ClassMembers& letBoolean(std::string name, bool T::*field) {
-        return let(name, ParamType::Boolean, [field](T& o, CallArgs& a) { o.*field = a[0].asBoolean(); });
-    }
-    ClassMembers& letDouble(std::string name, double T::*field) {
-        return let(name, ParamType::Double, [field](T& o, CallArgs& a) { o.*field = a[0].asDouble(); });
-    }
-    ClassMembers& letInteger(std::string name, std::int16_t T::*field) {
-        return let(name, ParamType::Integer, [field](T& o, CallArgs& a) { o.*field = a[0].asInteger(); });
-    }
-    ClassMembers& letLong(std::string name, std::int32_t T::*field) {
-        return let(name, ParamType::Long, [field](T& o, CallArgs& a) { o.*field = a[0].asLong(); });
-    }
-    ClassMembers& letVariant(std::string name, Variant T::*field) {
-        return let(name, ParamType::Variant, [field](T& o, CallArgs& a) { o.*field = a[0]; });
-    }
     // Lets and Gets through the class's typed setters and getters.
     ClassMembers& let(std::string name, void (T::*setter)(double)) {
         return let(name, ParamType::Double, [setter](T& o, CallArgs& a) { (o.*setter)(a[0].asDouble()); });
@@ -80,6 +59,19 @@ public:
                        store(o, a);
                        return Variant();
                    });
+    }
+
+    // One Let per property of a field table, in the table's order or in `order`, each storing
+    // through the class's letField.
+    template <class Table>
+    ClassMembers& fields(const Table& table) {
+        for (std::size_t i = 0; i < Table::size(); ++i) field(table, Table::id(i));
+        return *this;
+    }
+    template <class Table, class Order>
+    ClassMembers& fields(const Table& table, const Order& order) {
+        for (auto id : order) field(table, id);
+        return *this;
     }
 
     // The frame's members.
@@ -154,6 +146,10 @@ public:
     }
 
 private:
+    template <class Table>
+    void field(const Table& table, typename Table::Id id) {
+        let(std::string(table[id].name), letType(table[id].kind), [id](T& o, CallArgs& a) { o.letField(id, a[0]); });
+    }
     ClassMembers& text(std::string name, const std::string& (BusinessObject::*getter)() const) {
         return get(std::move(name), ParamType::String,
                    [getter](T& o, CallArgs&) { return Variant((o.*getter)()); });

@@ -1,8 +1,13 @@
 #pragma once
-// The library's identity, its nine classes with their identifiers, and its enumerations.
+// The library's identity, the shape of its class table, its enumerations, and how the
+// classes become creatable. The table itself, with the nine rows, lives above the classes
+// (classes/class_table.cpp), since only there are the built classes known.
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string_view>
+
+#include "platform/dispatch.h"
 
 namespace zolk::frame {
 
@@ -22,7 +27,15 @@ struct ClassRegistration {
     std::string_view interfaceName;
     std::string_view interfaceId;
     int memberCount;
+    // Makes a new object of the class; nullptr while the class is not built.
+    platform::ObjectRef (*create)();
 };
+
+// The creator of a class's row: create<clsFichasClinicas>.
+template <class T>
+platform::ObjectRef create() {
+    return std::make_shared<T>();
+}
 
 struct EnumMember {
     std::string_view name;
@@ -35,12 +48,12 @@ struct Enumeration {
 };
 
 const LibraryIdentity& libraryIdentity();
-std::span<const ClassRegistration> classRegistrations();
 std::span<const Enumeration> enumerations();
-const ClassRegistration* findClass(std::string_view progIdOrClassName);
+// The row of `classes` whose ProgID or class name is `progIdOrClassName` (letter case ignored).
+const ClassRegistration* findClass(std::span<const ClassRegistration> classes, std::string_view progIdOrClassName);
 
-// Registers the outside components and declares the nine programmatic identifiers; a class
-// that is not built yet stays declared without a creator ("class not registered").
-void registerLibrary();
+// Registers the outside components and every row of `classes` with the object factory; a row
+// without a creator stays declared ("class not registered").
+void registerLibrary(std::span<const ClassRegistration> classes);
 
 }  // namespace zolk::frame

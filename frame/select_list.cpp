@@ -6,11 +6,11 @@ namespace {
 std::string s(std::string_view v) { return std::string(v); }
 }  // namespace
 
-SelectList& SelectList::number(std::string_view source, std::string_view alias) {
+SelectList& SelectList::zeroIfNull(std::string_view source, std::string_view alias) {
     return item("IIF(IsNull(" + s(source) + "), 0, " + s(source) + ") AS " + s(alias));
 }
 
-SelectList& SelectList::text(std::string_view source, std::string_view alias) {
+SelectList& SelectList::emptyIfNull(std::string_view source, std::string_view alias) {
     return item("IIF(IsNull(" + s(source) + "), '', " + s(source) + ") AS " + s(alias));
 }
 
@@ -39,22 +39,22 @@ SelectList& SelectList::dateTime(std::string_view source, std::string_view alias
 
 SelectList& SelectList::veterinarianClientAnimal(std::string_view table) {
     const std::string t = s(table) + ".";
-    return number(t + "CodigoDoVeterinario", "CodigoDoVeterinario")
-        .number("Funcionarios.Nome", "NomeDoVeterinario")
-        .text("Funcionarios.CRMV", "CRMVDoVeterinario")
-        .number(t + "CodigoDoCliente", "CodigoDoCliente")
-        .text("Clientes.ApelidoOuNomeFantasia", "ApelidoOuNomeFantasiaDoCliente")
-        .text("Clientes.NomeOuRazaoSocial", "NomeOuRazaoSocialDoCliente")
-        .number(t + "CodigoDoAnimal", "CodigoDoAnimal")
-        .text("Animais.Nome", "NomeDoAnimal");
+    return zeroIfNull(t + "CodigoDoVeterinario", "CodigoDoVeterinario")
+        .zeroIfNull("Funcionarios.Nome", "NomeDoVeterinario")
+        .emptyIfNull("Funcionarios.CRMV", "CRMVDoVeterinario")
+        .zeroIfNull(t + "CodigoDoCliente", "CodigoDoCliente")
+        .emptyIfNull("Clientes.ApelidoOuNomeFantasia", "ApelidoOuNomeFantasiaDoCliente")
+        .emptyIfNull("Clientes.NomeOuRazaoSocial", "NomeOuRazaoSocialDoCliente")
+        .zeroIfNull(t + "CodigoDoAnimal", "CodigoDoAnimal")
+        .emptyIfNull("Animais.Nome", "NomeDoAnimal");
 }
 
 SelectList& SelectList::stamps(std::string_view table) {
     const std::string t = s(table) + ".";
     return dateTime(t + "DataEHoraDaInclusao", "DataEHoraDaInclusao")
-        .text(t + "UsuarioDaInclusao", "UsuarioDaInclusao")
+        .emptyIfNull(t + "UsuarioDaInclusao", "UsuarioDaInclusao")
         .dateTime(t + "DataEHoraDaAlteracao", "DataEHoraDaAlteracao")
-        .text(t + "UsuarioDaAlteracao", "UsuarioDaAlteracao");
+        .emptyIfNull(t + "UsuarioDaAlteracao", "UsuarioDaAlteracao");
 }
 
 SelectList& SelectList::item(std::string_view expression) { return verbatim("   " + s(expression)); }

@@ -13,9 +13,9 @@ namespace zolk::frame::sql {
 class SelectList {
 public:
     // IIF(IsNull(source), 0, source) AS alias
-    SelectList& number(std::string_view source, std::string_view alias);
+    SelectList& zeroIfNull(std::string_view source, std::string_view alias);
     // IIF(IsNull(source), '', source) AS alias
-    SelectList& text(std::string_view source, std::string_view alias);
+    SelectList& emptyIfNull(std::string_view source, std::string_view alias);
     // SWITCH(source=True, 'Sim', source=False, 'Não') AS alias; some listings spell it Switch.
     SelectList& yesNo(std::string_view source, std::string_view alias, std::string_view function = "SWITCH");
     // IIF(IsNull(source), 0, Format([source],'pattern')) AS alias

@@ -10,7 +10,23 @@ namespace zolk::frame::sql {
 
 using platform::Variant;
 
-std::string text(std::string_view treated) { return "'" + std::string(treated) + "'"; }
+namespace {
+std::string doubledQuotes(std::string_view typed) {
+    std::string out;
+    out.reserve(typed.size());
+    for (char c : typed) {
+        out += c;
+        if (c == '\'') out += '\'';
+    }
+    return out;
+}
+}  // namespace
+
+std::string text(std::string_view typed) { return "'" + doubledQuotes(typed) + "'"; }
+
+std::string treatedText(std::string_view treated) { return "'" + std::string(treated) + "'"; }
+
+std::string like(std::string_view typed) { return "LIKE '%" + doubledQuotes(typed) + "%'"; }
 
 std::string number(double value) {
     // Codes are whole numbers held in doubles; CStr with "," to "." keeps a fraction readable.
@@ -40,17 +56,17 @@ std::string dateText(std::string_view value) {
     return isValidDateText(value) ? text(value) : std::string("Null");
 }
 
-std::string issueDate(platform::DateTime serverTime) {
-    return text(platform::CStr(platform::Format(Variant(serverTime), "dd/mm/yyyy")));
+std::string issueDateText(platform::DateTime serverTime) {
+    return platform::CStr(platform::Format(Variant(serverTime), "dd/mm/yyyy"));
 }
+
+std::string issueDate(platform::DateTime serverTime) { return text(issueDateText(serverTime)); }
 
 std::string stamp(platform::DateTime serverTime) { return text(platform::CStr(Variant(serverTime))); }
 
 std::string filterDate(platform::DateTime date) {
     return "#" + platform::CStr(platform::Format(Variant(date), "MM/DD/YYYY")) + "#";
 }
-
-std::string like(std::string_view value) { return "LIKE '%" + std::string(value) + "%'"; }
 
 std::string assign(std::string_view column, std::string_view literal) {
     return std::string(column) + "=" + std::string(literal) + ", ";

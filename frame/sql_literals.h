@@ -1,5 +1,9 @@
 #pragma once
 // How values become SQL literals in the statements the classes write (no parameters are bound).
+// Every text a user typed reaches a statement through `text` or `like`, which double its single
+// quotes, so a quote ends no literal and typed text never changes a statement. A text stored
+// through the text-treatment service already has its quotes doubled and goes through
+// `treatedText`, so it is not doubled twice.
 #include <string>
 #include <string_view>
 
@@ -7,8 +11,13 @@
 
 namespace zolk::frame::sql {
 
-// A stored (already treated) text between single quotes; "" gives ''.
-std::string text(std::string_view treated);
+// A typed text between single quotes, each of its single quotes doubled; "" gives ''.
+std::string text(std::string_view typed);
+// A text the text-treatment service returned (its quotes already doubled), between single quotes.
+std::string treatedText(std::string_view treated);
+// Free text typed into a search box: LIKE '%text%', its quotes doubled.
+std::string like(std::string_view typed);
+
 // Codes and numbers: decimal digits, no separators ("95", "-1", "12.5" for a fraction).
 std::string number(double value);
 std::string number(std::int64_t value);
@@ -17,17 +26,17 @@ std::string boolean(bool value);
 // An optional measurement: its text with "," replaced by "." when numeric, else Null.
 std::string measurement(const platform::Variant& value);
 bool measurementIsNull(const platform::Variant& value);
-// A date given as text: the text as given, quoted, when it is a valid date; else Null.
+// A date given as text: the text as given, quoted, when it is a valid date; else Null (a valid
+// date holds no quote).
 std::string dateText(std::string_view text);
 bool isValidDateText(std::string_view text);
-// The issue date stamped by the server: 'dd/mm/yyyy'.
+// The issue date of a row, derived from the server time: "dd/mm/yyyy", and that text quoted.
+std::string issueDateText(platform::DateTime serverTime);
 std::string issueDate(platform::DateTime serverTime);
-// A date-time stamp in the default date-to-text conversion, quoted.
+// A date-time in the default date-to-text conversion, quoted.
 std::string stamp(platform::DateTime serverTime);
 // A date in a filter: #MM/DD/YYYY#.
 std::string filterDate(platform::DateTime date);
-// Free text in a filter: LIKE '%text%'.
-std::string like(std::string_view text);
 
 // A column assignment of an update list: "Col=value, " (Null values as "Col=Null, ").
 std::string assign(std::string_view column, std::string_view literal);

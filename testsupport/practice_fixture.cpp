@@ -9,7 +9,7 @@
 #include <stdexcept>
 
 #include "components/provider/settings.h"
-#include "frame/registration.h"
+#include "components/register_components.h"
 #include "schema/practice_database.h"
 
 namespace zolk::testsupport {
@@ -25,7 +25,7 @@ PracticeDatabase::PracticeDatabase(bool demo) {
     schema::createPracticeDatabase(url_, demo, false);
     components::setDatabaseOverride(url_);
     setenv("ZOLK_SQL_TRACE", traceFile_.c_str(), 1);
-    registerEverything();
+    registerComponents();
 }
 
 PracticeDatabase::~PracticeDatabase() {
@@ -82,6 +82,23 @@ void PracticeDatabase::native(const std::string& sql) const {
     }
 }
 
+std::vector<std::map<std::string, std::string>> PracticeDatabase::rows(const std::string& sql) const {
+    Db db(url_);
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db.handle, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK)
+        throw std::runtime_error(std::string(sqlite3_errmsg(db.handle)) + " in: " + sql);
+    std::vector<std::map<std::string, std::string>> out;
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        auto& row = out.emplace_back();
+        for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
+            const unsigned char* text = sqlite3_column_text(stmt, i);
+            row[sqlite3_column_name(stmt, i)] = text ? reinterpret_cast<const char*>(text) : "";
+        }
+    }
+    sqlite3_finalize(stmt);
+    return out;
+}
+
 std::vector<std::string> PracticeDatabase::column(const std::string& sql) const {
     Db db(url_);
     sqlite3_stmt* stmt = nullptr;
@@ -101,6 +118,6 @@ std::string PracticeDatabase::scalar(const std::string& sql) const {
     return values.empty() ? std::string() : values.front();
 }
 
-void registerEverything() { frame::registerLibrary(); }
+void registerComponents() { components::registerComponents(); }
 
 }  // namespace zolk::testsupport

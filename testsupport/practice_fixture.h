@@ -1,6 +1,7 @@
 #pragma once
 // A fresh practice database per test, selected for the provider, with the statement trace on.
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,8 @@ public:
     // The first column of every row of a native query, as text ("" for NULL).
     std::vector<std::string> column(const std::string& sql) const;
     std::string scalar(const std::string& sql) const;
+    // Every row of a native query, each as column name -> text ("" for NULL).
+    std::vector<std::map<std::string, std::string>> rows(const std::string& sql) const;
 
 private:
     std::filesystem::path folder_;
@@ -46,7 +49,7 @@ private:
     std::filesystem::path traceFile_;
 };
 
-// Registers the components and declares the library's classes with the factory.
-void registerEverything();
+// Registers the outside components (the provider and the text-treatment service) with the factory.
+void registerComponents();
 
 }  // namespace zolk::testsupport

@@ -11,26 +11,13 @@ using platform::Variant;
 
 namespace {
 
-// A text typed by the user, between quotes with its own quotes doubled: it stays a value.
-std::string typed(std::string_view raw) {
-    std::string out = "'";
-    for (char c : raw) {
-        out += c;
-        if (c == '\'') out += '\'';
-    }
-    return out + "'";
-}
-
 // The application date of an update: the stored text as dd/mm/yyyy when it reads as a date;
 // anything else is written as Null.
 std::string applicationDate(const std::string& stored) {
     const std::string formatted = platform::CStr(platform::Format(Variant(stored), "dd/mm/yyyy"));
     if (!sql::isValidDateText(formatted)) return "DataDaAplicacao=Null,";
-    return "DataDaAplicacao=" + typed(formatted) + ",";
+    return "DataDaAplicacao=" + sql::text(formatted) + ",";
 }
-
-// A text stored through the text-treatment service: its quotes are doubled already.
-std::string treated(const std::string& stored) { return "'" + stored + "'"; }
 
 std::string whereCodigo(double codigo) { return "WHERE Codigo=" + sql::number(codigo) + ";"; }
 
@@ -42,7 +29,7 @@ std::string insertStatement(const Vacinacao& v, const frame::Stamp& stamp) {
     s += "NumeroDeDoses,IntervaloEntreAsDoses,CodigoDoVeterinario,VacinaAplicada,Partida,Observacao, ";
     s += "DataEHoraDaInclusao,UsuarioDaInclusao)";
     s += " VALUES(";
-    s += typed(v.dataDaAplicacao) + ",";
+    s += sql::text(v.dataDaAplicacao) + ",";
     // A dose of no clinical record: blank, Null, comma, blank.
     s += v.numeroDaFichaClinica != 0 ? sql::number(v.numeroDaFichaClinica) + "," : std::string(" Null, ");
     s += sql::number(v.codigoDoCliente) + ",";
@@ -53,10 +40,9 @@ std::string insertStatement(const Vacinacao& v, const frame::Stamp& stamp) {
     s += sql::number(std::int64_t{v.intervaloEntreAsDoses}) + ",";
     s += sql::number(v.codigoDoVeterinario) + ",";
     s += v.vacinaAplicada + ",";
-    s += treated(v.partida) + ",";
-    s += treated(v.observacao) + ",";
-    s += sql::stamp(stamp.time) + ",";
-    return s + typed(stamp.userName) + ");";
+    s += sql::treatedText(v.partida) + ",";
+    s += sql::treatedText(v.observacao) + ",";
+    return s + sql::insertionStamp(stamp) + ");";
 }
 
 std::string updateStatement(const Vacinacao& v, const frame::Stamp& stamp) {
@@ -72,10 +58,9 @@ std::string updateStatement(const Vacinacao& v, const frame::Stamp& stamp) {
     s += applicationDate(v.dataDaAplicacao);
     s += "CodigoDoVeterinario=" + sql::number(v.codigoDoVeterinario) + ",";
     s += "VacinaAplicada=" + v.vacinaAplicada + ",";
-    s += "Partida=" + treated(v.partida) + ",";
-    s += "Observacao=" + treated(v.observacao) + ", ";
-    s += "DataEHoraDaAlteracao=" + sql::stamp(stamp.time) + ", ";
-    s += "UsuarioDaAlteracao=" + typed(stamp.userName) + " ";
+    s += "Partida=" + sql::treatedText(v.partida) + ",";
+    s += "Observacao=" + sql::treatedText(v.observacao) + ", ";
+    s += sql::changeStamp(stamp);
     return s + whereCodigo(v.codigo);
 }
 

@@ -14,18 +14,18 @@ namespace {
 
 sql::SelectList columns() {
     sql::SelectList c;
-    c.number("Vacinacoes.Codigo", "Codigo")
+    c.zeroIfNull("Vacinacoes.Codigo", "Codigo")
         .date("Vacinacoes.DataDaAplicacao", "DataDaAplicacao")
-        .number("Vacinacoes.NumeroDaFichaClinica", "NumeroDaFichaClinica")
+        .zeroIfNull("Vacinacoes.NumeroDaFichaClinica", "NumeroDaFichaClinica")
         .veterinarianClientAnimal("Vacinacoes")
-        .number("Vacinacoes.CodigoDaVacina", "CodigoDaVacina")
-        .text("Vacinas.Nome", "NomeDaVacina")
-        .number("Vacinacoes.NumeroDaDose", "NumeroDaDose")
-        .number("Vacinacoes.NumeroDeDoses", "NumeroDeDoses")
-        .number("Vacinacoes.IntervaloEntreAsDoses", "IntervaloEntreAsDoses")
+        .zeroIfNull("Vacinacoes.CodigoDaVacina", "CodigoDaVacina")
+        .emptyIfNull("Vacinas.Nome", "NomeDaVacina")
+        .zeroIfNull("Vacinacoes.NumeroDaDose", "NumeroDaDose")
+        .zeroIfNull("Vacinacoes.NumeroDeDoses", "NumeroDeDoses")
+        .zeroIfNull("Vacinacoes.IntervaloEntreAsDoses", "IntervaloEntreAsDoses")
         .yesNo("Vacinacoes.VacinaAplicada", "VacinaAplicada")
-        .text("Vacinacoes.Partida", "Partida")
-        .text("Vacinacoes.Observacao", "Observacao")
+        .emptyIfNull("Vacinacoes.Partida", "Partida")
+        .emptyIfNull("Vacinacoes.Observacao", "Observacao")
         .stamps("Vacinacoes");
     return c;
 }

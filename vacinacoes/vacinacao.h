@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "frame/business_object.h"
+#include "frame/stamp.h"
 #include "platform/variant.h"
 
 namespace zolk::vacinacoes {

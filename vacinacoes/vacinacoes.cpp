@@ -1,6 +1,7 @@
 #include "vacinacoes/vacinacoes.h"
 
 #include "frame/operation.h"
+#include "frame/sql_literals.h"
 #include "platform/conversions.h"
 #include "platform/format.h"
 
@@ -16,8 +17,6 @@ namespace {
 constexpr const char* NothingFound = "Nenhuma vacinação encontrada com as especificações informadas.";
 constexpr const char* RelatedRows = "A vacinação não pode ser excluído porque existe:\r\n\r\nregistros relacionados a ela";
 
-std::string serverDate(DateTime now) { return platform::CStr(platform::Format(Variant(now), "dd/mm/yyyy")); }
-
 }  // namespace
 
 clsVacinacoes::clsVacinacoes() : BusinessObject("clsVacinacoes") {}
@@ -29,7 +28,7 @@ std::int16_t clsVacinacoes::Adicionar() {
         op.ponto(5);
         const DateTime now = op.updateTime();
         // A blank date is today's, as the server sees it; any other text goes in as typed.
-        if (platform::Trim(v_.dataDaAplicacao).empty()) v_.dataDaAplicacao = serverDate(now);
+        if (platform::Trim(v_.dataDaAplicacao).empty()) v_.dataDaAplicacao = frame::sql::issueDateText(now);
 
         op.ponto(6);
         op.execute(insertStatement(v_, stamp(now)));
@@ -46,7 +45,7 @@ std::int16_t clsVacinacoes::Alterar() {
         op.ponto(5);
         const DateTime now = op.updateTimeToTheSecond();
         // The application call dates the dose today; VacinaAplicada stays what the front end set.
-        if (v_.aplicacao) v_.dataDaAplicacao = serverDate(now);
+        if (v_.aplicacao) v_.dataDaAplicacao = frame::sql::issueDateText(now);
 
         op.ponto(6);
         op.execute(updateStatement(v_, stamp(now)));
@@ -81,7 +80,7 @@ std::int16_t clsVacinacoes::Selecionar(std::int32_t tipoDeLista, std::int16_t ta
 
 std::int16_t clsVacinacoes::ValidarDados(std::int16_t operacao, platform::ObjectRef conexao,
                                          platform::ObjectRef& recordset) {
-    return run("ValidarDados", [&](Operation& op) -> std::int16_t {
+    return validation(conexao, recordset, [&](Operation& op) -> std::int16_t {
         op.ponto(1);
         if (operacao == 1 || operacao == 2) {
             op.ponto(2);
@@ -94,9 +93,7 @@ std::int16_t clsVacinacoes::ValidarDados(std::int16_t operacao, platform::Object
         } else if (operacao == 3) {
             op.ponto(3);  // a deletion has no rule
         }
-        op.ponto(9);
-        conexao.reset();
-        recordset.reset();
+        op.ponto(9);  // the references are dropped as the validation ends
         op.ponto(6);
         return result::Done;
     });

@@ -7,10 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "classes/class_table.h"
 #include "consultas/analise_diagn.h"
-#include "consultas/register.h"
 #include "consultas/visoes.h"
-#include "frame/registration.h"
 #include "platform/conversions.h"
 #include "testsupport/corpus.h"
 #include "testsupport/practice_fixture.h"
@@ -25,8 +24,7 @@ inline std::string corpus(const std::string& caseName) { return testsupport::cor
 class ConsultasTest : public ::testing::Test {
 protected:
     ConsultasTest() {
-        frame::registerLibrary();
-        registerClasses();
+        classes::registerClasses();
     }
 
     // Each row of the result recordset as its `columns` joined by "|".

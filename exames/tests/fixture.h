@@ -9,10 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "classes/class_table.h"
 #include "components/userdata/dados_do_usuario.h"
 #include "exames/exames.h"
-#include "exames/register.h"
-#include "frame/registration.h"
 #include "platform/conversions.h"
 #include "testsupport/corpus.h"
 #include "testsupport/practice_fixture.h"
@@ -35,8 +34,7 @@ inline std::string corpus(const std::string& caseName, const std::vector<std::pa
 class ExamesTest : public ::testing::Test {
 protected:
     ExamesTest() {
-        frame::registerLibrary();
-        registerClass();
+        classes::registerClasses();
         exame->DadosDoUsuario(ana);
     }
 

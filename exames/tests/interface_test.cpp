@@ -4,7 +4,7 @@
 
 #include "cli/command.h"
 #include "cli/demo_tour.h"
-#include "cli/register_library.h"
+#include "classes/class_table.h"
 #include "components/provider/settings.h"
 #include "exames/tests/fixture.h"
 
@@ -18,7 +18,7 @@ TEST_F(ExamesTest, LaboratoryRuleThenExamRuleAndNoneForDeletions) {
         EXPECT_EQ(exame->ValidarDados(operacao, nullptr, rs), 2);
         EXPECT_EQ(exame->DescricaoDaFalha() + "|" + exame->NomeDoCampoValidado(), "Selecione o laboratório.|CodigoDoLaboratorio");
         exame->CodigoDoLaboratorio(2);
-        for (std::size_t i = 0; i < exameCount; ++i) exame->exame(exameAt(i), true);  // the flags are not counted
+        for (std::size_t i = 0; i < catalogo.size(); ++i) exame->letField(catalogo.id(i), true);  // the flags are not counted
         EXPECT_EQ(exame->ValidarDados(operacao, nullptr, rs), 2);
         EXPECT_EQ(exame->DescricaoDaFalha() + "|" + exame->NomeDoCampoValidado(), "Selecione um exame.|HemogramaCompleto");
     }
@@ -65,7 +65,7 @@ TEST_F(ExamesTest, InterfaceHasItsMembersInSlotOrder) {
     EXPECT_EQ(members[40].name, "ParasitologicosDeFezes");
     EXPECT_EQ(members[207].kind, K::Set);
 
-    cli::registerLibraryClasses();
+    classes::registerClasses();
     std::ostringstream out, err;
     ASSERT_EQ(cli::listMembers("clsExames", out, err), 0) << err.str();
     EXPECT_NE(out.str().find("3\tSelecionar\toperation\t(lenuTipoDeLista As Long, lintTamanhoDaPagina As Integer, "

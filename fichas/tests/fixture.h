@@ -6,11 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "classes/class_table.h"
 #include "components/provider/settings.h"
 #include "components/userdata/dados_do_usuario.h"
 #include "fichas/fichas_clinicas.h"
-#include "fichas/register.h"
-#include "frame/registration.h"
 #include "platform/conversions.h"
 #include "platform/date_time.h"
 #include "platform/format.h"
@@ -44,8 +43,7 @@ inline std::string dayStored(int daysFromToday) {
 class FichasTest : public ::testing::Test {
 protected:
     FichasTest() {
-        frame::registerLibrary();
-        registerClass();
+        classes::registerClasses();
         ana = makeUser("ana", 1, true, true, true);
         ficha->DadosDoUsuario(ana);
     }

@@ -22,7 +22,7 @@ std::vector<std::string> sectionProperties() {
 TEST_F(FichasTest, InterfaceHasItsMembersInSlotOrder) {
     const auto& members = ficha->memberTable().members();
     ASSERT_EQ(members.size(), 101u);
-    EXPECT_EQ(frame::findClass(ProgId)->memberCount, 101);
+    EXPECT_EQ(classes::findClass(ProgId)->memberCount, 101);
     using K = MemberKind;
     const std::vector<std::pair<std::string, K>> head = {
         {"Adicionar", K::Operation}, {"Alterar", K::Operation}, {"Selecionar", K::Operation},

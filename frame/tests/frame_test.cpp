@@ -1,112 +1,30 @@
-// The frame's rules, exercised through a small business class that exists only for these tests.
+// The frame's rules, exercised through clsEnsaio, the small business class of frame/tests/ensaio.h.
 #include <gtest/gtest.h>
 
 #include <fstream>
 
 #include "components/provider/settings.h"
 #include "components/userdata/dados_do_usuario.h"
-#include "frame/business_object.h"
-#include "frame/members.h"
-#include "frame/operation.h"
-#include "frame/sql_literals.h"
+#include "frame/registration.h"
+#include "frame/tests/ensaio.h"
 #include "platform/conversions.h"
 #include "testsupport/practice_fixture.h"
 
 namespace zolk::frame {
 namespace {
 
+using ensaio::clsEnsaio;
 using platform::Variant;
-
-// A business class with one table, a three-statement transactional insertion, a selection
-// and a validation rule, built only from the frame's pieces.
-class clsEnsaio : public BusinessObject {
-public:
-    clsEnsaio() : BusinessObject("clsEnsaio") {}
-
-    std::string texto;
-    std::string terceiraInstrucao = "UPDATE Notas SET Valor = 3 WHERE Valor = 2";
-    double numeroGerado = 0;
-
-    std::int16_t Adicionar() {
-        return run("Adicionar", [&](Operation& op) -> std::int16_t {
-            op.ponto(1);
-            op.createProvider();
-            op.ponto(2);
-            if (auto code = op.openConnection()) return *code;
-            op.ponto(3);
-            if (std::int16_t code = op.validate(1)) return code;
-            op.ponto(4);
-            const platform::DateTime now = op.serverClock();
-            op.beginTrans();
-            op.ponto(5);
-            op.execute("INSERT INTO Notas (Texto, Valor, Quando) VALUES(" + sql::text(texto) + ", 1, " +
-                       sql::stamp(now) + ")");
-            op.ponto(6);
-            op.execute("INSERT INTO Notas (Texto, Valor) VALUES(" + sql::text(texto) + ", 2)");
-            op.ponto(7);
-            op.execute(terceiraInstrucao);
-            op.ponto(8);
-            numeroGerado = platform::CDbl(op.executeScalar("SELECT @@Identity"));
-            op.commitTrans();
-            op.ponto(9);
-            userName();
-            return result::Done;
-        });
-    }
-
-    std::int16_t Selecionar(ListKind kind, std::int16_t pageSize, const std::string& filtro) {
-        return run("Selecionar", [&](Operation& op) -> std::int16_t {
-            op.createProvider();
-            op.ponto(2);
-            if (auto code = op.openConnection()) return *code;
-            auto rs = op.newRecordset();
-            op.ponto(3);
-            op.openSelection(*rs, "SELECT Numero, Texto FROM Notas WHERE Texto " + sql::like(filtro) +
-                                      " ORDER BY Numero;",
-                             kind, pageSize);
-            op.ponto(4);
-            if (auto code = op.disconnect(*rs)) return *code;
-            setResult(rs);
-            if (rs->RecordCount() <= 0) setFailure("Nenhuma nota encontrada.");
-            return result::Done;
-        });
-    }
-
-    std::int16_t ValidarDados(std::int16_t operacao, platform::ObjectRef, platform::ObjectRef&) override {
-        return run("ValidarDados", [&](Operation& op) -> std::int16_t {
-            op.ponto(2);
-            if (operacao != 1) return result::Done;
-            if (texto.empty()) return fieldRuleFailed("Digite o texto.", "Texto");
-            op.ponto(3);
-            if (texto == "recusar") return refused("Recusado para este usuário.");
-            userName();  // needs the user data object
-            return result::Done;
-        });
-    }
-
-    const platform::MemberTable& memberTable() const override {
-        static const platform::MemberTable table = ClassMembers<clsEnsaio>()
-                                                       .letText("Texto", &clsEnsaio::texto)
-                                                       .dadosDoUsuario()
-                                                       .numeroDoErro()
-                                                       .localDoErro()
-                                                       .descricaoDaFalha()
-                                                       .build();
-        return table;
-    }
-};
 
 class FrameTest : public ::testing::Test {
 protected:
     FrameTest() : db(false) {
-        db.native(
-            "CREATE TABLE Notas (Numero INTEGER PRIMARY KEY AUTOINCREMENT, Texto VARCHAR(80), "
-            "Valor DOUBLE, Quando DATETIME)");
+        db.native(ensaio::NotasDDL);
         auto user = std::make_shared<components::DadosDoUsuario>();
         user->Add(Variant("ana"), "NomeDeUsuario");
         user->Add(Variant(1.0), "CodigoDoUsuario");
         ensaio->DadosDoUsuario(user);
-        ensaio->texto = ensaio->treat("nota d'água");
+        ensaio->Texto("nota d'água");
     }
 
     testsupport::PracticeDatabase db;
@@ -114,19 +32,27 @@ protected:
 };
 
 TEST_F(FrameTest, TransactionalOperationStoresEveryStatementAndTracesThem) {
+    ensaio->Autor("Sant'Anna");
+    ensaio->Pago(true);
+    ensaio->Peso("12,5");
     ASSERT_EQ(ensaio->Adicionar(), result::Done) << ensaio->DescricaoDoErro();
-    EXPECT_EQ(db.column("SELECT Texto FROM Notas ORDER BY Numero"),
-              (std::vector<std::string>{"nota d'água", "nota d'água"}));
-    EXPECT_EQ(ensaio->numeroGerado, 2);
-    // The stamp is stored as ISO text.
-    EXPECT_EQ(db.scalar("SELECT length(Quando) FROM Notas WHERE Valor = 1"), "19");
+    EXPECT_EQ(db.column("SELECT Texto || '|' || Autor || '|' || NotaPaga || '|' || Peso || '|' || UsuarioDaInclusao "
+                        "FROM Notas ORDER BY Numero"),
+              (std::vector<std::string>{"nota d'água|Sant'Anna|-1|12.5|ana", "nota d'água|Sant'Anna|-1|12.5|ana"}));
+    EXPECT_EQ(ensaio->NumeroGerado(), 2);
+    // The stamp is the server clock the operation read, stored as ISO text.
+    const auto stamped = platform::CDate(Variant(ensaio->DataHoraDaAtualizacao()));
+    EXPECT_EQ(db.scalar("SELECT DataEHoraDaInclusao FROM Notas WHERE Valor = 1"), stamped.iso());
 
     std::vector<std::string> ops;
     for (const auto& line : db.trace()) ops.push_back(line.op);
     EXPECT_EQ(ops, (std::vector<std::string>{"Execute", "BeginTrans", "Execute", "Execute", "Execute",
                                              "Execute", "CommitTrans"}));
     EXPECT_EQ(db.trace()[0].sql, " SELECT NOW AS DataHoraDoServidor ");
-    EXPECT_EQ(db.trace()[3].sql, "INSERT INTO Notas (Texto, Valor) VALUES('nota d''água', 2)");
+    // The treated text as stored, the raw one with its quote doubled here, the stamp's name quoted.
+    EXPECT_EQ(db.trace()[3].sql,
+              "INSERT INTO Notas (Texto, Autor, NotaPaga, Peso, Valor, DataEHoraDaInclusao,UsuarioDaInclusao) "
+              "VALUES('nota d''água', 'Sant''Anna', True, 12.5, 2, '" + ensaio->DataHoraDaAtualizacao() + "','ana');");
 }
 
 TEST_F(FrameTest, FailureAtTheThirdStatementRollsEverythingBack) {
@@ -141,18 +67,18 @@ TEST_F(FrameTest, FailureAtTheThirdStatementRollsEverythingBack) {
 }
 
 TEST_F(FrameTest, ValidationFailureWritesNothingAndBeginsNoTransaction) {
-    ensaio->texto = "";
+    ensaio->Texto("");
     EXPECT_EQ(ensaio->Adicionar(), result::FieldRuleFailed);
     EXPECT_EQ(ensaio->DescricaoDaFalha(), "Digite o texto.");
     EXPECT_EQ(ensaio->NomeDoCampoValidado(), "Texto");
-    ensaio->texto = "recusar";
+    ensaio->Texto("recusar");
     EXPECT_EQ(ensaio->Adicionar(), result::Refused);
     EXPECT_EQ(ensaio->DescricaoDaFalha(), "Recusado para este usuário.");
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM Notas"), "0");
     EXPECT_TRUE(db.traced("BeginTrans").empty());
 
     // A later error only sets the error fields: the business message stays.
-    ensaio->texto = "ok";
+    ensaio->Texto("ok");
     ensaio->terceiraInstrucao = "DELETE * FROM";
     EXPECT_EQ(ensaio->Adicionar(), result::Error);
     EXPECT_EQ(ensaio->DescricaoDaFalha(), "Recusado para este usuário.");
@@ -189,11 +115,22 @@ TEST_F(FrameTest, EmptySelectionIsDoneWithTheMessage) {
     EXPECT_EQ(ensaio->DescricaoDaFalha(), "Nenhuma nota encontrada.");
     EXPECT_EQ(db.traced("Open").size(), 1u);
 
-    // A search text that breaks the statement keeps the earlier result.
+    // A statement the engine refuses keeps the earlier result.
     auto earlier = ensaio->ResultadoDaSelecaoEmRecordset();
-    EXPECT_EQ(ensaio->Selecionar(ListKind::ListaCompleta, 10, "it's"), result::Error);
+    ensaio->tabela = "NotasQueNaoExistem";
+    EXPECT_EQ(ensaio->Selecionar(ListKind::ListaCompleta, 10, "nada"), result::Error);
     EXPECT_EQ(ensaio->ResultadoDaSelecaoEmRecordset(), earlier);
-    EXPECT_EQ(ensaio->LocalDoErro(), "ZOLK_N_FichasClinicas, clsEnsaio, Selecionar, Ponto: 3");
+    EXPECT_EQ(ensaio->LocalDoErro(), "ZOLK_N_FichasClinicas, clsEnsaio, Selecionar, Ponto: 4");
+}
+
+TEST_F(FrameTest, ASearchTextIsALiteralWhateverItHolds) {
+    db.native("INSERT INTO Notas (Texto) VALUES ('it''s'), ('its'), ('outra')");
+    ASSERT_EQ(ensaio->Selecionar(ListKind::ListaCompleta, 10, "it's"), result::Done) << ensaio->DescricaoDoErro();
+    EXPECT_EQ(ensaio->ResultadoDaSelecaoEmRecordset()->RecordCount(), 1);
+    EXPECT_EQ(db.traced("Open").back(), "SELECT Numero, Texto FROM Notas WHERE Texto LIKE '%it''s%' ORDER BY Numero;");
+    // A text written to end the literal and widen the condition finds nothing.
+    ASSERT_EQ(ensaio->Selecionar(ListKind::ListaCompleta, 10, "zz%' OR 1=1 OR Texto LIKE '"), result::Done);
+    EXPECT_EQ(ensaio->ResultadoDaSelecaoEmRecordset()->RecordCount(), 0);
 }
 
 TEST_F(FrameTest, PagingCopiesOnePageAndRestoresThePage) {
@@ -242,7 +179,13 @@ TEST_F(FrameTest, PagingAnEmptyResultEndsOnTheErrorPath) {
 
 TEST_F(FrameTest, MembersByNameFollowTheFrameRules) {
     ensaio->let("Texto", Variant("d'Ávila"));
-    EXPECT_EQ(ensaio->texto, "d''Ávila");
+    ensaio->let("Autor", Variant("d'Ávila"));
+    ensaio->let("Pago", Variant(std::int16_t{-1}));
+    ensaio->let("Peso", Variant("abc"));
+    ASSERT_EQ(ensaio->Adicionar(), result::Done) << ensaio->DescricaoDoErro();
+    EXPECT_EQ(db.scalar("SELECT Texto || '|' || Autor || '|' || NotaPaga || '|' || IFNULL(Peso, 'nulo') FROM Notas "
+                        "WHERE Valor = 1"),
+              "d'Ávila|d'Ávila|-1|nulo");
     EXPECT_EQ(platform::CStr(ensaio->get("LocalDoErro")), "");
     try {
         ensaio->get("Texto");
@@ -253,8 +196,10 @@ TEST_F(FrameTest, MembersByNameFollowTheFrameRules) {
 }
 
 TEST(SqlLiterals, WriteValuesAsTheStatementsExpect) {
-    EXPECT_EQ(sql::text("d''Ávila"), "'d''Ávila'");
+    EXPECT_EQ(sql::text("d'Ávila"), "'d''Ávila'");
+    EXPECT_EQ(sql::text("''"), "''''''");
     EXPECT_EQ(sql::text(""), "''");
+    EXPECT_EQ(sql::treatedText("d''Ávila"), "'d''Ávila'");
     EXPECT_EQ(sql::number(95.0), "95");
     EXPECT_EQ(sql::number(-1.0), "-1");
     EXPECT_EQ(sql::boolean(true), "True");
@@ -274,8 +219,32 @@ TEST(SqlLiterals, WriteValuesAsTheStatementsExpect) {
     EXPECT_EQ(sql::stamp(d), "'15/05/2024 09:05:03'");
     EXPECT_EQ(sql::stamp(platform::DateTime::fromParts(2024, 5, 15)), "'15/05/2024'");
     EXPECT_EQ(sql::filterDate(d), "#05/15/2024#");
+    EXPECT_EQ(sql::issueDateText(d), "15/05/2024");
     EXPECT_EQ(sql::like("Rex"), "LIKE '%Rex%'");
+    EXPECT_EQ(sql::like("D'Ávila"), "LIKE '%D''Ávila%'");
+    const Stamp stamp{d, "bob', UsuarioDaInclusao='x"};
+    EXPECT_EQ(sql::insertionStamp(stamp), "'15/05/2024 09:05:03','bob'', UsuarioDaInclusao=''x'");
+    EXPECT_EQ(sql::changeStamp(stamp),
+              "DataEHoraDaAlteracao='15/05/2024 09:05:03', UsuarioDaAlteracao='bob'', UsuarioDaInclusao=''x' ");
     EXPECT_EQ(sql::assign("EFPeso", "Null"), "EFPeso=Null, ");
+}
+
+// A class is made creatable by its row of the class table, with or without a creator.
+TEST(Registration, RowsWithACreatorCreateTheirClassAndTheOthersAreNotRegistered) {
+    constexpr ClassRegistration rows[] = {
+        {"clsEnsaio", "ZolkFrameTest.clsEnsaio", "", "_clsEnsaio", "", 0, create<clsEnsaio>},
+        {"clsFutura", "ZolkFrameTest.clsFutura", "", "_clsFutura", "", 0, nullptr},
+    };
+    registerLibrary(rows);
+    EXPECT_TRUE(std::dynamic_pointer_cast<clsEnsaio>(platform::CreateObject("zolkframetest.CLSENSAIO")));
+    try {
+        platform::CreateObject("ZolkFrameTest.clsFutura");
+        FAIL() << "a class without a creator was created";
+    } catch (const platform::RuntimeError& e) {
+        EXPECT_EQ(e.number(), platform::err::ClassNotRegistered);
+    }
+    EXPECT_EQ(findClass(rows, "CLSFUTURA"), &rows[1]);
+    EXPECT_EQ(findClass(rows, "clsOutra"), nullptr);
 }
 
 }  // namespace

@@ -8,14 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "classes/class_table.h"
 #include "components/userdata/dados_do_usuario.h"
-#include "frame/registration.h"
 #include "platform/conversions.h"
 #include "platform/date_time.h"
 #include "platform/format.h"
 #include "testsupport/corpus.h"
 #include "testsupport/practice_fixture.h"
-#include "vacinacoes/register.h"
 #include "vacinacoes/vacinacoes.h"
 
 namespace zolk::vacinacoes::test {
@@ -40,8 +39,7 @@ inline std::string corpus(const std::string& caseName, const std::vector<std::pa
 class VacinacoesTest : public ::testing::Test {
 protected:
     VacinacoesTest() {
-        frame::registerLibrary();
-        registerClass();
+        classes::registerClasses();
         vacina->DadosDoUsuario(ana);
     }
 
