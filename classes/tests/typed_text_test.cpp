@@ -1,0 +1,165 @@
+// Typed text never changes a statement: every text property of every built class, and the user
+// name of its stamps, set to texts written to break out of their literal, is stored exactly as
+// typed by Adicionar and by Alterar, and nothing but the intended row and columns changes.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <tuple>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "classes/class_table.h"
+#include "components/userdata/dados_do_usuario.h"
+#include "exames/exames.h"
+#include "fichas/fichas_clinicas.h"
+#include "platform/conversions.h"
+#include "testsupport/practice_fixture.h"
+
+namespace zolk::classes {
+namespace {
+
+using platform::Variant;
+using Row = std::map<std::string, std::string>;
+
+// One class as a front end fills it by member name.
+struct TextCase {
+    std::string progId;
+    std::string table;                                   // written by Adicionar and Alterar, keyed by Numero
+    std::vector<std::pair<std::string, Variant>> valid;  // what makes the insertion pass its rules
+    std::vector<std::string> texts;                      // every text property, stored in the column of its name
+};
+
+std::vector<std::string> textsOf(const decltype(fichas::properties)& table) {
+    std::vector<std::string> names;
+    for (const auto& property : table)
+        if (property.kind == frame::FieldKind::Text) names.emplace_back(property.name);
+    return names;
+}
+
+const std::vector<TextCase>& textCases() {
+    static const std::vector<TextCase> cases = {
+        {fichas::ProgId,
+         "FichasClinicas",
+         {{"TipoDeAtendimento", Variant(std::int16_t{1})},
+          {"CodigoDoCliente", Variant(95.0)},
+          {"CodigoDoAnimal", Variant(140.0)},
+          {"CodigoDoVeterinario", Variant(3.0)}},
+         textsOf(fichas::properties)},
+        {exames::ProgId,
+         "Exames",
+         {{"NumeroDaFichaClinica", Variant(812.0)},
+          {"CodigoDoVeterinario", Variant(3.0)},
+          {"CodigoDoCliente", Variant(95.0)},
+          {"CodigoDoAnimal", Variant(140.0)},
+          {"CodigoDoLaboratorio", Variant(2.0)},
+          {"HemogramaCompleto", Variant(true)},
+          {"ExameSelecionado", Variant(true)}},
+         {"Relato", "Amostra", "ReceberResultadoPor", "ImagemObservacao", "OutrosExames", "ResultadosDeExames",
+          "Observacao"}},
+    };
+    return cases;
+}
+
+const std::vector<std::string> hostileTexts = {
+    "bob', CodigoDoUsuarioDaInclusao=5, UsuarioDaInclusao='bob",
+    "Apatia', ExamePago=True, Numero=Numero+1000, Relato='Apatia",
+    "zz%' OR 1=1 OR Clientes.Logradouro LIKE '",
+    "Sant'Anna",
+    "D'Ávila",
+    "'",
+    "''",
+};
+
+class TypedText : public ::testing::TestWithParam<std::tuple<std::size_t, std::size_t>> {
+protected:
+    TypedText() { registerClasses(); }
+
+    const TextCase& theCase() const { return textCases()[std::get<0>(GetParam())]; }
+    const std::string& typed() const { return hostileTexts[std::get<1>(GetParam())]; }
+
+    // An object of the case's class filled by name with every text set to `text`, for a user so named.
+    platform::ObjectRef filled(const std::string& text, const std::string& userName) const {
+        auto user = std::make_shared<components::DadosDoUsuario>();
+        user->Add(Variant(userName), "NomeDeUsuario");
+        user->Add(Variant(1.0), "CodigoDoUsuario");
+        user->Add(Variant(true), "Administrador");
+        platform::ObjectRef object = platform::CreateObject(theCase().progId);
+        object->set("DadosDoUsuario", user);
+        for (const auto& [name, value] : theCase().valid) object->let(name, value);
+        for (const std::string& name : theCase().texts) object->let(name, Variant(text));
+        return object;
+    }
+
+    static void run(platform::Dispatchable& object, const char* operation) {
+        ASSERT_EQ(platform::CInt(object.call(operation)), 0) << platform::CStr(object.get("DescricaoDoErro"))
+                                                               << platform::CStr(object.get("DescricaoDaFalha"));
+    }
+
+    std::map<std::string, Row> rowsByNumber() const {
+        std::map<std::string, Row> out;
+        for (Row& row : db.rows("SELECT * FROM " + theCase().table)) out[row.at("Numero")] = std::move(row);
+        return out;
+    }
+
+    // Every column of `changed` but the texts and the stamps of `stampColumns` equals `reference`;
+    // the texts and the stamp's user name read back as typed.
+    void expectOnlyTextsChanged(const Row& changed, const Row& reference, const std::set<std::string>& stampColumns,
+                                const std::string& userColumn) const {
+        std::set<std::string> texts(theCase().texts.begin(), theCase().texts.end());
+        for (const auto& [column, value] : changed) {
+            if (texts.count(column) || column == userColumn) {
+                EXPECT_EQ(value, typed()) << column;
+            } else if (!stampColumns.count(column)) {
+                EXPECT_EQ(value, reference.at(column)) << column;
+            }
+        }
+    }
+
+    testsupport::PracticeDatabase db;
+};
+
+TEST_P(TypedText, InsertionAndUpdateStoreTheTextAsTypedAndTouchNothingElse) {
+    // A reference row written with plain texts, then the same row with the typed text everywhere.
+    auto reference = filled("texto", "ana");
+    run(*reference, "Adicionar");
+    const std::string referenceNumber = platform::CStr(reference->get("NumeroGerado"));
+    const auto before = rowsByNumber();
+
+    auto typedRow = filled(typed(), typed());
+    run(*typedRow, "Adicionar");
+    const std::string number = platform::CStr(typedRow->get("NumeroGerado"));
+    auto after = rowsByNumber();
+    ASSERT_EQ(after.size(), before.size() + 1);
+    ASSERT_EQ(after.count(number), 1u);
+    expectOnlyTextsChanged(after.at(number), before.at(referenceNumber), {"Numero", "DataEHoraDaInclusao"},
+                           "UsuarioDaInclusao");
+    after.erase(number);
+    EXPECT_EQ(after, before);
+
+    // Alterar writes the typed texts over the reference row; the other rows stay as they were.
+    const auto beforeUpdate = rowsByNumber();
+    typedRow->let("Numero", Variant(platform::CDbl(Variant(referenceNumber))));
+    run(*typedRow, "Alterar");
+    auto afterUpdate = rowsByNumber();
+    expectOnlyTextsChanged(afterUpdate.at(referenceNumber), beforeUpdate.at(referenceNumber),
+                           {"DataEHoraDaAlteracao"}, "UsuarioDaAlteracao");
+    afterUpdate.erase(referenceNumber);
+    auto others = beforeUpdate;
+    others.erase(referenceNumber);
+    EXPECT_EQ(afterUpdate, others);
+}
+
+std::string caseName(const ::testing::TestParamInfo<std::tuple<std::size_t, std::size_t>>& info) {
+    std::string name = textCases()[std::get<0>(info.param)].table + "_" + std::to_string(std::get<1>(info.param));
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryBuiltClass, TypedText,
+                         ::testing::Combine(::testing::Range<std::size_t>(0, textCases().size()),
+                                            ::testing::Range<std::size_t>(0, hostileTexts.size())),
+                         caseName);
+
+}  // namespace
+}  // namespace zolk::classes
