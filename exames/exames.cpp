@@ -116,7 +116,7 @@ std::int16_t clsExames::ValidarDados(std::int16_t operacao, platform::ObjectRef 
             op.ponto(8);  // no rule for deletions
         }
         // The numbers are the request's own: 9 then 6, as its error locations report them.
-        op.ponto(9);  // the references are dropped as the validation ends
+        op.ponto(9);  // every rule passed: the shell drops the references here
         op.ponto(6);
         return result::Done;
     });

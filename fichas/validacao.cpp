@@ -154,7 +154,7 @@ std::int16_t clsFichasClinicas::ValidarDados(std::int16_t operacao, platform::Ob
         } else if (operacao == 3) {
             op.ponto(17);
         }
-        op.ponto(18);  // the references are dropped as the validation ends
+        op.ponto(18);  // every rule passed: the shell drops the references here
         op.ponto(19);
         return result::Done;
     });

@@ -106,8 +106,10 @@ std::int16_t BusinessObject::validation(ObjectRef& conexao, ObjectRef& recordset
                                         const std::function<std::int16_t(Operation&)>& rules) {
     return run("ValidarDados", [&](Operation& op) -> std::int16_t {
         const std::int16_t code = rules(op);
-        conexao.reset();
-        recordset.reset();
+        if (code == result::Done) {
+            conexao.reset();
+            recordset.reset();
+        }
         return code;
     });
 }

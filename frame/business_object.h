@@ -86,8 +86,9 @@ protected:
     Refusal deletionRefusal(std::string message);
 
     // The shell of ValidarDados: `rules` runs on the run-time error path under the operation name
-    // "ValidarDados" and sets its own checkpoints; when it ends normally the references to the
-    // caller's connection and recordset are dropped and its result returned.
+    // "ValidarDados" and sets its own checkpoints. When every rule passed, the references to the
+    // caller's connection and recordset are dropped at the end; a failed rule or a refusal ends
+    // before that step and leaves them.
     std::int16_t validation(platform::ObjectRef& conexao, platform::ObjectRef& recordset,
                             const std::function<std::int16_t(Operation&)>& rules);
 

@@ -93,7 +93,7 @@ std::int16_t clsVacinacoes::ValidarDados(std::int16_t operacao, platform::Object
         } else if (operacao == 3) {
             op.ponto(3);  // a deletion has no rule
         }
-        op.ponto(9);  // the references are dropped as the validation ends
+        op.ponto(9);  // every rule passed: the shell drops the references here
         op.ponto(6);
         return result::Done;
     });

@@ -1,6 +1,7 @@
 // Typed text never changes a statement: every text property of every built class, and the user
 // name of its stamps, set to texts written to break out of their literal, is stored exactly as
-// typed by Adicionar and by Alterar, and nothing but the intended row and columns changes.
+// typed by Adicionar and by Alterar, and nothing but the intended row and columns changes. A class
+// built later adds its row to textCases().
 #include <gtest/gtest.h>
 
 #include <map>
@@ -16,6 +17,7 @@
 #include "fichas/fichas_clinicas.h"
 #include "platform/conversions.h"
 #include "testsupport/practice_fixture.h"
+#include "vacinacoes/vacinacoes.h"
 
 namespace zolk::classes {
 namespace {
@@ -26,7 +28,9 @@ using Row = std::map<std::string, std::string>;
 // One class as a front end fills it by member name.
 struct TextCase {
     std::string progId;
-    std::string table;                                   // written by Adicionar and Alterar, keyed by Numero
+    std::string table;      // written by Adicionar and Alterar
+    std::string key;        // the table's key: the property Alterar finds the row by
+    std::string generated;  // the Get of the key Adicionar gave
     std::vector<std::pair<std::string, Variant>> valid;  // what makes the insertion pass its rules
     std::vector<std::string> texts;                      // every text property, stored in the column of its name
 };
@@ -42,6 +46,8 @@ const std::vector<TextCase>& textCases() {
     static const std::vector<TextCase> cases = {
         {fichas::ProgId,
          "FichasClinicas",
+         "Numero",
+         "NumeroGerado",
          {{"TipoDeAtendimento", Variant(std::int16_t{1})},
           {"CodigoDoCliente", Variant(95.0)},
           {"CodigoDoAnimal", Variant(140.0)},
@@ -49,6 +55,8 @@ const std::vector<TextCase>& textCases() {
          textsOf(fichas::properties)},
         {exames::ProgId,
          "Exames",
+         "Numero",
+         "NumeroGerado",
          {{"NumeroDaFichaClinica", Variant(812.0)},
           {"CodigoDoVeterinario", Variant(3.0)},
           {"CodigoDoCliente", Variant(95.0)},
@@ -58,6 +66,21 @@ const std::vector<TextCase>& textCases() {
           {"ExameSelecionado", Variant(true)}},
          {"Relato", "Amostra", "ReceberResultadoPor", "ImagemObservacao", "OutrosExames", "ResultadosDeExames",
           "Observacao"}},
+        {vacinacoes::ProgId,
+         "Vacinacoes",
+         "Codigo",
+         "CodigoGerado",
+         {{"DataDaAplicacao", Variant("15/12/2026")},
+          {"NumeroDaFichaClinica", Variant(812.0)},
+          {"CodigoDoCliente", Variant(95.0)},
+          {"CodigoDoAnimal", Variant(140.0)},
+          {"CodigoDaVacina", Variant(3.0)},
+          {"NumeroDaDose", Variant(std::int16_t{1})},
+          {"NumeroDeDoses", Variant(std::int16_t{2})},
+          {"IntervaloEntreAsDoses", Variant(std::int16_t{21})},
+          {"CodigoDoVeterinario", Variant(3.0)},
+          {"VacinaAplicada", Variant(true)}},
+         {"Partida", "Observacao"}},
     };
     return cases;
 }
@@ -99,7 +122,7 @@ protected:
 
     std::map<std::string, Row> rowsByNumber() const {
         std::map<std::string, Row> out;
-        for (Row& row : db.rows("SELECT * FROM " + theCase().table)) out[row.at("Numero")] = std::move(row);
+        for (Row& row : db.rows("SELECT * FROM " + theCase().table)) out[row.at(theCase().key)] = std::move(row);
         return out;
     }
 
@@ -124,23 +147,23 @@ TEST_P(TypedText, InsertionAndUpdateStoreTheTextAsTypedAndTouchNothingElse) {
     // A reference row written with plain texts, then the same row with the typed text everywhere.
     auto reference = filled("texto", "ana");
     run(*reference, "Adicionar");
-    const std::string referenceNumber = platform::CStr(reference->get("NumeroGerado"));
+    const std::string referenceNumber = platform::CStr(reference->get(theCase().generated));
     const auto before = rowsByNumber();
 
     auto typedRow = filled(typed(), typed());
     run(*typedRow, "Adicionar");
-    const std::string number = platform::CStr(typedRow->get("NumeroGerado"));
+    const std::string number = platform::CStr(typedRow->get(theCase().generated));
     auto after = rowsByNumber();
     ASSERT_EQ(after.size(), before.size() + 1);
     ASSERT_EQ(after.count(number), 1u);
-    expectOnlyTextsChanged(after.at(number), before.at(referenceNumber), {"Numero", "DataEHoraDaInclusao"},
+    expectOnlyTextsChanged(after.at(number), before.at(referenceNumber), {theCase().key, "DataEHoraDaInclusao"},
                            "UsuarioDaInclusao");
     after.erase(number);
     EXPECT_EQ(after, before);
 
     // Alterar writes the typed texts over the reference row; the other rows stay as they were.
     const auto beforeUpdate = rowsByNumber();
-    typedRow->let("Numero", Variant(platform::CDbl(Variant(referenceNumber))));
+    typedRow->let(theCase().key, Variant(platform::CDbl(Variant(referenceNumber))));
     run(*typedRow, "Alterar");
     auto afterUpdate = rowsByNumber();
     expectOnlyTextsChanged(afterUpdate.at(referenceNumber), beforeUpdate.at(referenceNumber),
