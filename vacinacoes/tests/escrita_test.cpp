@@ -89,6 +89,26 @@ TEST_F(VacinacoesTest, TypedTextsStayValuesAndWhatTheDatabaseRefusesWritesNothin
               "Sant'Anna|D'Ávila|Reação 'leve'\r\nno local");
 }
 
+TEST_F(VacinacoesTest, LargeCodesAreWrittenAsPlainDigits) {
+    fillApplied(*vacina);
+    vacina->NumeroDaFichaClinica(2345678);
+    vacina->CodigoDoCliente(1234567);
+    vacina->CodigoDoAnimal(7654321);
+    vacina->CodigoDaVacina(9000001);
+    ASSERT_EQ(vacina->Adicionar(), 0) << vacina->DescricaoDoErro();
+    EXPECT_NE(db.traced("Execute")[1].find("VALUES('15/12/2026',2345678,1234567,7654321,9000001,1,2,21,3,True,"),
+              std::string::npos);
+    vacina->Codigo(9876543);
+    ASSERT_EQ(vacina->Alterar(), 0);
+    EXPECT_NE(db.traced("Execute").back().find("CodigoDaVacina=9000001,"), std::string::npos);
+    EXPECT_NE(db.traced("Execute").back().find("WHERE Codigo=9876543;"), std::string::npos);
+    ASSERT_EQ(vacina->Selecionar(2, 0, Variant(), 2, 2345678, 1234567, 7654321), 0);
+    EXPECT_NE(db.traced("Open").back().find("(Vacinacoes.NumeroDaFichaClinica < 2345678 OR Vacinacoes.NumeroDaFichaClinica "
+                                            "IS Null) AND (Vacinacoes.CodigoDoCliente = 1234567 AND "
+                                            "Vacinacoes.CodigoDoAnimal = 7654321 AND"),
+              std::string::npos);
+}
+
 TEST_F(VacinacoesTest, AnOrdinaryChangeKeepsTheRecordAndWritesTheDateAsADayOrNull) {
     const double codigo = addPending(400, "Segunda dose");
     db.clearTrace();
