@@ -1,10 +1,10 @@
 #include "cli/demo_tour.h"
 
 #include <ostream>
-#include <stdexcept>
 #include <vector>
 
 #include "classes/class_table.h"
+#include "cli/demo_tour_narrator.h"
 #include "components/provider/settings.h"
 #include "platform/conversions.h"
 #include "platform/date_time.h"
@@ -22,28 +22,9 @@ using platform::Variant;
 
 constexpr const char* FichasProgId = "ZOLK_N_FichasClinicas.clsFichasClinicas";
 constexpr const char* ExamesProgId = "ZOLK_N_FichasClinicas.clsExames";
-constexpr const char* ProviderProgId = "ZOLK_I_ADO.clsObjetosDeDados";
-
-// A step of the tour that did not end as expected.
-struct TourStopped : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-std::string text(const Variant& v) { return v.isNull() ? std::string() : platform::CStr(v); }
-
-std::string dayFromToday(int days) {
-    return text(platform::Format(Variant(platform::DateTime::today().addDays(days)), "dd/mm/yyyy"));
-}
-
-// A field of the current row, read through the recordset's default member as a front end does.
-std::string field(const ObjectRef& rs, const char* name) {
-    std::vector<Variant> key{Variant(name)};
-    return text(rs->defaultValue(key));
-}
-
-class Tour {
+class Tour : public TourNarrator {
 public:
-    explicit Tour(std::ostream& out) : out_(out) {}
+    explicit Tour(std::ostream& out) : TourNarrator(out) {}
 
     void run(const std::string& url) {
         schema::createPracticeDatabase(url, true, true);
@@ -62,40 +43,14 @@ public:
         requestExams(ana, numero);
         changeReturnDate(consulta, numero);
         refuseChange(numero);
+        showVaccinationCard(*this, ana, numero);
+        showDiagnosisRanking(*this);
 
         step("Fim da visita");
         say("Tudo o que a visita fez está na base " + url + ".");
     }
 
 private:
-    void step(const std::string& title) { out_ << "\n" << ++steps_ << ". " << title << "\n"; }
-    void say(const std::string& line) { out_ << "   " << line << "\n"; }
-
-    // Ends the tour when an operation's result code is not the one the step expects.
-    void expect(const ObjectRef& f, const std::string& operation, std::int16_t code, std::int16_t expected) {
-        say(operation + " devolveu " + std::to_string(code) + ".");
-        if (code == expected) return;
-        throw TourStopped(operation + " devolveu " + std::to_string(code) + " em vez de " +
-                          std::to_string(expected) + ": " + text(f->get("DescricaoDaFalha")) + " " +
-                          text(f->get("DescricaoDoErro")) + " (" + text(f->get("LocalDoErro")) + ")");
-    }
-
-    // A disconnected recordset read through the data-object provider, as the front end reads its tables.
-    ObjectRef select(const std::string& sql) {
-        ObjectRef provider = platform::CreateObject(ProviderProgId);
-        if (platform::CInt(provider->call("AbrirConexao")) != 0)
-            throw TourStopped("a conexão não abriu: " + text(provider->get("DescricaoDaFalha")) +
-                              text(provider->get("DescricaoDoErro")));
-        const Variant connection = provider->get("ReferenciaDeConexao");
-        ObjectRef rs = provider->get("ReferenciaDeRecordset").asObject();
-        rs->let("Source", Variant(sql));
-        rs->set("ActiveConnection", connection.asObject());
-        rs->call("Open");
-        rs->set("ActiveConnection", ObjectRef());
-        provider->call("FecharConexao");
-        return rs;
-    }
-
     // The user data object: the user's row, with the keys the library reads as its column names.
     ObjectRef userOf(const std::string& name) {
         ObjectRef rs = select(
@@ -281,8 +236,6 @@ private:
         say("A queixa gravada continua: \"" + field(rs, "QueixaPrincipal") + "\"");
     }
 
-    std::ostream& out_;
-    int steps_ = 0;
 };
 
 }  // namespace
