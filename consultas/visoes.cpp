@@ -4,8 +4,6 @@
 
 namespace zolk::consultas {
 
-using platform::CallArgs;
-using platform::ParamType;
 using platform::Variant;
 
 HistoricoDaFicha::HistoricoDaFicha(std::string className, Notas notas, const char* nothingFound)
@@ -40,19 +38,7 @@ namespace {
 template <class T>
 platform::MemberTable viewTable(const char* modeArgument) {
     frame::ClassMembers<T> m;
-    m.operation("Selecionar",
-                {{"lenuTipoDeLista", ParamType::Long},
-                 {"lintTamanhoDaPagina", ParamType::Integer},
-                 {"lvarCodigoOuNomeParaFiltro", ParamType::Variant},
-                 {modeArgument, ParamType::Integer},
-                 {"ldouNumeroDaFichaClinica", ParamType::Double, true},
-                 {"ldouCodigoDoCliente", ParamType::Double, true},
-                 {"ldouCodigoDoAnimal", ParamType::Double, true}},
-                ParamType::Integer,
-                [](T& o, CallArgs& a) {
-                    return Variant(o.Selecionar(a[0].asLong(), a[1].asInteger(), a[2], a[3].asInteger(),
-                                                a[4].asDouble(), a[5].asDouble(), a[6].asDouble()));
-                })
+    m.recordSelection(modeArgument)
         .resultadoDaSelecao()
         .numeroDoErro()
         .descricaoDoErro()

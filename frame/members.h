@@ -74,6 +74,30 @@ public:
         return *this;
     }
 
+    // Adicionar, Alterar and Excluir: the first members of a class that writes rows.
+    ClassMembers& writeOperations() {
+        return operation("Adicionar", {}, ParamType::Integer, [](T& o, CallArgs&) { return Variant(o.Adicionar()); })
+            .operation("Alterar", {}, ParamType::Integer, [](T& o, CallArgs&) { return Variant(o.Alterar()); })
+            .operation("Excluir", {}, ParamType::Integer, [](T& o, CallArgs&) { return Variant(o.Excluir()); });
+    }
+    // Selecionar of a class that lists the rows of a clinical record or of the animal's earlier
+    // records: list kind, page size, search box, the listing mode named `modeArgument`, then the
+    // record, client and animal numbers, which arrive as 0 when left out.
+    ClassMembers& recordSelection(std::string modeArgument) {
+        return operation("Selecionar",
+                         {{"lenuTipoDeLista", ParamType::Long},
+                          {"lintTamanhoDaPagina", ParamType::Integer},
+                          {"lvarCodigoOuNomeParaFiltro", ParamType::Variant},
+                          {std::move(modeArgument), ParamType::Integer},
+                          {"ldouNumeroDaFichaClinica", ParamType::Double, true},
+                          {"ldouCodigoDoCliente", ParamType::Double, true},
+                          {"ldouCodigoDoAnimal", ParamType::Double, true}},
+                         ParamType::Integer, [](T& o, CallArgs& a) {
+                             return Variant(o.Selecionar(a[0].asLong(), a[1].asInteger(), a[2], a[3].asInteger(),
+                                                         a[4].asDouble(), a[5].asDouble(), a[6].asDouble()));
+                         });
+    }
+
     // The frame's members.
     ClassMembers& resultadoDaSelecao() {
         return get("ResultadoDaSelecaoEmRecordset", ParamType::Object, [](T& o, CallArgs&) {

@@ -4,31 +4,14 @@
 
 namespace zolk::vacinacoes {
 
-using platform::CallArgs;
-using platform::ParamType;
-using platform::Variant;
 using T = clsVacinacoes;
 
 namespace {
 
 platform::MemberTable buildTable() {
     frame::ClassMembers<T> m;
-    m.operation("Adicionar", {}, ParamType::Integer, [](T& o, CallArgs&) { return Variant(o.Adicionar()); })
-        .operation("Alterar", {}, ParamType::Integer, [](T& o, CallArgs&) { return Variant(o.Alterar()); })
-        .operation("Excluir", {}, ParamType::Integer, [](T& o, CallArgs&) { return Variant(o.Excluir()); })
-        .operation("Selecionar",
-                   {{"lenuTipoDeLista", ParamType::Long},
-                    {"lintTamanhoDaPagina", ParamType::Integer},
-                    {"lvarCodigoOuNomeParaFiltro", ParamType::Variant},
-                    {"lintVacinacoesDaFichaAtualOuDasFichasAnteriores", ParamType::Integer},
-                    {"ldouNumeroDaFichaClinica", ParamType::Double, true},
-                    {"ldouCodigoDoCliente", ParamType::Double, true},
-                    {"ldouCodigoDoAnimal", ParamType::Double, true}},
-                   ParamType::Integer,
-                   [](T& o, CallArgs& a) {
-                       return Variant(o.Selecionar(a[0].asLong(), a[1].asInteger(), a[2], a[3].asInteger(),
-                                                   a[4].asDouble(), a[5].asDouble(), a[6].asDouble()));
-                   })
+    m.writeOperations()
+        .recordSelection("lintVacinacoesDaFichaAtualOuDasFichasAnteriores")
         .resultadoDaSelecao()
         .numeroTotalDeRegistros()
         .get("CodigoGerado", &T::CodigoGerado)
