@@ -1,12 +1,14 @@
 #include "cli/command.h"
 
-#include <CLI/CLI.hpp>
 #include <stdlib.h>
 
 #include <filesystem>
+#include <memory>
 #include <ostream>
 
+#include "cli/command_line.h"
 #include "cli/demo_tour.h"
+#include "cli/suggestions.h"
 #include "classes/class_table.h"
 #include "components/provider/settings.h"
 #include "jet/engine.h"
@@ -42,69 +44,34 @@ int runDemo(const std::string& database, bool replace, std::ostream& out, std::o
 
 int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                std::ostream& err) {
-    CLI::App app{"Clinical records of the practice, driven as a front end drives the library.",
-                 "fichas"};
-    app.fallthrough();
-    app.require_subcommand(1);
-    app.failure_message([](const CLI::App*, const CLI::Error& e) {
-        return "fichas: " + std::string(e.what()) + "\nRun with --help for more information.\n";
-    });
-
-    std::string database;
-    app.add_option("--database", database,
-                   "database URL: sqlite:PATH or PATH (default: ZOLK_DATABASE, else the user's "
-                   "data folder)");
-
-    bool demo = false, force = false;
-    CLI::App* init = app.add_subcommand("init", "create the practice database");
-    init->add_flag("--demo", demo, "add the demo data set");
-    init->add_flag("--force", force, "replace an existing database");
-
-    std::string script = "-";
-    CLI::App* run = app.add_subcommand("run", "run a script, one JSON line per step");
-    run->add_option("script", script, "script file (JSON array or JSON Lines); - for standard input");
-
-    bool json = false;
-    std::string statement;
-    CLI::App* sql = app.add_subcommand("sql", "run one statement through the provider");
-    sql->add_flag("--json", json, "print the rows as JSON");
-    sql->add_option("statement", statement, "the statement text")->required();
-
-    bool replaceForDemo = false;
-    CLI::App* demoTour = app.add_subcommand(
-        "demo", "guided tour: a consultation on a fresh demo database (a temporary file unless "
-                "--database is given)");
-    demoTour->add_flag("--force", replaceForDemo, "replace the database given with --database");
-
-    std::string progId;
-    CLI::App* members = app.add_subcommand("members", "print the dispatch interface of a class");
-    members->add_option("progid", progId, "programmatic identifier")->required();
-
-    std::string condicao, svgFile;
-    CLI::App* analise = app.add_subcommand("analise", "the diagnoses of the clinical records, most frequent first");
-    analise->add_option("--condicao", condicao,
-                        "an extra condition on the clinical records, in Jet SQL (the leading AND may be left "
-                        "out), e.g. \"FichasClinicas.CodigoDoVeterinario = 3\"");
-    analise->add_option("--svg", svgFile, "also write the ranking as a bar chart to this SVG file");
-
+    CommandLineValues v;
+    const std::unique_ptr<CLI::App> app = describeCommandLine(v);
+    const auto unreadable = [&](const std::string& message) {
+        err << "fichas: " << message << "\nRun with --help for more information.\n";
+        return ExitUnreadable;
+    };
     try {
         // CLI11 reads its argument vector from the back.
         std::vector<std::string> reversed(args.rbegin(), args.rend());
-        app.parse(reversed);
+        app->parse(reversed);
+    } catch (const CLI::Success& e) {
+        return app->exit(e, out, err) == 0 ? ExitOk : ExitUnreadable;  // --help, --version
     } catch (const CLI::ParseError& e) {
-        const int status = app.exit(e, out, err);
-        return status == 0 ? ExitOk : ExitUnreadable;
+        // A mistyped word is the likelier cause of whatever else went wrong.
+        const std::string unknown = unknownWordsMessage(*app);
+        return unreadable(unknown.empty() ? std::string(e.what()) : unknown);
     }
+    if (const std::string unknown = unknownWordsMessage(*app); !unknown.empty()) return unreadable(unknown);
 
-    components::setDatabaseOverride(database);
+    components::setDatabaseOverride(v.database);
     classes::registerClasses();
 
-    if (init->parsed()) return initDatabase(demo, force, out, err);
-    if (run->parsed()) return runScript(script, in, out, err);
-    if (sql->parsed()) return runStatement(statement, json, out, err);
-    if (demoTour->parsed()) return runDemo(database, replaceForDemo, out, err);
-    if (analise->parsed()) return runAnalysis(condicao, svgFile, out, err);
-    return listMembers(progId, out, err);
+    if (app->got_subcommand("init")) return initDatabase(v.demo, v.force, out, err);
+    if (app->got_subcommand("run")) return runScript(v.script, in, out, err);
+    if (app->got_subcommand("sql")) return runStatement(v.statement, v.json, out, err);
+    if (app->got_subcommand("demo")) return runDemo(v.database, v.replaceForDemo, out, err);
+    if (app->got_subcommand("analise")) return runAnalysis(v.condicao, v.svgFile, out, err);
+    return listMembers(v.progId, out, err);
 }
 
 }  // namespace zolk::cli
