@@ -1,15 +1,32 @@
-# zolk_library(NAME DIR [DEPS ...]): a static library of every .cpp under DIR (tests excluded).
+include(GNUInstallDirs)
+
+# zolk_library(NAME DIR [COMMAND_ONLY] [DEPS ...]): a static library of every .cpp under DIR
+# (tests excluded). Unless COMMAND_ONLY, the folder is part of the installed library: its objects
+# are built position-independent and go into the shared library, its headers are installed under
+# include/zolk/<folder>/ (see cmake/install.cmake).
 function(zolk_library name dir)
+  cmake_parse_arguments(PARSE_ARGV 2 arg "COMMAND_ONLY" "" "")
+  set(deps ${arg_UNPARSED_ARGUMENTS})
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
   list(FILTER srcs EXCLUDE REGEX "^${dir}/(.*/)?(tests|main)/")
   if(srcs)
     add_library(${name} STATIC ${srcs})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
-    target_link_libraries(${name} PUBLIC ${ARGN})
+    target_link_libraries(${name} PUBLIC ${deps})
   else()
     add_library(${name} INTERFACE)
     target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
-    target_link_libraries(${name} INTERFACE ${ARGN})
+    target_link_libraries(${name} INTERFACE ${deps})
+  endif()
+  if(NOT arg_COMMAND_ONLY)
+    if(srcs)
+      set_target_properties(${name} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+      set_property(GLOBAL APPEND PROPERTY ZOLK_LIBRARY_PARTS ${name})
+    endif()
+    file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${dir})
+    install(DIRECTORY ${dir}/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/zolk/${folder}
+            COMPONENT development
+            FILES_MATCHING PATTERN "*.h" PATTERN "tests" EXCLUDE PATTERN "main" EXCLUDE)
   endif()
 endfunction()
 

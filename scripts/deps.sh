@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
           nlohmann-json3-dev libcli11-dev libicu-dev libpq-dev sqlite3
-          libxml2-dev)
+          libxml2-dev dpkg-dev file groff-base)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
