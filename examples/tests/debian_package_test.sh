@@ -26,6 +26,16 @@ for package in $(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//'); do
   dpkg -s "$package" >/dev/null 2>&1 || fail "dependency $package is not a package of this system"
 done
 
+# A program linked against the library depends on this package through its shlibs entry, and
+# the dynamic linker's cache is refreshed on install and removal.
+dpkg-deb -e "$deb" "$work/control"
+version=$(dpkg-deb -f "$deb" Version)
+grep -qx "libzolkfichas [0-9]* zolk-fichas (= $version)" "$work/control/shlibs" ||
+  fail "shlibs: $(cat "$work/control/shlibs" 2>&1)"
+for script in postinst postrm; do
+  grep -q ldconfig "$work/control/$script" || fail "$script does not run ldconfig"
+done
+
 # Contents: everything under /usr, nothing from the tests.
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|' >"$work/contents"
 for file in /usr/bin/fichas /usr/share/man/man1/fichas.1.gz /usr/include/zolk/fichas/fichas_clinicas.h \
