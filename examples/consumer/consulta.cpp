@@ -12,7 +12,6 @@
 
 #include "components/provider/settings.h"
 #include "components/userdata/dados_do_usuario.h"
-#include "exames/register.h"
 #include "fichas/register.h"
 #include "frame/registration.h"
 #include "platform/conversions.h"
@@ -53,7 +52,6 @@ int main(int argc, char** argv) {
         zolk::components::setDatabaseOverride(database);
         zolk::frame::registerLibrary();
         zolk::fichas::registerClass();
-        zolk::exames::registerClass();
 
         auto ana = std::make_shared<zolk::components::DadosDoUsuario>();
         ana->Add(Variant("ana"), "NomeDeUsuario");
