@@ -10,10 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "classes/class_table.h"
 #include "components/provider/settings.h"
 #include "components/userdata/dados_do_usuario.h"
-#include "fichas/register.h"
-#include "frame/registration.h"
 #include "platform/conversions.h"
 #include "platform/dispatch.h"
 #include "platform/runtime_error.h"
@@ -50,8 +49,7 @@ int main(int argc, char** argv) {
         const std::string database = argv[1];
         zolk::schema::createPracticeDatabase(database, /*demo=*/true, /*replace=*/false);
         zolk::components::setDatabaseOverride(database);
-        zolk::frame::registerLibrary();
-        zolk::fichas::registerClass();
+        zolk::classes::registerClasses();
 
         auto ana = std::make_shared<zolk::components::DadosDoUsuario>();
         ana->Add(Variant("ana"), "NomeDeUsuario");
