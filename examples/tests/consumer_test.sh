@@ -14,6 +14,13 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 "$cmake" --install "$build" --prefix "$prefix" >"$work/install.log" || { cat "$work/install.log"; fail "install"; }
 
+# Every installed header compiles against the installed tree alone: none includes a header the
+# install left out.
+(cd "$prefix/include/zolk" && find . -name '*.h' | sort | sed 's|^\./\(.*\)|#include "\1"|') >"$work/all_headers.cpp"
+[ "$(wc -l <"$work/all_headers.cpp")" -gt 20 ] || fail "too few headers installed: $(cat "$work/all_headers.cpp")"
+"$cxx" -std=c++20 -Wall -Wextra -Werror $flags -fsyntax-only -I"$prefix/include/zolk" "$work/all_headers.cpp" ||
+  fail "the installed headers do not compile on their own"
+
 # The program records a consultation and lists the client's records: the new one comes first,
 # with the complaint as typed.
 check_run() {
