@@ -31,6 +31,7 @@ ExprPtr clone(const Expr& e) {
     auto c = std::make_unique<Expr>();
     c->kind = e.kind;
     c->offset = e.offset;
+    c->levels = e.levels;
     c->op = e.op;
     c->negated = e.negated;
     c->whole = e.whole;
@@ -48,6 +49,12 @@ ExprPtr clone(const Expr& e) {
     c->args.reserve(e.args.size());
     for (const auto& a : e.args) c->args.push_back(clone(*a));
     return c;
+}
+
+std::size_t nodeCount(const Expr& e) {
+    std::size_t n = 1;
+    for (const auto& a : e.args) n += nodeCount(*a);
+    return n;
 }
 
 }  // namespace ast

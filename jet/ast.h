@@ -53,11 +53,15 @@ enum class ExprKind : std::uint8_t {
     Comparison,      // args[0] op args[1]: = <> < <= > >=
     And,             // args
     Or,              // args
+    Xor,             // args[0] Xor args[1]: true when exactly one is true
+    Eqv,             // args[0] Eqv args[1]: true when both are true or both false
+    Imp,             // args[0] Imp args[1]: false only when args[0] is true and args[1] false
     Like,            // args[0] LIKE args[1]; `negated` for NOT LIKE
     In,              // args[0] IN (args[1..]); `negated`
     Between,         // args[0] BETWEEN args[1] AND args[2]; `negated`
     NullTest,        // args[0] IS NULL; `negated` for IS NOT NULL. A value of -1/0 as an operand
     Conditional,     // CASE: args = cond1, value1, cond2, value2, ..., [else when `hasElse`]
+    NullDefault,     // Nz: args[0] unless it is Null, then args[1]
     TextOf,          // args[0] turned into text by the regional rules (from `&`)
     FormatText,      // Format(args[0], args[1])
     Trim,            // `op`: 0 both ends, 1 left, 2 right; blanks only
@@ -79,6 +83,7 @@ using ExprPtr = std::unique_ptr<Expr>;
 struct Expr {
     ExprKind kind = ExprKind::NullLiteral;
     std::uint32_t offset = 0;  // where it starts in the statement text
+    std::uint16_t levels = 1;  // height of the tree from here down, kept by the parser
     int op = 0;                // ArithOp, CompareOp, Trim side, DatePart letter, Aggregate letter
     bool negated = false;
     bool whole = false;        // number literal without fraction or exponent
@@ -103,6 +108,7 @@ struct Expr {
 
 ExprPtr makeExpr(ExprKind k, std::uint32_t at = 0);
 ExprPtr clone(const Expr& e);
+std::size_t nodeCount(const Expr& e);  // e and every node under it
 
 struct Select;
 

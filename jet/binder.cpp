@@ -4,6 +4,7 @@
 
 #include "jet/functions.h"
 #include "jet/lexer.h"
+#include "jet/limits.h"
 #include "platform/conversions.h"
 #include "platform/runtime_error.h"
 
@@ -64,6 +65,8 @@ private:
     std::string_view sql_;
     std::vector<Source> scope_;
     int exprCounter_ = 1000;
+    int depth_ = 0;            // open recursive calls
+    std::size_t copied_ = 0;   // nodes copied from the select list into ORDER BY
 
     // ---- statements that write --------------------------------------------------------------
 
@@ -161,6 +164,7 @@ private:
     // ---- SELECT -----------------------------------------------------------------------------
 
     std::vector<ResultColumn> select(ast::Select& s, bool outer) {
+        limits::WalkLevel level(depth_);
         auto columns = selectCore(s);
         for (auto& part : s.unions) {
             auto other = selectCore(*part.select);
@@ -197,6 +201,7 @@ private:
     }
 
     void sources(ast::TableRef& t) {
+        limits::WalkLevel level(depth_);
         if (t.kind == ast::TableRef::Kind::Join) {
             sources(*t.left);
             sources(*t.right);
@@ -213,6 +218,7 @@ private:
     }
 
     void joinConditions(ast::TableRef& t) {
+        limits::WalkLevel level(depth_);
         if (t.kind != ast::TableRef::Kind::Join) return;
         joinConditions(*t.left);
         joinConditions(*t.right);
@@ -242,6 +248,9 @@ private:
                             (item.expr->qualifier.empty()))
                             x.alias = src.alias + "." + c.name;
                     items.push_back(std::move(x));
+                    if (items.size() > limits::kFields)
+                        limits::exceeded("more than " + std::to_string(limits::kFields) +
+                                         " fields in the select list");
                 }
             }
             if (!any) nameError(sql_, item.expr->offset, "Cannot find the table '" + item.expr->qualifier + "'");
@@ -277,17 +286,27 @@ private:
                 for (const auto& item : s.items)
                     if (!byAlias && catalog::sameName(item.name, e.text)) byAlias = &item;
                 if (byAlias) {
-                    o.expr = ast::clone(*byAlias->expr);  // already bound
+                    o.expr = copy(*byAlias->expr);  // already bound
                     continue;
                 }
             }
             if (e.kind == ExprKind::NumberLiteral && e.whole && e.number >= 1 &&
                 e.number <= double(s.items.size())) {
-                o.expr = ast::clone(*s.items[std::size_t(e.number) - 1].expr);
+                o.expr = copy(*s.items[std::size_t(e.number) - 1].expr);
                 continue;
             }
             expr(e);
         }
+    }
+
+    // A sort key that names a select list expression sorts by a copy of it; the copies of one
+    // statement together stay within the limit on terms, however often a key repeats.
+    ExprPtr copy(const Expr& e) {
+        copied_ += ast::nodeCount(e);
+        if (copied_ > limits::kTerms)
+            limits::exceeded("more than " + std::to_string(limits::kTerms) +
+                             " terms once the sort keys are written out");
+        return ast::clone(e);
     }
 
     // ORDER BY of a UNION names output columns (by alias, column name or position).
@@ -386,6 +405,7 @@ private:
     }
 
     void expr(Expr& e) {
+        limits::WalkLevel level(depth_);
         for (auto& a : e.args) expr(*a);
         switch (e.kind) {
             case ExprKind::NullLiteral: e.type = JetType::Null; break;
@@ -433,6 +453,9 @@ private:
                 break;
             case ExprKind::And:
             case ExprKind::Or:
+            case ExprKind::Xor:
+            case ExprKind::Eqv:
+            case ExprKind::Imp:
             case ExprKind::Not:
             case ExprKind::Like:
             case ExprKind::NullTest:
@@ -442,6 +465,11 @@ private:
                 JetType t = JetType::Null;
                 for (std::size_t i = 1; i < e.args.size(); i += 2) t = mergeTypes(t, e.args[i]->type);
                 if (e.hasElse) t = mergeTypes(t, e.args.back()->type);
+                e.type = t == JetType::Null ? JetType::Text : t;
+                break;
+            }
+            case ExprKind::NullDefault: {
+                const JetType t = mergeTypes(e.args[0]->type, e.args[1]->type);
                 e.type = t == JetType::Null ? JetType::Text : t;
                 break;
             }

@@ -32,22 +32,10 @@ ExprPtr buildIsNull(const FunctionDef&, std::vector<ExprPtr>&& a, std::uint32_t 
     return node(ExprKind::NullTest, at, std::move(a));
 }
 
-// Nz(x[, v]): x unless it is Null, then v (or an empty text).
+// Nz(x[, v]): x unless it is Null, then v (or an empty text). x is written once.
 ExprPtr buildNz(const FunctionDef&, std::vector<ExprPtr>&& a, std::uint32_t at) {
-    std::vector<ExprPtr> test;
-    test.push_back(ast::clone(*a[0]));
-    std::vector<ExprPtr> parts;
-    parts.push_back(node(ExprKind::NullTest, at, std::move(test)));
-    if (a.size() > 1) {
-        parts.push_back(std::move(a[1]));
-    } else {
-        auto empty = ast::makeExpr(ExprKind::TextLiteral, at);
-        parts.push_back(std::move(empty));
-    }
-    parts.push_back(std::move(a[0]));
-    auto e = node(ExprKind::Conditional, at, std::move(parts));
-    e->hasElse = true;
-    return e;
+    if (a.size() == 1) a.push_back(ast::makeExpr(ExprKind::TextLiteral, at));
+    return node(ExprKind::NullDefault, at, std::move(a));
 }
 
 ExprPtr buildFormat(const FunctionDef&, std::vector<ExprPtr>&& a, std::uint32_t at) {

@@ -16,7 +16,7 @@ struct KeywordEntry {
 };
 
 // Every keyword of the dialect, one row each; looked up without regard to case.
-constexpr std::array<KeywordEntry, 39> kKeywords{{
+constexpr std::array<KeywordEntry, 41> kKeywords{{
     {"SELECT", Keyword::Select}, {"TOP", Keyword::Top}, {"DISTINCT", Keyword::Distinct},
     {"DISTINCTROW", Keyword::DistinctRow}, {"FROM", Keyword::From}, {"WHERE", Keyword::Where},
     {"GROUP", Keyword::Group}, {"BY", Keyword::By}, {"HAVING", Keyword::Having},
@@ -26,7 +26,8 @@ constexpr std::array<KeywordEntry, 39> kKeywords{{
     {"SET", Keyword::Set}, {"DELETE", Keyword::Delete}, {"INNER", Keyword::Inner},
     {"LEFT", Keyword::Left}, {"RIGHT", Keyword::Right}, {"OUTER", Keyword::Outer},
     {"JOIN", Keyword::Join}, {"ON", Keyword::On}, {"AS", Keyword::As}, {"AND", Keyword::And},
-    {"OR", Keyword::Or}, {"NOT", Keyword::Not}, {"XOR", Keyword::Xor}, {"IS", Keyword::Is},
+    {"OR", Keyword::Or}, {"NOT", Keyword::Not}, {"XOR", Keyword::Xor}, {"EQV", Keyword::Eqv},
+    {"IMP", Keyword::Imp}, {"IS", Keyword::Is},
     {"NULL", Keyword::Null}, {"IN", Keyword::In}, {"BETWEEN", Keyword::Between},
     {"LIKE", Keyword::Like}, {"MOD", Keyword::Mod}, {"TRUE", Keyword::True},
     {"FALSE", Keyword::False},

@@ -1,5 +1,6 @@
 #include "jet/parser.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <climits>
@@ -7,6 +8,7 @@
 
 #include "jet/functions.h"
 #include "jet/lexer.h"
+#include "jet/limits.h"
 #include "platform/runtime_error.h"
 
 namespace zolk::jet {
@@ -15,11 +17,11 @@ namespace {
 using ast::ExprKind;
 using ast::ExprPtr;
 
-// Binary operators by precedence, lowest first (VBA's order: Or < And < Not < comparisons
-// < & < + - < Mod < \ < * /). NOT and the comparison forms written with keywords (IS, LIKE,
-// IN, BETWEEN) are handled beside the table at their levels.
-enum Level : int { kOr = 1, kAnd = 2, kNot = 3, kCompare = 4, kConcat = 5, kAdd = 6, kMod = 7,
-                   kIntDiv = 8, kMul = 9, kUnary = 10 };
+// Binary operators by precedence, lowest first (VBA's order: Imp < Eqv < Xor < Or < And < Not
+// < comparisons < & < + - < Mod < \ < * /). NOT and the comparison forms written with keywords
+// (IS, LIKE, IN, BETWEEN) are handled beside the table at their levels.
+enum Level : int { kImp = 1, kEqv = 2, kXor = 3, kOr = 4, kAnd = 5, kNot = 6, kCompare = 7,
+                   kConcat = 8, kAdd = 9, kMod = 10, kIntDiv = 11, kMul = 12, kUnary = 13 };
 
 struct BinaryOp {
     TokenKind kind;
@@ -30,9 +32,11 @@ struct BinaryOp {
     int op;
 };
 
-constexpr std::array<BinaryOp, 15> kBinary{{
+constexpr std::array<BinaryOp, 17> kBinary{{
+    {TokenKind::Keyword, Keyword::Imp, "", kImp, ExprKind::Imp, 0},
+    {TokenKind::Keyword, Keyword::Eqv, "", kEqv, ExprKind::Eqv, 0},
+    {TokenKind::Keyword, Keyword::Xor, "", kXor, ExprKind::Xor, 0},
     {TokenKind::Keyword, Keyword::Or, "", kOr, ExprKind::Or, 0},
-    {TokenKind::Keyword, Keyword::Xor, "", kOr, ExprKind::Or, 1},
     {TokenKind::Keyword, Keyword::And, "", kAnd, ExprKind::And, 0},
     {TokenKind::Symbol, Keyword::None, "=", kCompare, ExprKind::Comparison, int(ast::CompareOp::Equal)},
     {TokenKind::Symbol, Keyword::None, "<>", kCompare, ExprKind::Comparison, int(ast::CompareOp::NotEqual)},
@@ -50,11 +54,26 @@ constexpr std::array<BinaryOp, 15> kBinary{{
 constexpr BinaryOp kDivide{TokenKind::Symbol, Keyword::None, "/", kMul, ExprKind::Arithmetic,
                            int(ast::ArithOp::Divide)};
 
-constexpr int kMaxDepth = 150;
+// The text's tokens, once the text and their number are within the limits.
+std::vector<Token> boundedTokens(std::string_view sql) {
+    limits::checkLength(sql);
+    std::vector<Token> tokens = tokenize(sql);
+    if (tokens.size() - 1 > limits::kTerms)
+        limits::exceeded("more than " + std::to_string(limits::kTerms) + " terms");
+    return tokens;
+}
+
+// The height of the tree under a node built from parsed operands; refuses one nested too deeply.
+void measure(ast::Expr& e) {
+    int below = 0;
+    for (const auto& a : e.args) below = std::max(below, int(a->levels));
+    if (below + 1 > limits::kNesting) limits::tooDeep();
+    e.levels = static_cast<std::uint16_t>(below + 1);
+}
 
 class Parser {
 public:
-    Parser(std::string_view sql) : sql_(sql), tokens_(tokenize(sql)) {}
+    Parser(std::string_view sql) : sql_(sql), tokens_(boundedTokens(sql)) {}
 
     ast::Statement statement() {
         ast::Statement st;
@@ -85,16 +104,9 @@ private:
     std::string_view sql_;
     std::vector<Token> tokens_;
     std::size_t pos_ = 0;
-    int depth_ = 0;
+    int depth_ = 0;            // open recursive calls
+    std::size_t tables_ = 0;   // tables named in the FROM clause being read
     bool starAllowed_ = false;
-
-    struct DepthGuard {
-        Parser& p;
-        explicit DepthGuard(Parser& parser) : p(parser) {
-            if (++p.depth_ > kMaxDepth) p.fail(p.peek(), "expression nested too deeply");
-        }
-        ~DepthGuard() { --p.depth_; }
-    };
 
     const Token& peek(std::size_t ahead = 0) const {
         const std::size_t i = pos_ + ahead;
@@ -174,9 +186,11 @@ private:
         else acceptKeyword(Keyword::All);
         do {
             s->items.push_back(selectItem());
+            checkFields(s->items.size(), "the select list");
         } while (isSymbol(",") && (next(), true));
         // Jet runs a select list of constants without FROM ("SELECT @@Identity").
         if (acceptKeyword(Keyword::From)) {
+            tables_ = 0;
             do {
                 s->from.push_back(joinedSource());
             } while (isSymbol(",") && (next(), true));
@@ -187,6 +201,7 @@ private:
             expectKeyword(Keyword::By);
             do {
                 s->groupBy.push_back(expression());
+                checkFields(s->groupBy.size(), "GROUP BY");
             } while (isSymbol(",") && (next(), true));
         }
         if (acceptKeyword(Keyword::Having)) s->having = expression();
@@ -219,13 +234,19 @@ private:
             if (acceptKeyword(Keyword::Desc)) o.descending = true;
             else acceptKeyword(Keyword::Asc);
             list.push_back(std::move(o));
+            checkFields(list.size(), "ORDER BY");
         } while (isSymbol(",") && (next(), true));
         return list;
     }
 
+    static void checkFields(std::size_t count, const char* where) {
+        if (count > limits::kFields)
+            limits::exceeded("more than " + std::to_string(limits::kFields) + " fields in " + where);
+    }
+
     // source: primary ( [INNER | LEFT [OUTER] | RIGHT [OUTER]] JOIN primary ON expr )*
     std::unique_ptr<ast::TableRef> joinedSource() {
-        DepthGuard guard(*this);
+        limits::WalkLevel level(depth_);
         auto left = primarySource();
         while (true) {
             ast::JoinKind kind = ast::JoinKind::Inner;
@@ -260,6 +281,8 @@ private:
             expectSymbol(")");
             return inner;
         }
+        if (++tables_ > limits::kTables)
+            limits::exceeded("more than " + std::to_string(limits::kTables) + " tables in FROM");
         auto t = std::make_unique<ast::TableRef>();
         t->offset = peek().offset;
         t->name = name("a table name");
@@ -373,7 +396,7 @@ private:
 
     // ---- expressions ----------------------------------------------------------------------
 
-    ExprPtr expression() { return binary(kOr); }
+    ExprPtr expression() { return binary(kImp); }
 
     const BinaryOp* binaryAt() const {
         const Token& t = peek();
@@ -388,48 +411,36 @@ private:
     }
 
     ExprPtr binary(int minLevel) {
-        DepthGuard guard(*this);
+        limits::WalkLevel level(depth_);
         ExprPtr left = prefix(minLevel);
         while (true) {
             if (minLevel <= kCompare) {
                 if (ExprPtr e = keywordComparison(left)) {
+                    measure(*e);
                     left = std::move(e);
                     continue;
                 }
             }
             const BinaryOp* op = binaryAt();
             if (!op || op->level < minLevel) break;
-            const std::uint32_t at = next().offset;
+            next();
             ExprPtr right = binary(op->level + 1);
             // Chains of AND, OR and & are kept flat.
-            const bool flat = op->node == ExprKind::And ||
-                              (op->node == ExprKind::Or && op->op == 0) ||
+            const bool flat = op->node == ExprKind::And || op->node == ExprKind::Or ||
                               op->node == ExprKind::Concat;
-            if (flat && left->kind == op->node && !(op->node == ExprKind::Or && left->op != 0)) {
+            if (flat && left->kind == op->node) {
+                if (right->levels + 1 > left->levels) {
+                    if (right->levels + 1 > limits::kNesting) limits::tooDeep();
+                    left->levels = static_cast<std::uint16_t>(right->levels + 1);
+                }
                 left->args.push_back(std::move(right));
                 continue;
             }
             auto e = ast::makeExpr(op->node, left->offset);
-            (void)at;
-            e->op = op->node == ExprKind::Or ? 0 : op->op;
-            if (op->node == ExprKind::Or && op->op == 1) {
-                // a XOR b = (a OR b) AND NOT (a AND b)
-                auto both = ast::makeExpr(ExprKind::And, left->offset);
-                both->args.push_back(ast::clone(*left));
-                both->args.push_back(ast::clone(*right));
-                auto notBoth = ast::makeExpr(ExprKind::Not, left->offset);
-                notBoth->args.push_back(std::move(both));
-                auto either = ast::makeExpr(ExprKind::Or, left->offset);
-                either->args.push_back(std::move(left));
-                either->args.push_back(std::move(right));
-                e = ast::makeExpr(ExprKind::And, either->offset);
-                e->args.push_back(std::move(either));
-                e->args.push_back(std::move(notBoth));
-                left = std::move(e);
-                continue;
-            }
+            e->op = op->op;
             e->args.push_back(std::move(left));
             e->args.push_back(std::move(right));
+            measure(*e);
             left = std::move(e);
         }
         return left;
@@ -494,6 +505,7 @@ private:
             next();
             auto e = ast::makeExpr(ExprKind::Not, t.offset);
             e->args.push_back(binary(kNot));
+            measure(*e);
             return e;
         }
         if (t.kind == TokenKind::Symbol && (t.text == "-" || t.text == "+")) {
@@ -508,13 +520,14 @@ private:
             }
             auto e = ast::makeExpr(ExprKind::Negate, t.offset);
             e->args.push_back(std::move(operand));
+            measure(*e);
             return e;
         }
         return primary();
     }
 
     ExprPtr primary() {
-        DepthGuard guard(*this);
+        limits::WalkLevel level(depth_);
         const Token& t = peek();
         switch (t.kind) {
             case TokenKind::Number: {
@@ -611,7 +624,9 @@ private:
                                              nameToken.text + "' in query expression (character " +
                                              std::to_string(characterPosition(sql_, nameToken.offset)) +
                                              ").");
-        return def->build(*def, std::move(args), nameToken.offset);
+        ExprPtr e = def->build(*def, std::move(args), nameToken.offset);
+        measure(*e);
+        return e;
     }
 
     // C, [C], T.C, [T].[C], [T.C], T.*

@@ -1,5 +1,7 @@
 #include "jet/rewrites.h"
 
+#include "jet/limits.h"
+
 namespace zolk::jet::rewrite {
 namespace {
 
@@ -7,8 +9,12 @@ using ast::ExprKind;
 using ast::ExprPtr;
 using Fn = std::function<void(ExprPtr&)>;
 
+// Open calls of the walk on this thread: the walks nest only through the tree itself.
+thread_local int walkDepth = 0;
+
 void walk(ExprPtr& e, const Fn& fn) {
     if (!e) return;
+    limits::WalkLevel level(walkDepth);
     for (auto& a : e->args) walk(a, fn);
     fn(e);
 }
@@ -16,6 +22,7 @@ void walk(ExprPtr& e, const Fn& fn) {
 void walkSelect(ast::Select& s, const Fn& fn);
 
 void walkSource(ast::TableRef& t, const Fn& fn) {
+    limits::WalkLevel level(walkDepth);
     switch (t.kind) {
         case ast::TableRef::Kind::Join:
             walkSource(*t.left, fn);
@@ -31,6 +38,7 @@ void walkSource(ast::TableRef& t, const Fn& fn) {
 }
 
 void walkSelect(ast::Select& s, const Fn& fn) {
+    limits::WalkLevel level(walkDepth);
     for (auto& item : s.items) walk(item.expr, fn);
     for (auto& src : s.from) walkSource(*src, fn);
     walk(s.where, fn);
@@ -142,6 +150,10 @@ void concatOperandsToText(ast::Statement& st) {
 
 void conditionalBranchesToText(ast::Statement& st) {
     forEachExpr(st, [](ExprPtr& e) {
+        if (e->kind == ExprKind::NullDefault && isText(e->type)) {
+            for (auto& branch : e->args) asText(branch);
+            return;
+        }
         if (e->kind != ExprKind::Conditional || !isText(e->type)) return;
         for (std::size_t i = 1; i < e->args.size(); i += 2) asText(e->args[i]);
         if (e->hasElse && e->args.size() % 2 == 1) asText(e->args.back());

@@ -114,6 +114,12 @@ void raise(sqlite3* db, int rc, const FailedStatement& what, catalog::Catalog* c
         default:
             break;
     }
+    // SQLite's reader has less room for nesting than the translator for some shapes.
+    if (what.preparing && (message == "parser stack overflow" ||
+                           message.rfind("Expression tree is too large", 0) == 0))
+        throw RuntimeError(err::DbErrorsInCommand,
+                           "The statement is too complex for the database engine: " + message + ".",
+                           kErrorSource, 0);
     if (what.preparing)
         throw RuntimeError(err::DbErrorsInCommand,
                            "The statement could not be run on this database: " + message + ".",

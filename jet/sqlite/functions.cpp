@@ -140,6 +140,22 @@ void concatFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     else resultText(ctx, out);
 }
 
+// jet_right(text, n): Right, the last n characters; none for n <= 0, Null for a Null argument.
+void rightFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const auto s = textOf(argv[0]);
+    std::int64_t wanted = sqlite3_value_int64(argv[1]);
+    std::size_t start = s.size();
+    while (wanted > 0 && start > 0) {
+        --start;
+        if ((static_cast<unsigned char>(s[start]) & 0xC0) != 0x80) --wanted;
+    }
+    resultText(ctx, std::string(s.substr(start)));
+}
+
 // jet_case(text, 'U' | 'L'): UCase / LCase for every script.
 void caseFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
     if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
@@ -203,6 +219,7 @@ constexpr FunctionRow kFunctions[] = {
     {"jet_text", 2, textFunction, true},
     {"jet_concat", -1, concatFunction, true},
     {"jet_case", 2, caseFunction, true},
+    {"jet_right", 2, rightFunction, true},
     {"jet_cast", 3, castFunction, true},
     {"jet_date", 1, dateFunction, true},
 };

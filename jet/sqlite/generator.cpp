@@ -1,13 +1,15 @@
 // SQLite emitter. Jet meanings it relies on being registered on the connection (functions.cpp):
 // the JETTEXT collation on every text comparison, like() with Jet's wildcards, jet_format,
-// jet_text, jet_concat, jet_case and jet_cast.
+// jet_text, jet_concat, jet_case, jet_right and jet_cast.
 #include "jet/sqlite/generator.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 #include "jet/catalog.h"
 #include "jet/functions.h"
+#include "jet/limits.h"
 #include "platform/runtime_error.h"
 
 namespace zolk::jet::sqlite {
@@ -21,6 +23,9 @@ bool isPredicate(const Expr& e) {
         case ExprKind::Comparison:
         case ExprKind::And:
         case ExprKind::Or:
+        case ExprKind::Xor:
+        case ExprKind::Eqv:
+        case ExprKind::Imp:
         case ExprKind::Not:
         case ExprKind::Like:
         case ExprKind::In:
@@ -124,6 +129,7 @@ const char* compareSymbol(int op) {
 class Printer {
 public:
     std::string out;
+    int depth_ = 0;  // open recursive calls
 
     void statement(const ast::Statement& st) {
         switch (st.kind) {
@@ -182,6 +188,7 @@ private:
     }
 
     void select(const ast::Select& s, bool derived) {
+        limits::WalkLevel level(depth_);
         // Duplicates of a UNION or DISTINCT are found under the result columns' collation.
         const bool collateItems = s.distinct || !s.unions.empty();
         selectCore(s, derived, collateItems);
@@ -239,6 +246,7 @@ private:
     }
 
     void source(const ast::TableRef& t, bool nested) {
+        limits::WalkLevel level(depth_);
         switch (t.kind) {
             case ast::TableRef::Kind::Table:
                 quoteIdent(out, t.table->name);
@@ -330,6 +338,7 @@ private:
     }
 
     void predicate(const Expr& e) {
+        limits::WalkLevel level(depth_);
         switch (e.kind) {
             case ExprKind::Comparison: {
                 const bool text = isText(e.args[0]->type) || isText(e.args[1]->type);
@@ -350,6 +359,22 @@ private:
                     condition(*e.args[i]);
                 }
                 out += ')';
+                break;
+            case ExprKind::Xor:
+            case ExprKind::Eqv:
+                // Truth values (1, 0 or Null) compared: each operand is written once.
+                out += '(';
+                condition(*e.args[0]);
+                out += e.kind == ExprKind::Xor ? ") <> (" : ") = (";
+                condition(*e.args[1]);
+                out += ')';
+                break;
+            case ExprKind::Imp:
+                out += "(NOT (";
+                condition(*e.args[0]);
+                out += ") OR (";
+                condition(*e.args[1]);
+                out += "))";
                 break;
             case ExprKind::Not:
                 out += "NOT (";
@@ -393,6 +418,7 @@ private:
     }
 
     void value(const Expr& e) {
+        limits::WalkLevel level(depth_);
         switch (e.kind) {
             case ExprKind::NullLiteral: out += "NULL"; break;
             case ExprKind::NumberLiteral:
@@ -412,11 +438,7 @@ private:
                 operand(*e.args[0]);
                 break;
             case ExprKind::Arithmetic: arithmetic(e); break;
-            case ExprKind::Concat:
-                out += "jet_concat(";
-                commaList(e.args, [&](const ast::ExprPtr& a) { value(*a); });
-                out += ')';
-                break;
+            case ExprKind::Concat: concat(e.args, 0, e.args.size()); break;
             case ExprKind::TextOf:
                 out += "jet_text(";
                 value(*e.args[0]);
@@ -427,6 +449,9 @@ private:
             case ExprKind::Comparison:
             case ExprKind::And:
             case ExprKind::Or:
+            case ExprKind::Xor:
+            case ExprKind::Eqv:
+            case ExprKind::Imp:
             case ExprKind::Not:
             case ExprKind::Like:
             case ExprKind::In:
@@ -450,6 +475,13 @@ private:
                     value(*e.args.back());
                 }
                 out += " END";
+                break;
+            case ExprKind::NullDefault:
+                out += "coalesce(";
+                value(*e.args[0]);
+                out += ", ";
+                value(*e.args[1]);
+                out += ')';
                 break;
             case ExprKind::FormatText:
                 out += "jet_format(";
@@ -490,6 +522,22 @@ private:
                 out += ')';
                 break;
         }
+    }
+
+    // jet_concat over args[first, last). SQLite takes at most 127 arguments a call, so a longer
+    // chain is written as calls of groups (Null only when every operand is, as one call).
+    void concat(const std::vector<ast::ExprPtr>& args, std::size_t first, std::size_t last) {
+        constexpr std::size_t kMaxArguments = 100;
+        limits::WalkLevel level(depth_);
+        out += "jet_concat(";
+        const std::size_t n = last - first;
+        const std::size_t group = n <= kMaxArguments ? 1 : (n + kMaxArguments - 1) / kMaxArguments;
+        for (std::size_t i = first; i < last; i += group) {
+            if (i > first) out += ", ";
+            if (group == 1) value(*args[i]);
+            else concat(args, i, std::min(last, i + group));
+        }
+        out += ')';
     }
 
     void arithmetic(const Expr& e) {
@@ -596,7 +644,7 @@ private:
     static constexpr WriteRule kScalarWrites[] = {
         {Builtin::Len, "length($0)"},
         {Builtin::Left, "substr($0, 1, max($1, 0))"},
-        {Builtin::Right, "CASE WHEN %1 <= 0 THEN '' ELSE substr($0, -%1) END"},
+        {Builtin::Right, "jet_right($0, $1)"},
         {Builtin::Mid, "substr($0, $1[, max($2, 0)])"},
         {Builtin::UCase, "jet_case($0, 'U')"},
         {Builtin::LCase, "jet_case($0, 'L')"},
