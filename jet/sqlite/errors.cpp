@@ -107,6 +107,9 @@ void raise(sqlite3* db, int rc, const FailedStatement& what, catalog::Catalog* c
         case SQLITE_CANTOPEN:
         case SQLITE_FULL:
             raiseGeneral("The database file cannot be read or written.", rc, message.c_str());
+        case SQLITE_INTERRUPT:
+            raiseGeneral("The statement was stopped before it finished: it needed more work than allowed.",
+                         rc, message.c_str());
         case SQLITE_NOMEM:
             throw RuntimeError(err::OutOfMemory,
                                "Not enough storage is available to complete this operation.",

@@ -9,6 +9,7 @@
 #include "jet/sqlite/errors.h"
 #include "jet/sqlite/functions.h"
 #include "jet/sqlite/generator.h"
+#include "jet/sqlite/switches.h"
 #include "jet/sqlite/values.h"
 #include "jet/translator.h"
 #include "platform/runtime_error.h"
@@ -87,6 +88,8 @@ public:
     ExecResult execute(std::string_view jetSql) override {
         const PreparedStatement p = prepared(jetSql);
         sqlite::FailedStatement what{p.kind, p.table, p.assignedColumns, true};
+        sqlite::failWhenDue(what, &catalog_);
+        sqlite::WorkLimit limit(db_);
         Statement st;
         const char* tail = nullptr;
         const std::string& native = p.translation.native;
@@ -111,6 +114,7 @@ public:
     }
 
     void begin() override {
+        sqlite::failWhenDue({}, nullptr);
         if (depth_ == 0) runControl("BEGIN IMMEDIATE");
         else runControl(("SAVEPOINT jet_" + std::to_string(depth_)).c_str());
         ++depth_;
@@ -119,6 +123,7 @@ public:
     void commit() override {
         noteAutomaticRollback();
         if (depth_ == 0) noTransaction();
+        sqlite::failWhenDue({}, nullptr);
         if (depth_ == 1) runControl("COMMIT");
         else runControl(("RELEASE jet_" + std::to_string(depth_ - 1)).c_str());
         --depth_;
