@@ -337,6 +337,14 @@ private:
         out += ')';
     }
 
+    void truthPair(const Expr& e, const char* open, const char* middle, const char* close) {
+        out += open;
+        condition(*e.args[0]);
+        out += middle;
+        condition(*e.args[1]);
+        out += close;
+    }
+
     void predicate(const Expr& e) {
         limits::WalkLevel level(depth_);
         switch (e.kind) {
@@ -360,22 +368,10 @@ private:
                 }
                 out += ')';
                 break;
-            case ExprKind::Xor:
-            case ExprKind::Eqv:
-                // Truth values (1, 0 or Null) compared: each operand is written once.
-                out += '(';
-                condition(*e.args[0]);
-                out += e.kind == ExprKind::Xor ? ") <> (" : ") = (";
-                condition(*e.args[1]);
-                out += ')';
-                break;
-            case ExprKind::Imp:
-                out += "(NOT (";
-                condition(*e.args[0]);
-                out += ") OR (";
-                condition(*e.args[1]);
-                out += "))";
-                break;
+            // Truth values (1, 0 or Null) compared or combined: each operand is written once.
+            case ExprKind::Xor: truthPair(e, "(", ") <> (", ")"); break;
+            case ExprKind::Eqv: truthPair(e, "(", ") = (", ")"); break;
+            case ExprKind::Imp: truthPair(e, "(NOT (", ") OR (", "))"); break;
             case ExprKind::Not:
                 out += "NOT (";
                 condition(*e.args[0]);

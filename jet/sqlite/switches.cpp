@@ -1,5 +1,7 @@
 #include "jet/sqlite/switches.h"
 
+#include <sqlite3.h>
+
 #include "platform/runtime_error.h"
 
 namespace zolk::jet::sqlite {

@@ -1,12 +1,12 @@
 #pragma once
 // The test switches (jet/test_switches.h) as the SQLite session applies them.
-#include <sqlite3.h>
-
 #include <cstdint>
 
 #include "jet/catalog.h"
 #include "jet/sqlite/errors.h"
 #include "jet/test_switches.h"
+
+struct sqlite3;
 
 namespace zolk::jet::sqlite {
 
