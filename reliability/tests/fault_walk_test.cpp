@@ -1,0 +1,317 @@
+// Every write operation of every built class, with each of its database actions failed in turn
+// (the statements, the start of its transaction and its commit), by each kind of failure: the
+// database is left as the operation promises, the result and error state are the frame's, and a
+// fresh object then does the same operation.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <map>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "classes/class_table.h"
+#include "components/userdata/dados_do_usuario.h"
+#include "jet/test_switches.h"
+#include "platform/conversions.h"
+#include "platform/date_time.h"
+#include "platform/dispatch.h"
+#include "platform/format.h"
+#include "platform/runtime_error.h"
+#include "testsupport/practice_fixture.h"
+
+namespace zolk::reliability {
+namespace {
+
+using platform::Variant;
+using jet::switches::Fault;
+namespace fs = std::filesystem;
+
+// A front end's session with the library on one practice database.
+struct Practice {
+    Practice() { classes::registerClasses(); }
+    testsupport::PracticeDatabase db;
+
+    // Every table (the AutoNumber counters included), row by row in storage order, read on one
+    // connection of its own as an outside tool would.
+    std::map<std::string, std::string> contents() const {
+        sqlite3* handle = nullptr;
+        if (sqlite3_open_v2(db.url().c_str(), &handle, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+            sqlite3_close(handle);
+            throw std::runtime_error("cannot read the practice database");
+        }
+        auto rows = [&](const std::string& sql) {
+            std::vector<std::string> out;
+            sqlite3_stmt* st = nullptr;
+            if (sqlite3_prepare_v2(handle, sql.c_str(), -1, &st, nullptr) == SQLITE_OK)
+                while (sqlite3_step(st) == SQLITE_ROW) {
+                    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
+                    out.emplace_back(text ? text : "");
+                }
+            sqlite3_finalize(st);
+            return out;
+        };
+        std::map<std::string, std::string> out;
+        for (const std::string& table : rows("SELECT name FROM sqlite_schema WHERE type = 'table' ORDER BY name")) {
+            std::string row = "quote(NULL)";
+            for (const std::string& column : rows("SELECT name FROM pragma_table_info('" + table + "')"))
+                row += " || '|' || quote(\"" + column + "\")";
+            std::string all;
+            for (const std::string& line : rows("SELECT " + row + " FROM \"" + table + "\" ORDER BY rowid"))
+                all += line + "\n";
+            out[table] = all;
+        }
+        sqlite3_close(handle);
+        return out;
+    }
+
+    std::map<std::string, std::size_t> rowCounts() const {
+        std::map<std::string, std::size_t> out;
+        for (const auto& [table, rows] : contents())
+            out[table] = static_cast<std::size_t>(std::count(rows.begin(), rows.end(), '\n'));
+        return out;
+    }
+
+    // The database file as it is between operations (no connection open, so no WAL).
+    std::string snapshot() const {
+        std::ifstream in(db.url(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    void restore(const std::string& bytes) const {
+        for (const char* side : {"-wal", "-shm"}) fs::remove(db.url() + side);
+        std::ofstream out(db.url(), std::ios::binary | std::ios::trunc);
+        out << bytes;
+    }
+};
+
+platform::ObjectRef administrator() {
+    auto user = std::make_shared<components::DadosDoUsuario>();
+    user->Add(Variant(std::string("ana")), "NomeDeUsuario");
+    user->Add(Variant(1.0), "CodigoDoUsuario");
+    user->Add(Variant(true), "Administrador");
+    return user;
+}
+
+using Contents = std::map<std::string, std::string>;
+
+// The tables whose contents differ, for a short failure message.
+std::string differences(const Contents& a, const Contents& b) {
+    std::string out;
+    for (const auto& [table, rows] : a) {
+        const auto it = b.find(table);
+        if (it == b.end() || it->second != rows) out += (out.empty() ? "" : ", ") + table;
+    }
+    return out.empty() ? "none" : out;
+}
+
+std::string dayText(int daysFromToday) {
+    return platform::CStr(platform::Format(Variant(platform::DateTime::today().addDays(daysFromToday)), "dd/mm/yyyy"));
+}
+
+using Properties = std::vector<std::pair<std::string, Variant>>;
+
+// Thor (140) of client 95 seen by veterinarian 3, with a return date or none.
+Properties ficha(const std::string& retorno) {
+    return {{"TipoDeAtendimento", Variant(1)},    {"CodigoDoCliente", Variant(95)},
+            {"CodigoDoAnimal", Variant(140)},     {"CodigoDoVeterinario", Variant(3)},
+            {"QueixaPrincipal", Variant(std::string("Vômitos há dois dias"))},
+            {"EFPeso", Variant(std::string("31,8"))}, {"DataDeRetorno", Variant(retorno)}};
+}
+
+// A request to laboratory 2 for Thor's record 812.
+Properties exame() {
+    return {{"NumeroDaFichaClinica", Variant(812)}, {"CodigoDoVeterinario", Variant(3)},
+            {"CodigoDoCliente", Variant(95)},       {"CodigoDoAnimal", Variant(140)},
+            {"CodigoDoLaboratorio", Variant(2)},    {"ExameSelecionado", Variant(true)},
+            {"Relato", Variant(std::string("Apatia d'água há dois dias"))}};
+}
+
+// Runs `operation` of a new object of `progId` with `properties`; returns the object.
+platform::ObjectRef run(const std::string& progId, const Properties& properties, const std::string& operation,
+                        std::int16_t& result) {
+    platform::ObjectRef object = platform::CreateObject(progId);
+    object->set("DadosDoUsuario", administrator());
+    for (const auto& [name, value] : properties) object->let(name, value);
+    result = static_cast<std::int16_t>(platform::CLng(object->call(operation)));
+    return object;
+}
+
+// One row per write operation. `setUp` runs once, cleanly, before the walk and gives the
+// properties of the operation (an existing row's number, for a change).
+struct WriteOperation {
+    const char* name;
+    const char* progId;
+    const char* operation;
+    bool oneTransaction;  // all its statements in one transaction: a failure leaves nothing
+    // What a database failure (-2147467259) gives: 1 with the error state filled, or 3 with the
+    // error state and the failure text left as they were (a deletion refused by the database).
+    std::int16_t onDatabaseFailure;
+    std::function<Properties(Practice&)> setUp;
+};
+
+std::ostream& operator<<(std::ostream& os, const WriteOperation& w) { return os << w.name; }
+
+const char* const kFichas = "ZOLK_N_FichasClinicas.clsFichasClinicas";
+const char* const kExames = "ZOLK_N_FichasClinicas.clsExames";
+
+// A stored record (with that return date) and the properties that change it to `retorno`.
+Properties existingFicha(const std::string& before, const std::string& after) {
+    std::int16_t result = -1;
+    auto added = run(kFichas, ficha(before), "Adicionar", result);
+    EXPECT_EQ(result, 0) << platform::CStr(added->get("DescricaoDoErro"));
+    Properties p = ficha(after);
+    p.emplace_back("Numero", added->get("NumeroGerado"));
+    p.emplace_back("QueixaPrincipal", Variant(std::string("Melhorou")));
+    return p;
+}
+
+Properties existingExame() {
+    std::int16_t result = -1;
+    auto added = run(kExames, exame(), "Adicionar", result);
+    EXPECT_EQ(result, 0) << platform::CStr(added->get("DescricaoDoErro"));
+    Properties p = exame();
+    p.emplace_back("Numero", added->get("NumeroGerado"));
+    p.emplace_back("Relato", Variant(std::string("Piorou")));
+    return p;
+}
+
+const WriteOperation kWrites[] = {
+    {"fichas_adicionar_with_a_return_date", kFichas, "Adicionar", true, 1, [](Practice&) { return ficha(dayText(7)); }},
+    {"fichas_adicionar_without_a_return_date", kFichas, "Adicionar", true, 1, [](Practice&) { return ficha(""); }},
+    {"fichas_alterar_booking_the_return", kFichas, "Alterar", true, 1, [](Practice&) { return existingFicha("", dayText(7)); }},
+    {"fichas_alterar_moving_the_return", kFichas, "Alterar", true, 1, [](Practice&) { return existingFicha(dayText(7), dayText(9)); }},
+    {"fichas_alterar_cancelling_the_return", kFichas, "Alterar", true, 1, [](Practice&) { return existingFicha(dayText(7), ""); }},
+    {"exames_adicionar", kExames, "Adicionar", false, 1, [](Practice&) { return exame(); }},
+    {"exames_alterar", kExames, "Alterar", true, 1, [](Practice&) { return existingExame(); }},
+    {"exames_excluir", kExames, "Excluir", false, 3, [](Practice&) {
+         Properties p = existingExame();
+         return Properties{{"Numero", p[p.size() - 2].second}};
+     }},
+};
+
+struct FaultKind {
+    Fault fault;
+    const char* name;
+    const char* inDescription;  // what the engine's message says
+};
+
+const FaultKind kFaults[] = {
+    {Fault::Busy, "busy", "locked by another user"},
+    {Fault::IoError, "io_error", "cannot be read or written"},
+    {Fault::Constraint, "constraint", "prohibited by the validation rule"},
+    {Fault::DiskFull, "disk_full", "cannot be read or written"},
+};
+
+bool writes(const std::string& sql) {
+    std::string head;
+    for (char c : sql) {
+        if (std::isspace(static_cast<unsigned char>(c)) && head.empty()) continue;
+        if (!std::isalpha(static_cast<unsigned char>(c))) break;
+        head += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return head == "INSERT" || head == "UPDATE" || head == "DELETE";
+}
+
+// The database actions of a clean run, as the trace shows them (a rollback is never failed).
+std::vector<testsupport::TraceLine> actions(const Practice& p) {
+    std::vector<testsupport::TraceLine> out;
+    for (auto& line : p.db.trace())
+        if (line.op != "RollbackTrans") out.push_back(line);
+    return out;
+}
+
+class FaultWalk : public ::testing::TestWithParam<WriteOperation> {};
+
+TEST_P(FaultWalk, EveryActionFailedInTurnLeavesWhatTheOperationPromises) {
+    const WriteOperation& w = GetParam();
+    Practice p;
+    const Properties properties = w.setUp(p);
+    const std::string saved = p.snapshot();
+    const auto before = p.contents();
+
+    // A clean run: its actions and what it changes.
+    p.db.clearTrace();
+    std::int16_t result = -1;
+    auto clean = run(w.progId, properties, w.operation, result);
+    ASSERT_EQ(result, 0) << platform::CStr(clean->get("DescricaoDoErro")) << platform::CStr(clean->get("DescricaoDaFalha"));
+    clean.reset();
+    const auto steps = actions(p);
+    const auto cleanCounts = p.rowCounts();
+    const auto cleanContents = p.contents();
+    ASSERT_NE(differences(cleanContents, before), "none") << "the operation wrote nothing";
+    std::size_t writesInAll = 0;
+    for (const auto& s : steps) writesInAll += writes(s.sql) ? 1 : 0;
+    p.restore(saved);
+
+    const std::string component = std::string(w.progId).substr(0, std::string(w.progId).find('.'));
+    const std::string className = std::string(w.progId).substr(component.size() + 1);
+    const std::regex where("^" + component + ", " + className + ", (" + w.operation +
+                           "|ValidarDados), Ponto: [0-9]+$");
+    std::size_t points = 0;
+    for (const FaultKind& kind : kFaults) {
+        for (std::uint64_t n = 1;; ++n) {
+            ASSERT_LE(n, steps.size() + 1) << "the operation ran more actions under faults than without";
+            p.db.clearTrace();
+            jet::switches::armFault(n, kind.fault);
+            platform::ObjectRef object = run(w.progId, properties, w.operation, result);
+            const bool raised = jet::switches::faultRaised();
+            jet::switches::disarmFault();
+            if (!raised) {
+                // Past the last action: the operation ran whole.
+                EXPECT_EQ(n, steps.size() + 1) << kind.name;
+                EXPECT_EQ(result, 0) << kind.name;
+                p.restore(saved);
+                break;
+            }
+            ++points;
+            const std::string at = std::string(kind.name) + " at action " + std::to_string(n) + " (" +
+                                   steps[n - 1].op + " " + steps[n - 1].sql + ")";
+            EXPECT_EQ(result, w.onDatabaseFailure) << at;
+            const std::string description = platform::CStr(object->get("DescricaoDoErro"));
+            const std::string local = platform::CStr(object->get("LocalDoErro"));
+            if (w.onDatabaseFailure == 1) {
+                EXPECT_EQ(platform::CLng(object->get("NumeroDoErro")), platform::err::DbGeneralFailure) << at;
+                EXPECT_NE(description.find(kind.inDescription), std::string::npos) << at << ": " << description;
+                EXPECT_TRUE(std::regex_match(local, where)) << at << ": " << local;
+            } else {
+                EXPECT_EQ(platform::CLng(object->get("NumeroDoErro")), 0) << at;
+                EXPECT_EQ(description, "") << at;
+                EXPECT_EQ(local, "") << at;
+            }
+            EXPECT_EQ(platform::CStr(object->get("DescricaoDaFalha")), "") << at;
+            object.reset();
+
+            std::size_t writesDone = 0;
+            for (std::uint64_t k = 1; k < n; ++k) writesDone += writes(steps[k - 1].sql) ? 1 : 0;
+            if (w.oneTransaction || writesDone == 0) {
+                EXPECT_EQ(differences(p.contents(), before), "none") << at;
+            } else {
+                // Statements on their own: those that ran before the failure stay, as the class
+                // promises (an exam request inserted before its number is read stays).
+                ASSERT_EQ(writesDone, writesInAll) << at << ": a failure between two statements of its own";
+                EXPECT_EQ(p.rowCounts(), cleanCounts) << at;
+            }
+
+            // The next operation, on a fresh object, works.
+            auto next = run(w.progId, properties, w.operation, result);
+            EXPECT_EQ(result, 0) << "after " << at << ": " << platform::CStr(next->get("DescricaoDoErro"));
+            next.reset();
+            p.restore(saved);
+        }
+    }
+    EXPECT_EQ(points, steps.size() * std::size(kFaults));
+    ::testing::Test::RecordProperty("fault_points", std::to_string(points));
+    std::cout << w.name << ": " << steps.size() << " actions, " << points << " (action, fault) points tried\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(Reliability, FaultWalk, ::testing::ValuesIn(kWrites),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace zolk::reliability
