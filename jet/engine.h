@@ -62,18 +62,39 @@ public:
     virtual std::string engineName() const = 0;
 };
 
-// Opens a session on a database URL (`sqlite:PATH` or a bare path). Raises -2147467259 when
-// the database cannot be opened; does not create a missing file.
+// Opens a session on a database URL (`sqlite:PATH` or a bare path). Raises -2147467259 naming
+// the file and the reason when the database cannot be opened (missing, a folder, not a database,
+// truncated or damaged); does not create a missing file and changes nothing in an existing one.
+// A file this process may not write serves reads.
 std::unique_ptr<Session> openSession(const std::string& url);
 
-// The schema version stamped by databaseVersion/createDatabase (SQLite `PRAGMA user_version`);
-// 0 means a database that was never initialised; a missing or empty file also gives 0. A file
-// that exists but cannot be read as a database raises -2147467259.
+// What is at a database URL, read without changing anything in the file or beside it.
+struct DatabaseFile {
+    std::string path;
+    bool exists = false;             // false: no file there (its folder may be missing as well)
+    bool empty = false;              // a file of 0 bytes
+    int userVersion = 0;             // SQLite `PRAGMA user_version`
+    std::int32_t applicationId = 0;  // SQLite `PRAGMA application_id`
+    std::vector<std::string> tables;
+};
+
+// Raises -2147467259 naming the file and the reason when the URL names no file (empty,
+// ":memory:"), the path is a folder, or the file is unreadable, not a database, truncated or
+// damaged.
+DatabaseFile inspectDatabase(const std::string& url);
+
+// The schema version stamped by createDatabase (SQLite `PRAGMA user_version`); 0 means a
+// database that was never initialised; a missing or empty file also gives 0. A file that exists
+// but cannot be read as a database raises -2147467259.
 int databaseVersion(const std::string& url);
 
-// Creates (or, with `replace`, recreates) the database at `url` by running native scripts in
-// one transaction, then stamps `version`. Raises when the database exists and `replace` is false.
+// Creates the database at `url` by running native scripts in one transaction and stamping
+// `version` and `applicationId`, in write-ahead mode. The database is built beside the target
+// and moved into place only when complete, so a failure leaves whatever was there untouched.
+// Raises when the folder does not exist, when the path is a folder, and when a file exists
+// and `replace` is false. With `replace`, an existing file must be a database that opens
+// cleanly, is writable and is not in use by another connection.
 void createDatabase(const std::string& url, const std::vector<std::string>& nativeScripts,
-                    int version, bool replace);
+                    int version, bool replace, std::int32_t applicationId = 0);
 
 }  // namespace zolk::jet

@@ -1,11 +1,9 @@
-// The SQLite session: a connection in WAL mode with a busy timeout, foreign keys on, and the
-// Jet functions registered; statements are translated, run and materialised here.
+// The SQLite session: a connection with a busy timeout, foreign keys on, and the Jet functions
+// registered; statements are translated, run and materialised here.
 #include <sqlite3.h>
 
-#include <filesystem>
-#include <system_error>
-
 #include "jet/engine.h"
+#include "jet/sqlite/database_file.h"
 #include "jet/sqlite/errors.h"
 #include "jet/sqlite/functions.h"
 #include "jet/sqlite/generator.h"
@@ -19,24 +17,6 @@ namespace {
 
 using platform::RuntimeError;
 namespace err = platform::err;
-
-constexpr int kBusyTimeoutMs = 10000;
-
-// `sqlite:PATH`, `sqlite://PATH` or a bare path.
-std::string pathOf(const std::string& url) {
-    std::string_view u(url);
-    if (u.rfind("postgresql:", 0) == 0 || u.rfind("postgres:", 0) == 0)
-        throw RuntimeError(err::DbGeneralFailure,
-                           "The PostgreSQL engine is not available in this build.",
-                           sqlite::kErrorSource, 0);
-    if (u.rfind("sqlite:", 0) == 0) {
-        u.remove_prefix(7);
-        if (u.rfind("//", 0) == 0) u.remove_prefix(2);
-    }
-    if (u.empty())
-        throw RuntimeError(err::DbGeneralFailure, "No database file was given.", sqlite::kErrorSource, 0);
-    return std::string(u);
-}
 
 struct Statement {
     sqlite3_stmt* s = nullptr;
@@ -55,21 +35,16 @@ void exec(sqlite3* db, const char* sql) {
 
 class SqliteSession final : public Session, private catalog::TableSource {
 public:
-    explicit SqliteSession(const std::string& url) : path_(pathOf(url)), catalog_(*this) {
-        const int rc = sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr);
-        if (rc != SQLITE_OK) {
-            const std::string msg = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
-            sqlite3_close(db_);
-            db_ = nullptr;
-            if ((rc & 0xFF) == SQLITE_CANTOPEN)
-                sqlite::raiseGeneral("Could not find file '" + path_ + "'.", rc, msg.c_str());
-            sqlite::raiseGeneral("Could not open the database '" + path_ + "'.", rc, msg.c_str());
-        }
+    explicit SqliteSession(const std::string& url) : path_(sqlite::filePathOf(url)), catalog_(*this) {
+        const sqlite::FileCheck check = sqlite::checkFile(path_);
+        if (!check.exists)
+            throw RuntimeError(err::DbGeneralFailure, "Could not find file '" + path_ + "'.",
+                               sqlite::kErrorSource, 0);
+        // The journal mode is the database's own (write-ahead from createDatabase): opening
+        // changes nothing in the file.
+        db_ = sqlite::openFile(path_, check);
         try {
-            sqlite3_extended_result_codes(db_, 1);
-            sqlite3_busy_timeout(db_, kBusyTimeoutMs);
             exec(db_, "PRAGMA foreign_keys=ON");
-            exec(db_, "PRAGMA journal_mode=WAL");
             sqlite::registerFunctions(db_);
         } catch (...) {
             sqlite3_close(db_);
@@ -264,76 +239,6 @@ private:
 
 std::unique_ptr<Session> openSession(const std::string& url) {
     return std::make_unique<SqliteSession>(url);
-}
-
-int databaseVersion(const std::string& url) {
-    const std::string path = pathOf(url);
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) return 0;
-    // An empty file is a database that was never initialised.
-    if (std::filesystem::is_regular_file(path, ec) && std::filesystem::file_size(path, ec) == 0) return 0;
-    sqlite3* db = nullptr;
-    int version = 0;
-    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    if (rc == SQLITE_OK) {
-        sqlite3_busy_timeout(db, kBusyTimeoutMs);
-        sqlite3_stmt* st = nullptr;
-        rc = sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &st, nullptr);
-        if (rc == SQLITE_OK) {
-            rc = sqlite3_step(st);
-            if (rc == SQLITE_ROW) {
-                version = sqlite3_column_int(st, 0);
-                rc = SQLITE_OK;
-            }
-        }
-        sqlite3_finalize(st);
-    }
-    // A file that exists but cannot be read as a database (not SQLite, damaged, unreadable) is
-    // an error, not a missing database: initialising over it would destroy whatever it is.
-    if (rc != SQLITE_OK) {
-        const std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-        sqlite3_close(db);
-        sqlite::raiseGeneral("The database '" + path + "' cannot be read.", rc, message.c_str());
-    }
-    sqlite3_close(db);
-    return version;
-}
-
-void createDatabase(const std::string& url, const std::vector<std::string>& nativeScripts,
-                    int version, bool replace) {
-    const std::string path = pathOf(url);
-    std::error_code ec;
-    if (std::filesystem::exists(path, ec)) {
-        if (!replace)
-            throw RuntimeError(err::DbGeneralFailure, "The database '" + path + "' already exists.",
-                               sqlite::kErrorSource, 0);
-        for (const char* suffix : {"", "-wal", "-shm", "-journal"})
-            std::filesystem::remove(path + suffix, ec);
-    }
-    const auto parent = std::filesystem::path(path).parent_path();
-    if (!parent.empty()) std::filesystem::create_directories(parent, ec);
-    sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    if (rc != SQLITE_OK) {
-        const std::string msg = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-        sqlite3_close(db);
-        sqlite::raiseGeneral("Could not create the database '" + path + "'.", rc, msg.c_str());
-    }
-    try {
-        sqlite3_extended_result_codes(db, 1);
-        exec(db, "PRAGMA journal_mode=WAL");
-        exec(db, "BEGIN IMMEDIATE");
-        for (const auto& script : nativeScripts) exec(db, script.c_str());
-        exec(db, ("PRAGMA user_version=" + std::to_string(version)).c_str());
-        exec(db, "COMMIT");
-    } catch (...) {
-        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-        sqlite3_close(db);
-        for (const char* suffix : {"", "-wal", "-shm", "-journal"})
-            std::filesystem::remove(path + suffix, ec);
-        throw;
-    }
-    sqlite3_close(db);
 }
 
 }  // namespace zolk::jet
