@@ -3,6 +3,8 @@
 #include "components/provider/settings.h"
 #include "components/provider/sql_trace.h"
 #include "platform/runtime_error.h"
+#include "schema/practice_database.h"
+#include "schema/practice_file.h"
 
 namespace zolk::components {
 
@@ -34,11 +36,33 @@ void ObjetosDeDados::recordError(std::int32_t number, const std::string& descrip
 std::int16_t ObjetosDeDados::AbrirConexao() {
     const std::string url = databaseUrl();
     try {
-        if (jet::databaseVersion(url) == 0) {
-            descricaoDaFalha_ = "O banco de dados da clínica (" + url +
-                                ") não existe ou não foi inicializado. Execute \"fichas init\" "
-                                "para criá-lo.";
-            return 3;
+        const schema::ExistingDatabase existing = schema::examineDatabase(url);
+        switch (existing.holding) {
+            case schema::Holding::Nothing:
+                descricaoDaFalha_ = "O banco de dados da clínica (" + url +
+                                    ") não existe ou não foi inicializado. Execute \"fichas init\" "
+                                    "para criá-lo.";
+                return 3;
+            case schema::Holding::Unstamped:
+                descricaoDaFalha_ = "O arquivo " + existing.path +
+                                    " não é um banco de dados da clínica: tem tabelas de outro programa "
+                                    "e não foi criado por \"fichas init\". Indique o banco de dados da "
+                                    "clínica (--database ou ZOLK_DATABASE).";
+                return 3;
+            case schema::Holding::OtherProgram:
+                recordError(platform::err::DbGeneralFailure,
+                            "O arquivo " + existing.path +
+                                " não é um banco de dados da clínica: foi marcado por outro programa.",
+                            "AbrirConexao");
+                return 1;
+            case schema::Holding::Practice:
+                if (existing.version == schema::SchemaVersion) break;
+                recordError(platform::err::DbGeneralFailure,
+                            "O banco de dados da clínica (" + existing.path + ") está na versão " +
+                                std::to_string(existing.version) + " do esquema; este programa usa a versão " +
+                                std::to_string(schema::SchemaVersion) + ".",
+                            "AbrirConexao");
+                return 1;
         }
         endConnection();
         auto connection = ado::Connection::open(url);
