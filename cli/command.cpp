@@ -4,21 +4,23 @@
 
 #include <filesystem>
 #include <memory>
+#include <new>
 #include <ostream>
 
 #include "cli/command_line.h"
 #include "cli/demo_tour.h"
+#include "cli/new_database.h"
 #include "cli/suggestions.h"
 #include "classes/class_table.h"
 #include "components/provider/settings.h"
-#include "jet/engine.h"
+#include "platform/runtime_error.h"
 
 namespace zolk::cli {
 
 namespace {
 
-// The tour always starts from a fresh demo database; a practice's own database is never
-// replaced unless asked for.
+// The tour always starts from a fresh demo database; a practice's own database is replaced only
+// when asked for, and nothing else ever is.
 int runDemo(const std::string& database, bool replace, std::ostream& out, std::ostream& err) {
     std::string url = database;
     if (url.empty()) {
@@ -29,21 +31,27 @@ int runDemo(const std::string& database, bool replace, std::ostream& out, std::o
         }
         // Kept after the tour, so what it wrote can be looked at.
         url = (std::filesystem::path(pattern) / "practice.db").string();
-    } else if (!replace && jet::databaseVersion(url) != 0) {
-        err << "fichas: " << url
-            << " already holds a practice database; the tour needs a fresh one (use --force to "
-               "replace it)\n";
+    } else if (!mayMakePracticeDatabase(url, replace, err)) {
         return ExitFailed;
     }
     components::setDatabaseOverride(url);
-    const int status = runDemoTour(url, out);
+    const int status = runDemoTour(url, out, replace);
     return status == 0 ? ExitOk : ExitFailed;
 }
 
-}  // namespace
+// Whether --database was given, before or after the subcommand's name.
+bool databaseGiven(const CLI::App& app) {
+    if (app.get_option("--database")->count() > 0) return true;
+    for (const CLI::App* sub : app.get_subcommands()) {
+        const CLI::Option* option = sub->get_option_no_throw("--database");
+        if (option && option->count() > 0) return true;
+    }
+    return false;
+}
 
-int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-               std::ostream& err) {
+// The command itself; runCommand turns whatever it raises into a message and status 1.
+int runUnguarded(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                 std::ostream& err) {
     CommandLineValues v;
     const std::unique_ptr<CLI::App> app = describeCommandLine(v);
     const auto unreadable = [&](const std::string& message) {
@@ -63,6 +71,9 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     }
     if (const std::string unknown = unknownWordsMessage(*app); !unknown.empty()) return unreadable(unknown);
 
+    // An empty --database would otherwise mean "not given" and select the default database.
+    if (v.database.empty() && databaseGiven(*app))
+        return unreadable("--database needs a database URL (sqlite:PATH or PATH); an empty one is refused");
     components::setDatabaseOverride(v.database);
     classes::registerClasses();
 
@@ -72,6 +83,24 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
     if (app->got_subcommand("demo")) return runDemo(v.database, v.replaceForDemo, out, err);
     if (app->got_subcommand("analise")) return runAnalysis(v.condicao, v.svgFile, out, err);
     return listMembers(v.progId, out, err);
+}
+
+}  // namespace
+
+int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+               std::ostream& err) {
+    try {
+        return runUnguarded(args, in, out, err);
+    } catch (const platform::RuntimeError& e) {
+        err << "fichas: " << e.description() << " (" << e.number() << ")\n";
+    } catch (const std::bad_alloc&) {
+        err << "fichas: out of memory\n";
+    } catch (const std::exception& e) {
+        err << "fichas: " << e.what() << "\n";
+    } catch (...) {
+        err << "fichas: the command stopped on an unexpected failure\n";
+    }
+    return ExitFailed;
 }
 
 }  // namespace zolk::cli

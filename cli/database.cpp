@@ -45,11 +45,4 @@ std::shared_ptr<ado::Recordset> openDisconnected(std::string_view text) {
     return recordset;
 }
 
-std::optional<std::string> sqliteFilePath(std::string_view url) {
-    constexpr std::string_view scheme = "sqlite:";
-    if (url.substr(0, scheme.size()) == scheme) return std::string(url.substr(scheme.size()));
-    if (url.find("://") != std::string_view::npos) return std::nullopt;
-    return std::string(url);
-}
-
 }  // namespace zolk::cli

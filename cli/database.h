@@ -3,7 +3,6 @@
 // provider's settings and its statement trace apply.
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,8 +22,5 @@ StatementResult executeStatement(std::string_view text);
 // A recordset opened with Source and ActiveConnection on a new provider connection, then
 // disconnected, as the library's selections do.
 std::shared_ptr<ado::Recordset> openDisconnected(std::string_view text);
-
-// The file behind an embedded-engine URL (`sqlite:PATH` or a bare path); nullopt for a server.
-std::optional<std::string> sqliteFilePath(std::string_view url);
 
 }  // namespace zolk::cli

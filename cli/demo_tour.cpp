@@ -26,8 +26,8 @@ class Tour : public TourNarrator {
 public:
     explicit Tour(std::ostream& out) : TourNarrator(out) {}
 
-    void run(const std::string& url) {
-        schema::createPracticeDatabase(url, true, true);
+    void run(const std::string& url, bool replace) {
+        schema::createPracticeDatabase(url, true, replace);
         components::setDatabaseOverride(url);
         classes::registerClasses();
         step("Base de demonstração");
@@ -240,10 +240,10 @@ private:
 
 }  // namespace
 
-int runDemoTour(const std::string& databaseUrl, std::ostream& out) {
+int runDemoTour(const std::string& databaseUrl, std::ostream& out, bool replace) {
     out << "Visita guiada: uma consulta na clínica veterinária de demonstração\n";
     try {
-        Tour(out).run(databaseUrl);
+        Tour(out).run(databaseUrl, replace);
         return 0;
     } catch (const TourStopped& e) {
         out << "\nA visita parou: " << e.what() << "\n";

@@ -1,0 +1,205 @@
+// The command on files it must not destroy: folders, other programs' databases, damaged and
+// read-only files, databases of another schema version, missing folders, unusual names. Each is
+// a clear message with the protocol's status, and the folder is left exactly as it was.
+#include <gtest/gtest.h>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "cli/tests/cli_test_support.h"
+#include "schema/practice_database.h"
+#include "testsupport/folder_snapshot.h"
+#include "testsupport/outside_files.h"
+
+namespace zolk::cli::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::bytesOf;
+using testsupport::FolderSnapshot;
+
+bool mentions(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+class DatabaseFiles : public CliTest {
+protected:
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+
+    std::string sqliteFile(const std::string& name, const std::string& sql) const {
+        return testsupport::sqliteFile(path(name), sql);
+    }
+
+    // Runs `fichas --database DB ARGS` in a child process that may not write the database nor,
+    // unless `writableFolder`, its folder. Root writes whatever the permissions say, so a child
+    // started by root becomes the user nobody first.
+    Outcome asReader(const std::vector<std::string>& args, bool writableFolder) {
+        ::chmod(database_.c_str(), 0444);
+        ::chmod(dir_.c_str(), writableFolder ? 0777 : 0555);
+        int channel[2];
+        EXPECT_EQ(::pipe(channel), 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::close(channel[0]);
+            if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+                ::_exit(3);
+            const Outcome o = fichas(args);
+            const std::string report = Json{{"status", o.status}, {"out", o.out}, {"err", o.err}}.dump();
+            for (std::size_t sent = 0; sent < report.size();) {
+                const ssize_t n = ::write(channel[1], report.data() + sent, report.size() - sent);
+                if (n <= 0) ::_exit(4);
+                sent += static_cast<std::size_t>(n);
+            }
+            ::_exit(0);
+        }
+        ::close(channel[1]);
+        std::string report;
+        char buffer[4096];
+        for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;) report.append(buffer, std::size_t(n));
+        ::close(channel[0]);
+        int status = -1;
+        ::waitpid(child, &status, 0);
+        ::chmod(dir_.c_str(), 0755);
+        ::chmod(database_.c_str(), 0644);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the reader process failed: " << status;
+        Outcome o;
+        if (report.empty()) return o;
+        const Json j = Json::parse(report);
+        o.status = j["status"];
+        o.out = j["out"];
+        o.err = j["err"];
+        return o;
+    }
+};
+
+TEST_F(DatabaseFiles, WhatInitDidNotMakeIsRefusedByEverySubcommandAndLeftAsItWas) {
+    createDatabase(true);
+    const std::string practice = bytesOf(database_);
+    fs::create_directory(path("pasta vazia"));
+    fs::create_directory(path("pasta"));
+    std::ofstream(path("pasta/nota.txt")) << "guardada";
+    std::ofstream(path("planilha.csv")) << "Nome;Telefone\nAna;1234\n" << std::string(5000, ';');
+    std::ofstream(path("cortada.db"), std::ios::binary) << practice.substr(0, practice.size() / 2 / 4096 * 4096);
+    const std::string agenda = sqliteFile("agenda.db", "CREATE TABLE Compromissos (Quando TEXT); "
+                                                        "INSERT INTO Compromissos VALUES ('amanhã')");
+    const std::string stamped = sqliteFile("outro.db", "CREATE TABLE T (x INTEGER); PRAGMA user_version = 1;");
+    struct Target {
+        std::string file;
+        const char* reason;  // what the refusal of init says
+    };
+    const Target targets[] = {
+        {path("pasta vazia"), "is a folder"},
+        {path("pasta"), "is a folder"},
+        {path("planilha.csv"), "is not a SQLite database"},
+        {path("cortada.db"), "is truncated"},
+        {agenda, "fichas init did not make"},
+        {stamped, "fichas init did not make"},
+        {path("sem pasta/practice.db"), "does not exist"},
+    };
+    const std::vector<std::vector<std::string>> commands{
+        {"init"}, {"init", "--force"}, {"init", "--demo", "--force"}, {"demo"}, {"demo", "--force"},
+        {"sql", "SELECT COUNT(*) AS N FROM Clientes"}, {"run", "-"}};
+    const FolderSnapshot before(dir_);
+    for (const Target& target : targets) {
+        for (const auto& command : commands) {
+            std::vector<std::string> args{"--database", target.file};
+            args.insert(args.end(), command.begin(), command.end());
+            const Outcome o = fichasRaw(args, R"([{"sql": "SELECT COUNT(*) AS N FROM Clientes"}])");
+            const std::string said = o.err + o.out;
+            EXPECT_EQ(o.status, ExitFailed) << target.file << " " << command[0] << ": " << said;
+            EXPECT_TRUE(mentions(said, target.file)) << said;
+            if (command[0] == "init" || command[0] == "demo") {
+                EXPECT_TRUE(mentions(o.err, target.reason)) << o.err;
+            }
+        }
+    }
+    EXPECT_EQ(FolderSnapshot(dir_).changesSince(before), "");
+    EXPECT_EQ(bytesOf(database_), practice);
+}
+
+TEST_F(DatabaseFiles, APracticeDatabaseIsReplacedOnlyWithForce) {
+    createDatabase(false);
+    const Outcome refused = fichas({"demo"});
+    EXPECT_EQ(refused.status, ExitFailed);
+    EXPECT_TRUE(mentions(refused.err, "already holds a practice database")) << refused.err;
+    EXPECT_TRUE(mentions(refused.err, "--force")) << refused.err;
+    EXPECT_EQ(fichas({"sql", "SELECT COUNT(*) AS N FROM Clientes"}).out, "N\n-\n0\n(1 row)\n");
+
+    const Outcome tour = fichas({"demo", "--force"});
+    EXPECT_EQ(tour.status, ExitOk) << tour.out << tour.err;
+    EXPECT_EQ(fichas({"sql", "--json", "SELECT COUNT(*) AS N FROM Clientes WHERE Codigo = 95"}).lines().at(0)["rows"],
+              Json::parse("[[1]]"));
+}
+
+TEST_F(DatabaseFiles, ADatabaseOfAnotherSchemaVersionIsNamedWithBothVersions) {
+    createDatabase(true);
+    testsupport::sqliteFile(database_, "PRAGMA user_version = 5");
+    const FolderSnapshot before(dir_);
+    const Outcome read = fichas({"sql", "SELECT COUNT(*) AS N FROM Clientes"});
+    EXPECT_EQ(read.status, ExitFailed);
+    EXPECT_TRUE(mentions(read.err, "versão 5 do esquema; este programa usa a versão " +
+                                       std::to_string(schema::SchemaVersion)))
+        << read.err;
+    const Outcome init = fichas({"init"});
+    EXPECT_EQ(init.status, ExitFailed);
+    EXPECT_TRUE(mentions(init.err, "schema version 5")) << init.err;
+    EXPECT_EQ(FolderSnapshot(dir_).changesSince(before), "");
+
+    // Its own kind of database: replaced when asked.
+    ASSERT_EQ(fichas({"init", "--force"}).status, ExitOk);
+    EXPECT_EQ(fichas({"sql", "SELECT COUNT(*) AS N FROM Clientes"}).out, "N\n-\n0\n(1 row)\n");
+}
+
+TEST_F(DatabaseFiles, AReadOnlyDatabaseServesReadsAndRefusesWritesWithoutTouchingIt) {
+    createDatabase(true);
+    for (const bool writableFolder : {false, true}) {
+        const FolderSnapshot before(dir_);
+        const Outcome read =
+            asReader({"sql", "--json", "SELECT NomeOuRazaoSocial FROM Clientes WHERE Codigo = 95"}, writableFolder);
+        ASSERT_EQ(read.status, ExitOk) << read.err;
+        EXPECT_EQ(read.lines().at(0)["rows"], Json::parse(R"([["Maria Aparecida Souza"]])"));
+        const Outcome write =
+            asReader({"sql", "UPDATE Clientes SET NomeOuRazaoSocial = 'Outra' WHERE Codigo = 95"}, writableFolder);
+        EXPECT_EQ(write.status, ExitFailed);
+        EXPECT_TRUE(mentions(write.err, "-2147467259")) << write.err;
+        EXPECT_TRUE(mentions(write.err, "readonly")) << write.err;
+        EXPECT_EQ(FolderSnapshot(dir_).changesSince(before), "") << "writable folder: " << writableFolder;
+    }
+}
+
+TEST_F(DatabaseFiles, EmptyAndInMemoryDatabasesAreRefused) {
+    const std::string home = path("home");
+    setenv("XDG_DATA_HOME", home.c_str(), 1);
+    for (const auto& command : std::vector<std::vector<std::string>>{{"init"}, {"sql", "SELECT 1 AS Um"}, {"demo"}}) {
+        std::vector<std::string> args{"--database", ""};
+        args.insert(args.end(), command.begin(), command.end());
+        const Outcome empty = fichasRaw(args);
+        EXPECT_EQ(empty.status, ExitUnreadable) << command[0];
+        EXPECT_TRUE(mentions(empty.err, "an empty one is refused")) << empty.err;
+
+        args[1] = ":memory:";
+        const Outcome memory = fichasRaw(args);
+        EXPECT_EQ(memory.status, ExitFailed) << command[0];
+        EXPECT_TRUE(mentions(memory.err + memory.out, "nothing written there would be kept")) << memory.err;
+    }
+    unsetenv("XDG_DATA_HOME");
+    EXPECT_FALSE(fs::exists(home)) << "an empty --database fell back to the default database";
+    EXPECT_FALSE(fs::exists(":memory:"));
+}
+
+TEST_F(DatabaseFiles, PathsWithBlanksAndAccentsAreUsedAsGiven) {
+    fs::create_directory(path("Clínica São João"));
+    const std::string file = path("Clínica São João/prontuário 2024.db");
+    ASSERT_EQ(fichasRaw({"--database", file, "init"}).status, ExitOk);
+    EXPECT_EQ(fichasRaw({"--database", "sqlite:" + file, "sql", "INSERT INTO EspeciesDeAnimais (Nome) VALUES ('Felina')"}).status,
+              ExitOk);
+    EXPECT_EQ(fichasRaw({"--database", file, "sql", "SELECT Nome FROM EspeciesDeAnimais"}).out, "Nome\n------\nFelina\n(1 row)\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(path("Clínica São João")), fs::directory_iterator()), 1);
+}
+
+}  // namespace
+}  // namespace zolk::cli::testing
