@@ -155,6 +155,13 @@ TEST_F(DatabaseFiles, ADatabaseOfAnotherSchemaVersionIsNamedWithBothVersions) {
 }
 
 TEST_F(DatabaseFiles, AReadOnlyDatabaseServesReadsAndRefusesWritesWithoutTouchingIt) {
+    // A folder right under /tmp, which every user may enter, so that the reader reaches the file
+    // wherever the tests' temporary folder is.
+    std::string pattern = "/tmp/fichas-readonly-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    fs::remove_all(dir_);
+    dir_ = pattern;
+    database_ = (dir_ / "practice.db").string();
     createDatabase(true);
     for (const bool writableFolder : {false, true}) {
         const FolderSnapshot before(dir_);
