@@ -182,6 +182,12 @@ TEST_F(DatabaseFiles, EmptyAndInMemoryDatabasesAreRefused) {
     const std::string home = path("home");
     setenv("XDG_DATA_HOME", home.c_str(), 1);
     for (const auto& command : std::vector<std::vector<std::string>>{{"init"}, {"sql", "SELECT 1 AS Um"}, {"demo"}}) {
+        std::vector<std::string> after = command;
+        after.insert(after.begin() + 1, {"--database", ""});
+        const Outcome emptyAfter = fichasRaw(after);
+        EXPECT_EQ(emptyAfter.status, ExitUnreadable) << command[0];
+        EXPECT_TRUE(mentions(emptyAfter.err, "an empty one is refused")) << emptyAfter.err;
+
         std::vector<std::string> args{"--database", ""};
         args.insert(args.end(), command.begin(), command.end());
         const Outcome empty = fichasRaw(args);
