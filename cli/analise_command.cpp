@@ -13,7 +13,6 @@
 #include "cli/tabela.h"
 #include "platform/conversions.h"
 #include "platform/dispatch.h"
-#include "platform/runtime_error.h"
 
 namespace zolk::cli {
 
@@ -102,12 +101,9 @@ int runAnalysis(const std::string& condicao, const std::string& svgFile, std::os
         }
         out << "Chart written to " << svgFile << "\n";
         return ExitOk;
-    } catch (const platform::RuntimeError& e) {
-        err << "fichas: " << e.description() << " (error " << e.number() << ")\n";
-    } catch (const std::exception& e) {
-        err << "fichas: " << e.what() << "\n";
+    } catch (...) {
+        return reportFailure(err);
     }
-    return ExitFailed;
 }
 
 }  // namespace zolk::cli

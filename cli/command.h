@@ -16,6 +16,10 @@ inline constexpr int ExitUnreadable = 2;  // the command line or the script cann
 int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                std::ostream& err);
 
+// Inside a catch block: tells the error being handled on `err` ("fichas: ...", with its number
+// when it has one) and gives ExitFailed.
+int reportFailure(std::ostream& err);
+
 // The subcommands, once the command line is read and the database override is set.
 int initDatabase(bool demo, bool force, std::ostream& out, std::ostream& err);
 int runScript(const std::string& file, std::istream& in, std::ostream& out, std::ostream& err);

@@ -4,7 +4,6 @@
 #include "cli/database.h"
 #include "cli/tabela.h"
 #include "cli/values.h"
-#include "platform/runtime_error.h"
 
 namespace zolk::cli {
 
@@ -20,12 +19,9 @@ int runStatement(const std::string& text, bool json, std::ostream& out, std::ost
             out << result.rowsAffected << (result.rowsAffected == 1 ? " row" : " rows") << " affected\n";
         }
         return ExitOk;
-    } catch (const platform::RuntimeError& e) {
-        err << "fichas: " << e.description() << " (error " << e.number() << ")\n";
-    } catch (const std::exception& e) {
-        err << "fichas: " << e.what() << "\n";
+    } catch (...) {
+        return reportFailure(err);
     }
-    return ExitFailed;
 }
 
 }  // namespace zolk::cli
