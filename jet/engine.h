@@ -75,7 +75,7 @@ struct DatabaseFile {
     bool empty = false;              // a file of 0 bytes
     int userVersion = 0;             // SQLite `PRAGMA user_version`
     std::int32_t applicationId = 0;  // SQLite `PRAGMA application_id`
-    std::vector<std::string> tables;
+    std::vector<std::string> tables;  // listed only for a file without an application id
 };
 
 // Raises -2147467259 naming the file and the reason when the URL names no file (empty,

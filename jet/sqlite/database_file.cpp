@@ -143,7 +143,10 @@ FileCheck checkFile(const std::string& path) {
         refuse("The database '" + path + "' is damaged: its header does not hold valid values.");
     check.walMode = header[18] == 2;
 
-    if (!pendingLog(path)) {
+    check.userVersion = static_cast<int>(bigEndian32(header + 60));
+    check.applicationId = static_cast<std::int32_t>(bigEndian32(header + 68));
+    check.pendingLog = pendingLog(path);
+    if (!check.pendingLog) {
         const auto size = static_cast<std::uint64_t>(st.st_size);
         if (size % pageSize != 0)
             refuse("The database '" + path + "' is truncated or damaged: its " + std::to_string(size) +

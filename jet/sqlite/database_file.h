@@ -1,6 +1,7 @@
 #pragma once
 // The file behind a SQLite URL: which file it is, whether it holds together, and how to open it
 // so that reading it changes nothing in it or beside it.
+#include <cstdint>
 #include <string>
 
 struct sqlite3;
@@ -17,6 +18,9 @@ struct FileCheck {
     bool empty = false;      // 0 bytes: SQLite takes it as a new, empty database
     bool walMode = false;    // its header asks for a write-ahead log
     bool readOnly = false;   // this process may not write it (or may not make its log beside it)
+    bool pendingLog = false; // a log or journal with content beside it: the file alone may be behind
+    int userVersion = 0;     // the stamps in the file's own header (current unless pendingLog)
+    std::int32_t applicationId = 0;
 };
 
 // Raises -2147467259 naming the file and the reason when the path is a folder, the file cannot

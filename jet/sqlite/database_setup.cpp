@@ -136,6 +136,13 @@ DatabaseFile inspectDatabase(const std::string& url) {
     file.exists = check.exists;
     file.empty = check.empty;
     if (!check.exists || check.empty) return file;
+    // A file an application stamped is known by its header; opening it with SQLite only to read
+    // the same stamps would cost a log made and removed again.
+    if (check.applicationId != 0 && !check.pendingLog) {
+        file.userVersion = check.userVersion;
+        file.applicationId = check.applicationId;
+        return file;
+    }
     OpenDatabase open{sqlite::openFile(file.path, check)};
     file.userVersion = std::stoi(firstColumn(open.db, file.path, "PRAGMA user_version").at(0));
     file.applicationId = static_cast<std::int32_t>(

@@ -2,6 +2,7 @@
 // databases are refused before SQLite touches them, and making a database never destroys what
 // was there before it is complete.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <filesystem>
 #include <functional>
@@ -151,7 +152,7 @@ TEST_F(DatabaseFiles, CreationNeedsItsFolderAndLeavesNothingHalfMade) {
 
     createDatabase(file, {"CREATE TABLE Nova (x INTEGER)"}, 2, true, 77);
     const DatabaseFile made = inspectDatabase(file);
-    EXPECT_EQ(made.tables, std::vector<std::string>{"Nova"});
+    EXPECT_NO_THROW(openSession(file)->execute("SELECT x FROM Nova"));
     EXPECT_EQ(made.userVersion, 2);
     EXPECT_EQ(made.applicationId, 77);
     EXPECT_EQ(bytesOf(file)[18], 2);
@@ -169,6 +170,19 @@ TEST_F(DatabaseFiles, ADatabaseInUseIsNotReplaced) {
     EXPECT_EQ(testing::render(session->execute("SELECT Codigo FROM Notas").rows), "L7");
     session.reset();
     EXPECT_EQ(inspectDatabase(file).tables, std::vector<std::string>{"Notas"});
+}
+
+TEST_F(DatabaseFiles, StampsAreReadFromTheLogWhileAnotherConnectionHoldsThemThere) {
+    const std::string file = path("practice.db");
+    createDatabase(file, {"CREATE TABLE Notas (Codigo INTEGER PRIMARY KEY)"}, 1, false, 77);
+    EXPECT_EQ(inspectDatabase(file).userVersion, 1);
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "PRAGMA user_version = 9", nullptr, nullptr, nullptr), SQLITE_OK);
+    EXPECT_EQ(testsupport::bytesOf(file)[63], 1) << "the new stamp is expected in the log, not yet in the file";
+    EXPECT_EQ(inspectDatabase(file).userVersion, 9);
+    sqlite3_close(other);
+    EXPECT_EQ(inspectDatabase(file).userVersion, 9);
 }
 
 TEST_F(DatabaseFiles, PathsWithBlanksAccentsAndUriCharactersAreFileNames) {
