@@ -65,7 +65,9 @@ protected:
         ::waitpid(child, &status, 0);
         ::chmod(dir_.c_str(), 0755);
         ::chmod(database_.c_str(), 0644);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the reader process failed: " << status;
+        cannotBecomeNobody_ = WIFEXITED(status) && WEXITSTATUS(status) == 3;
+        EXPECT_TRUE(cannotBecomeNobody_ || (WIFEXITED(status) && WEXITSTATUS(status) == 0))
+            << "the reader process failed: " << status;
         Outcome o;
         if (report.empty()) return o;
         const Json j = Json::parse(report);
@@ -74,6 +76,8 @@ protected:
         o.err = j["err"];
         return o;
     }
+
+    bool cannotBecomeNobody_ = false;  // root without the right to change user (a confined container)
 };
 
 TEST_F(DatabaseFiles, WhatInitDidNotMakeIsRefusedByEverySubcommandAndLeftAsItWas) {
@@ -167,6 +171,9 @@ TEST_F(DatabaseFiles, AReadOnlyDatabaseServesReadsAndRefusesWritesWithoutTouchin
         const FolderSnapshot before(dir_);
         const Outcome read =
             asReader({"sql", "--json", "SELECT NomeOuRazaoSocial FROM Clientes WHERE Codigo = 95"}, writableFolder);
+        if (cannotBecomeNobody_)
+            GTEST_SKIP() << "root here may not become another user, and root writes any file; the engine's "
+                            "ReadOnlyFilesAreReadAsTheyStand test covers the read-only opening";
         ASSERT_EQ(read.status, ExitOk) << read.err;
         EXPECT_EQ(read.lines().at(0)["rows"], Json::parse(R"([["Maria Aparecida Souza"]])"));
         const Outcome write =

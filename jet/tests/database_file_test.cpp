@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "jet/sqlite/database_file.h"
 #include "jet/tests/jet_test_support.h"
 #include "testsupport/folder_snapshot.h"
 #include "testsupport/outside_files.h"
@@ -170,6 +171,30 @@ TEST_F(DatabaseFiles, ADatabaseInUseIsNotReplaced) {
     EXPECT_EQ(testing::render(session->execute("SELECT Codigo FROM Notas").rows), "L7");
     session.reset();
     EXPECT_EQ(inspectDatabase(file).tables, std::vector<std::string>{"Notas"});
+}
+
+// What checkFile reports for a file this process may not write; forced here, since root (which
+// runs the tests in CI) may write any file. The command's own test drops root's rights instead.
+TEST_F(DatabaseFiles, ReadOnlyFilesAreReadAsTheyStand) {
+    const std::string rollback = rollbackDatabase("rollback.db");
+    const std::string wal = path("wal.db");
+    createDatabase(wal, {"CREATE TABLE Notas (Codigo INTEGER PRIMARY KEY, Texto VARCHAR(200))",
+                         "INSERT INTO Notas VALUES (1, 'uma')"},
+                   1, false);
+    const FolderSnapshot before(folder_.path());
+    for (const auto& [file, count] : {std::pair{rollback, "300"}, std::pair{wal, "1"}}) {
+        sqlite::FileCheck check = sqlite::checkFile(file);
+        check.readOnly = true;
+        sqlite3* db = sqlite::openFile(file, check);
+        sqlite3_stmt* st = nullptr;
+        ASSERT_EQ(sqlite3_prepare_v2(db, "SELECT COUNT(*) FROM Notas", -1, &st, nullptr), SQLITE_OK);
+        ASSERT_EQ(sqlite3_step(st), SQLITE_ROW);
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(sqlite3_column_text(st, 0))), count);
+        sqlite3_finalize(st);
+        EXPECT_EQ(sqlite3_exec(db, "DELETE FROM Notas", nullptr, nullptr, nullptr) & 0xFF, SQLITE_READONLY);
+        sqlite3_close(db);
+    }
+    EXPECT_EQ(FolderSnapshot(folder_.path()).changesSince(before), "");
 }
 
 TEST_F(DatabaseFiles, StampsAreReadFromTheLogWhileAnotherConnectionHoldsThemThere) {
