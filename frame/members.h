@@ -46,6 +46,20 @@ public:
     ClassMembers& let(std::string name, void (T::*setter)(std::string_view)) {
         return let(name, ParamType::String, [setter](T& o, CallArgs& a) { (o.*setter)(a[0].asString()); });
     }
+    ClassMembers& let(std::string name, void (T::*setter)(platform::Currency)) {
+        return let(name, ParamType::Currency, [setter](T& o, CallArgs& a) { (o.*setter)(a[0].asCurrency()); });
+    }
+    // A Set of an object the class keeps (nothing given clears it).
+    ClassMembers& set(std::string name, void (T::*setter)(platform::ObjectRef)) {
+        return add(std::move(name), MemberKind::Set, {{"RHS", ParamType::Object}}, ParamType::Void,
+                   [setter](T& o, CallArgs& a) {
+                       (o.*setter)(a[0].isObject() ? a[0].asObject() : platform::ObjectRef());
+                       return Variant();
+                   });
+    }
+    ClassMembers& get(std::string name, std::int32_t (T::*getter)() const) {
+        return get(std::move(name), ParamType::Long, [getter](T& o, CallArgs&) { return Variant((o.*getter)()); });
+    }
     ClassMembers& get(std::string name, double (T::*getter)() const) {
         return get(std::move(name), ParamType::Double, [getter](T& o, CallArgs&) { return Variant((o.*getter)()); });
     }
