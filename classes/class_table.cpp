@@ -6,6 +6,7 @@
 #include "consultas/visoes.h"
 #include "exames/exames.h"
 #include "fichas/fichas_clinicas.h"
+#include "procedimentos/procedimentos.h"
 #include "vacinacoes/vacinacoes.h"
 
 namespace zolk::classes {
@@ -28,7 +29,8 @@ constexpr frame::ClassRegistration table[] = {
      "_clsVacinacoes", "{A8F74719-0852-4679-8782-FC97413A1FA1}", 30,
      create<vacinacoes::clsVacinacoes>},
     {"clsProcedimentos", "ZOLK_N_FichasClinicas.clsProcedimentos", "{5237612E-3FA7-47C1-9D71-7A72B9AE7D25}",
-     "_clsProcedimentos", "{0B0CC52C-6248-4470-96AA-2038913AD18B}", 40, nullptr},
+     "_clsProcedimentos", "{0B0CC52C-6248-4470-96AA-2038913AD18B}", 40,
+     create<procedimentos::clsProcedimentos>},
     {"clsDiagnTrat", "ZOLK_N_FichasClinicas.clsDiagnTrat", "{C6F689FD-116F-4209-A6A7-3AB26E33C8C4}",
      "_clsDiagnTrat", "{1DD38F33-57DE-4490-B328-07E02178826A}", 6,
      create<consultas::clsDiagnTrat>},

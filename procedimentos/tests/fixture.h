@@ -1,0 +1,117 @@
+#pragma once
+// A fresh demo practice per test and a posting object, with the engine's statement corpus as an
+// oracle written apart from this class. The demo's record 812 belongs to Thor (140) of client 95,
+// seen by veterinarian 3; product 5 (Meloxicam) starts with 40 in stock, product 10 (sold by
+// weight) with 37.5.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "classes/class_table.h"
+#include "components/userdata/dados_do_usuario.h"
+#include "platform/amounts.h"
+#include "platform/conversions.h"
+#include "procedimentos/procedimentos.h"
+#include "testsupport/corpus.h"
+#include "testsupport/practice_fixture.h"
+
+namespace zolk::procedimentos::test {
+
+using platform::Currency;
+using platform::Variant;
+
+inline std::shared_ptr<components::DadosDoUsuario> makeUser(const std::string& name) {
+    auto user = std::make_shared<components::DadosDoUsuario>();
+    user->Add(Variant(name), "NomeDeUsuario");
+    return user;
+}
+
+inline Currency cur(double v) { return Currency::fromDouble(v); }
+
+class ProcedimentosTest : public ::testing::Test {
+protected:
+    ProcedimentosTest() {
+        classes::registerClasses();
+        p->DadosDoUsuario(ana);
+    }
+
+    // A statement of jet/tests/corpus/procedimentos.sql, its server date and time replaced by
+    // those the object read.
+    std::string corpus(const std::string& caseName, std::vector<std::pair<std::string, std::string>> edits = {}) const {
+        return testsupport::corpus("procedimentos.sql", caseName, edits);
+    }
+    // The corpus's date, hour and stamp of `time` ("15/12/2026 10:30:00"), as the object wrote them.
+    std::vector<std::pair<std::string, std::string>> stampedAt(const std::string& time) const {
+        const std::string now = p->DataHoraDaAtualizacao();
+        return {{"'" + time + "'", "'" + now + "'"},
+                {"'" + time.substr(0, 10) + "'", "'" + now.substr(0, 10) + "'"},
+                {"'" + time.substr(11, 5) + "'", "'" + now.substr(11, 5) + "'"}};
+    }
+
+    // Dipirona (service 3, type 1) for Thor in record 812, as the corpus posts it.
+    static void fillService(clsProcedimentos& o) {
+        o.TipoDeLancamento("1");
+        o.TipoDeVenda(1);
+        o.NumeroDaFichaClinica(812);
+        o.CodigoDoVeterinario(3);
+        o.CodigoDoCliente(95);
+        o.CodigoDoAnimal(140);
+        o.NumeroDoTipoDeProcedimento(1);
+        o.CodigoDoProcedimento(3);
+        o.Observacao("Dipirona IV");
+        o.Quantidade(cur(1));
+        o.ValorUnitario(cur(30));
+        o.ValorTotal(cur(30));
+        o.ValorLiquido(cur(30));
+        o.Custo(cur(5.5));
+        o.FuncionarioComissionado(true);
+        o.PercentualDeComissaoDoVeterinario(cur(15));
+        o.ValorDaComissaoDoVeterinario(cur(4.5));
+    }
+    // One Meloxicam (product 5) sold at the desk in record 812, as the corpus posts it.
+    static void fillProduct(clsProcedimentos& o, double produto = 5, double quantidade = 1) {
+        o.TipoDeLancamento("2");
+        o.TipoDeVenda(1);
+        o.NumeroDaFichaClinica(812);
+        o.CodigoDoVeterinario(3);
+        o.CodigoDoCliente(95);
+        o.CodigoInternoDoProduto(produto);
+        o.Quantidade(cur(quantidade));
+        o.ValorUnitario(cur(41.5));
+        o.ValorTotal(cur(41.5));
+        o.ValorLiquido(cur(41.5));
+        o.Custo(cur(22));
+        o.FuncionarioComissionado(true);
+        o.PercentualDeComissaoDoVeterinario(cur(5));
+        o.ValorDaComissaoDoVeterinario(cur(2.075));
+    }
+
+    std::string balance(int produto) const {
+        return db.scalar("SELECT printf('%.4f', SaldoEmEstoque) FROM Produtos WHERE CodigoInterno = " + std::to_string(produto));
+    }
+    // The history rows of a product, oldest first: "code|before|moved|after|note".
+    std::vector<std::string> history(int produto) const {
+        return db.column("SELECT TipoDeLancamento || '|' || printf('%.4f', SaldoAnterior) || '|' || "
+                         "printf('%.4f', QuantidadeMovimentada) || '|' || printf('%.4f', SaldoAtual) || '|' || Observacao "
+                         "FROM HistoricoDeProdutos WHERE CodigoInternoDoProduto = " + std::to_string(produto) +
+                         " ORDER BY Numero");
+    }
+    std::vector<std::string> ops() const {
+        std::vector<std::string> out;
+        for (const auto& line : db.trace()) out.push_back(line.op);
+        return out;
+    }
+    std::string count(const std::string& table) const { return db.scalar("SELECT COUNT(*) FROM " + table); }
+    std::string location(const std::string& operation, int ponto) const {
+        return "ZOLK_N_FichasClinicas, clsProcedimentos, " + operation + ", Ponto: " + std::to_string(ponto);
+    }
+
+    testsupport::PracticeDatabase db;
+    std::shared_ptr<components::DadosDoUsuario> ana = makeUser("ana");
+    std::shared_ptr<clsProcedimentos> p = std::make_shared<clsProcedimentos>();
+};
+
+}  // namespace zolk::procedimentos::test

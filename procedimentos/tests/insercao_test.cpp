@@ -1,0 +1,195 @@
+// Adicionar of a single posting: statement texts and order, the stock it moves, and failures.
+#include "procedimentos/tests/fixture.h"
+
+namespace zolk::procedimentos::test {
+namespace {
+
+TEST_F(ProcedimentosTest, AServicePostingIsWrittenToTheLetterInOneTransaction) {
+    fillService(*p);
+    EXPECT_EQ(p->NumeroDeLancamentoGerado(), 0);
+    ASSERT_EQ(p->Adicionar(), 0) << p->DescricaoDoErro();
+
+    // The transaction begins before the clock is read.
+    EXPECT_EQ(ops(), (std::vector<std::string>{"BeginTrans", "Execute", "Execute", "Execute", "CommitTrans"}));
+    const auto sql = db.traced("Execute");
+    EXPECT_EQ(sql[0], corpus("procedimentos-relogio"));
+    EXPECT_EQ(sql[1], corpus("procedimentos-servico-insert", stampedAt("15/12/2026 10:30:00")));
+    EXPECT_EQ(sql[2], "SELECT @@Identity");
+    EXPECT_EQ(p->DataDeLancamento(), p->DataHoraDaAtualizacao().substr(0, 10));
+    EXPECT_EQ(std::to_string(p->NumeroDeLancamentoGerado()), db.scalar("SELECT MAX(NumeroDeLancamento) FROM ServicosEfetuados"));
+    EXPECT_EQ(db.scalar("SELECT Observacao || '|' || Quantidade || '|' || Custo || '|' || FuncionarioComissionado || '|' || "
+                        "TipoDeLancamento || '|' || UsuarioDaInclusao FROM ServicosEfetuados WHERE NumeroDeLancamento = " +
+                        std::to_string(p->NumeroDeLancamentoGerado())),
+              "Dipirona IV|1|5.5|-1|1|ana");
+}
+
+TEST_F(ProcedimentosTest, AProductPostingTakesItsQuantityFromStockInFiveStatements) {
+    fillProduct(*p);
+    ASSERT_EQ(p->Adicionar(), 0) << p->DescricaoDoErro();
+
+    const auto at = stampedAt("15/12/2026 10:30:00");
+    EXPECT_EQ(db.traced("Execute"),
+              (std::vector<std::string>{corpus("procedimentos-relogio"), corpus("procedimentos-produto-saldo"),
+                                        corpus("procedimentos-produto-estoque"), corpus("procedimentos-produto-historico", at),
+                                        corpus("procedimentos-produto-insert", at), "SELECT @@Identity"}));
+    EXPECT_EQ(balance(5), "39.0000");
+    EXPECT_EQ(history(5).back(), "3|40.0000|1.0000|39.0000|Saída por Pré-Venda na ficha clínica no. 812");
+    // The number of the reservation, not of the history row written before it.
+    EXPECT_EQ(std::to_string(p->NumeroDeLancamentoGerado()), db.scalar("SELECT MAX(NumeroDeLancamento) FROM ProdutosReservados"));
+    EXPECT_NE(db.scalar("SELECT MAX(Numero) FROM HistoricoDeProdutos"), std::to_string(p->NumeroDeLancamentoGerado()));
+}
+
+TEST_F(ProcedimentosTest, AQuantityWithFourDecimalsIsWrittenWithTwoAndMovedWithAllFour) {
+    fillProduct(*p, 10, 1.2345);
+    p->TipoDeVenda(2);
+    p->Observacao("Ração a granel");
+    p->ValorUnitario(cur(24.9));
+    p->ValorTotal(cur(30.74));
+    p->ValorLiquido(cur(30.74));
+    p->Custo(cur(17.28));
+    p->PercentualDeComissaoDoVeterinario(cur(3));
+    p->ValorDaComissaoDoVeterinario(cur(0.92));
+    ASSERT_EQ(p->Adicionar(), 0) << p->DescricaoDoErro();
+
+    const auto at = stampedAt("15/12/2026 10:31:15");
+    const auto sql = db.traced("Execute");
+    EXPECT_EQ(sql[2], corpus("procedimentos-granel-estoque"));
+    EXPECT_EQ(sql[3], corpus("procedimentos-granel-historico", {at[0], at[1], {"'10:31'", at[2].second}}));
+    EXPECT_EQ(sql[4], corpus("procedimentos-granel-insert", at));
+    EXPECT_EQ(balance(10), "36.2700");
+}
+
+TEST_F(ProcedimentosTest, StockBalancesAreRoundedToThreeDecimalsAndMayGoBelowZero) {
+    struct Case {
+        double start, quantity;
+        const char *row, *stored;
+    };
+    for (const Case& c : {Case{1, 3, "3|1.0000|3.0000|-2.0000", "-2.0000"},
+                          Case{10.0004, 2, "3|10.0000|2.0000|8.0000", "8.0000"},  // 10.0004 counts as 10.000
+                          Case{2.0005, 0.5, "3|2.0010|0.5000|1.5010", "1.5000"}}) {  // halves away from zero
+        db.native("UPDATE Produtos SET SaldoEmEstoque = " + platform::amountTextPlain(cur(c.start)) + " WHERE CodigoInterno = 8");
+        auto o = std::make_shared<clsProcedimentos>();
+        o->DadosDoUsuario(ana);
+        fillProduct(*o, 8, c.quantity);
+        ASSERT_EQ(o->Adicionar(), 0) << o->DescricaoDoErro();
+        EXPECT_EQ(history(8).back(), std::string(c.row) + "|Saída por Pré-Venda na ficha clínica no. 812") << c.start;
+        EXPECT_EQ(balance(8), c.stored) << c.start;  // written with two decimals
+    }
+}
+
+TEST_F(ProcedimentosTest, EveryKindButOneIsAProduct) {
+    for (const char* kind : {"2", "3", "9", "02"}) {
+        auto o = std::make_shared<clsProcedimentos>();
+        o->DadosDoUsuario(ana);
+        fillProduct(*o);
+        o->TipoDeLancamento(kind);
+        ASSERT_EQ(o->Adicionar(), 0) << kind << ": " << o->DescricaoDoErro();
+        // Written back exactly as the front end set it.
+        EXPECT_EQ(db.scalar("SELECT TipoDeLancamento FROM ProdutosReservados WHERE NumeroDeLancamento = " +
+                            std::to_string(o->NumeroDeLancamentoGerado())),
+                  kind);
+    }
+    EXPECT_EQ(balance(5), "36.0000");
+    auto service = std::make_shared<clsProcedimentos>();
+    service->DadosDoUsuario(ana);
+    fillService(*service);
+    service->TipoDeLancamento("01");  // compared as a number
+    ASSERT_EQ(service->Adicionar(), 0);
+    EXPECT_EQ(db.scalar("SELECT TipoDeLancamento FROM ServicosEfetuados WHERE NumeroDeLancamento = " +
+                        std::to_string(service->NumeroDeLancamentoGerado())),
+              "01");
+}
+
+TEST_F(ProcedimentosTest, FailuresAfterTheTransactionBeganLeaveNothing) {
+    const std::string postings = count("ProdutosReservados") + "/" + count("ServicosEfetuados") + "/" + count("HistoricoDeProdutos");
+    struct Case {
+        const char* what;
+        std::string kind;
+        double produto;
+        bool user;
+        int ponto;
+        std::int32_t error;
+    };
+    for (const Case& c : {Case{"an empty kind", "", 5, true, 14, platform::err::TypeMismatch},
+                          Case{"a kind that is not a number", "2x", 5, true, 14, platform::err::TypeMismatch},
+                          Case{"a product with no row", "2", 999, true, 16, platform::err::AdoNoCurrentRecord},
+                          Case{"no user data object", "2", 5, false, 16, platform::err::ObjectNotSet},
+                          Case{"a service without a user", "1", 0, false, 15, platform::err::ObjectNotSet}}) {
+        auto o = std::make_shared<clsProcedimentos>();
+        if (c.user) o->DadosDoUsuario(ana);
+        fillProduct(*o, c.produto);
+        if (c.kind == "1") fillService(*o);
+        o->TipoDeLancamento(c.kind);
+        db.clearTrace();
+        EXPECT_EQ(o->Adicionar(), 1) << c.what;
+        EXPECT_EQ(o->NumeroDoErro(), c.error) << c.what;
+        EXPECT_EQ(o->LocalDoErro(), location("Adicionar", c.ponto)) << c.what;
+        EXPECT_EQ(o->NumeroDeLancamentoGerado(), 0) << c.what;
+        EXPECT_EQ(ops().back(), "RollbackTrans") << c.what;
+    }
+    EXPECT_EQ(count("ProdutosReservados") + "/" + count("ServicosEfetuados") + "/" + count("HistoricoDeProdutos"), postings);
+    EXPECT_EQ(balance(5), "40.0000");
+}
+
+TEST_F(ProcedimentosTest, TypedTextsStayLiterals) {
+    // The note is treated when set; the kind, the sale kind and the user's name are doubled
+    // where they are written.
+    const std::string longNote = "Aplicar em D'Ávila; 'urgente' " + std::string(2000, 'x');
+    fillService(*p);
+    p->Observacao(longNote);
+    p->DadosDoUsuario(makeUser("Sant'Anna"));
+    ASSERT_EQ(p->Adicionar(), 0) << p->DescricaoDoErro();
+    EXPECT_EQ(db.scalar("SELECT Observacao || '|' || UsuarioDaInclusao FROM ServicosEfetuados WHERE NumeroDeLancamento = " +
+                        std::to_string(p->NumeroDeLancamentoGerado())),
+              longNote + "|Sant'Anna");
+
+    fillProduct(*p);
+    p->Observacao("Retirar à tarde, 'sem' falta");
+    ASSERT_EQ(p->Adicionar(), 0) << p->DescricaoDoErro();
+    EXPECT_EQ(db.scalar("SELECT UsuarioDaInclusao FROM HistoricoDeProdutos ORDER BY Numero DESC LIMIT 1"), "Sant'Anna");
+    EXPECT_EQ(db.scalar("SELECT Observacao FROM ProdutosReservados WHERE NumeroDeLancamento = " +
+                        std::to_string(p->NumeroDeLancamentoGerado())),
+              "Retirar à tarde, 'sem' falta");
+}
+
+TEST_F(ProcedimentosTest, ValidationReadsTheKindByItsLeadingNumber) {
+    struct Case {
+        const char* kind;
+        double tipo, servico, produto, quantidade;
+        std::int16_t result;
+        const char *message, *field;
+    };
+    platform::ObjectRef rs;
+    for (const Case& c : {Case{"1", 0, 3, 0, 1, 2, "Selecione um tipo de procedimento.", "NumeroDoTipoDeProcedimento"},
+                          Case{"1", 1, 0, 0, 1, 2, "Informe um procedimento.", "CodigoDoProcedimento"},
+                          Case{"1", 1, 3, 0, 0, 2, "Informe a quantidade.", "Quantidade"},
+                          Case{"1a", 1, 3, 0, 1, 0, "", ""},  // leading number 1: a service
+                          Case{"", 0, 0, 0, 1, 2, "Informe o produto.", "CodigoInternoDoProduto"},
+                          Case{"2", 0, 0, 5, -3, 0, "", ""},  // a negative quantity passes
+                          Case{"abc", 0, 0, 5, 0, 2, "Informe a quantidade.", "Quantidade"}}) {
+        for (std::int16_t operacao : {1, 2}) {
+            clsProcedimentos o;
+            o.TipoDeLancamento(c.kind);
+            o.NumeroDoTipoDeProcedimento(c.tipo);
+            o.CodigoDoProcedimento(c.servico);
+            o.CodigoInternoDoProduto(c.produto);
+            o.Quantidade(cur(c.quantidade));
+            EXPECT_EQ(o.ValidarDados(operacao, nullptr, rs), c.result) << c.kind << " " << c.message;
+            EXPECT_EQ(o.DescricaoDaFalha(), c.message);
+            EXPECT_EQ(o.NomeDoCampoValidado(), c.field);
+        }
+    }
+    clsProcedimentos empty;
+    EXPECT_EQ(empty.ValidarDados(3, nullptr, rs), 0);
+
+    // A failed rule ends Adicionar and Alterar before any transaction.
+    fillService(*p);
+    p->Quantidade(Currency());
+    EXPECT_EQ(p->Adicionar(), 2);
+    EXPECT_EQ(p->Alterar(), 2);
+    EXPECT_EQ(p->NomeDoCampoValidado(), "Quantidade");
+    EXPECT_TRUE(db.trace().empty());
+}
+
+}  // namespace
+}  // namespace zolk::procedimentos::test
