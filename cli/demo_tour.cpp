@@ -41,6 +41,7 @@ public:
         showListing(ana);
         showPrintout(ana, numero);
         requestExams(ana, numero);
+        postCharges(*this, ana, numero);
         changeReturnDate(consulta, numero);
         refuseChange(numero);
         showVaccinationCard(*this, ana, numero);
