@@ -1,7 +1,6 @@
 // The budget import, inside Adicionar's transaction: every item becomes a posting with the
 // employee's commission, product items leave stock, and the items and the budget are deleted.
 #include "frame/operation.h"
-#include "frame/sql_literals.h"
 #include "platform/amounts.h"
 #include "platform/conversions.h"
 #include "procedimentos/movimentacao.h"
@@ -9,7 +8,6 @@
 
 namespace zolk::procedimentos {
 
-namespace sql = frame::sql;
 using platform::Variant;
 
 namespace {
@@ -45,12 +43,7 @@ void clsProcedimentos::importarOrcamento(frame::Operation& op, const frame::Stam
         ObterComissaoDoFuncionario(l_.codigoDoVeterinario, kind, platform::CStr(tipoOuBarras), platform::CDbl(codigo));
 
         op.ponto(8);
-        Insercao i;
-        i.dataDeLancamento = sql::text(dataDeLancamento_);
-        i.numeroDaFichaClinica = sql::number(l_.numeroDaFichaClinica);
-        i.codigoDoFuncionario = sql::number(l_.codigoDoVeterinario);
-        i.codigoDoCliente = sql::number(l_.codigoDoCliente);
-        i.observacao = sql::text(l_.observacao);
+        Insercao i = insertionOf(l_, dataDeLancamento_);
         i.quantidade = plainAmount(item.value("Quantidade"));
         i.valorUnitario = plainAmount(item.value("ValorUnitario"));
         i.valorTotal = plainAmount(item.value("ValorTotal"));
@@ -58,7 +51,6 @@ void clsProcedimentos::importarOrcamento(frame::Operation& op, const frame::Stam
         i.descontoEmValor = plainAmount(item.value("DescontoEmValor"));
         i.valorLiquido = plainAmount(item.value("ValorLiquido"));
         i.custo = plainAmount(item.value("Custo"));
-        i.funcionarioComissionado = sql::boolean(l_.funcionarioComissionado);
         i.percentualDeComissao = platform::amountTextPlain(l_.percentualDeComissao);
         // Computed in floating point, kept as currency (four decimals, halves to even).
         const double comissao = platform::CDbl(item.value("ValorTotal")) / 100 * l_.percentualDeComissao.toDouble();
@@ -69,7 +61,6 @@ void clsProcedimentos::importarOrcamento(frame::Operation& op, const frame::Stam
 
         if (kind == Servico) {
             op.ponto(9);
-            i.codigoDoAnimal = sql::number(l_.codigoDoAnimal);
             i.numeroDoTipoDeServico = ownNumber(tipoOuBarras);
             i.codigoDoServico = ownNumber(codigo);
             op.execute(serviceInsert(i));
@@ -111,10 +102,9 @@ std::int16_t clsProcedimentos::ObterComissaoDoFuncionario(double funcionario, st
         op.ponto(4);
         auto rs = op.newRecordset();
         op.openSelection(*rs, text, frame::ListKind::ListaCompleta, 0);
-        op.ponto(5);
-        rs->ActiveConnection(nullptr);
+        op.ponto(5);  // disconnected, then the provider's FecharConexao
         op.ponto(6);
-        if (auto code = op.closeConnection()) {
+        if (auto code = op.disconnect(*rs)) {
             op.release();
             return *code;
         }

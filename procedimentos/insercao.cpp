@@ -21,6 +21,18 @@ std::string inclusionStamp(const frame::Stamp& stamp) {
     return sql::stamp(stamp.time) + "," + typed(stamp.userName);
 }
 
+Insercao insertionOf(const Lancamento& l, const std::string& dataDeLancamento) {
+    Insercao i;
+    i.dataDeLancamento = sql::text(dataDeLancamento);
+    i.numeroDaFichaClinica = sql::number(l.numeroDaFichaClinica);
+    i.codigoDoFuncionario = sql::number(l.codigoDoVeterinario);
+    i.codigoDoCliente = sql::number(l.codigoDoCliente);
+    i.codigoDoAnimal = sql::number(l.codigoDoAnimal);
+    i.observacao = sql::text(l.observacao);
+    i.funcionarioComissionado = sql::boolean(l.funcionarioComissionado);
+    return i;
+}
+
 void twoDecimalAmounts(const Lancamento& l, Insercao& i) {
     using platform::amountText2;
     i.quantidade = amountText2(l.quantidade);

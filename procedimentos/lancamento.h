@@ -59,6 +59,9 @@ struct Insercao {
     std::string stamp;                          // the inclusion stamp and the user's name, quoted, comma-joined
 };
 
+// What every insertion takes from the object: the posting date, the record, the employee, the
+// client, the note and whether the employee is commissioned.
+Insercao insertionOf(const Lancamento& l, const std::string& dataDeLancamento);
 std::string serviceInsert(const Insercao& i);
 std::string productInsert(const Insercao& i);
 // The stamp columns' values of an insertion: 'time','user'.

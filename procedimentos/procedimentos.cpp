@@ -65,19 +65,12 @@ std::int16_t clsProcedimentos::Adicionar() {
             importarOrcamento(op, stamp(now));
         } else {
             op.ponto(14);
-            Insercao i;
-            i.dataDeLancamento = sql::text(dataDeLancamento_);
-            i.numeroDaFichaClinica = sql::number(l_.numeroDaFichaClinica);
-            i.codigoDoFuncionario = sql::number(l_.codigoDoVeterinario);
-            i.codigoDoCliente = sql::number(l_.codigoDoCliente);
-            i.observacao = sql::text(l_.observacao);
+            Insercao i = insertionOf(l_, dataDeLancamento_);
             twoDecimalAmounts(l_, i);
-            i.funcionarioComissionado = sql::boolean(l_.funcionarioComissionado);
             i.tipoDeLancamento = typed(l_.tipoDeLancamento);
             i.tipoDeVenda = typed(l_.tipoDeVenda);
             if (kindOf(l_.tipoDeLancamento) == Servico) {
                 op.ponto(15);
-                i.codigoDoAnimal = sql::number(l_.codigoDoAnimal);
                 i.numeroDoTipoDeServico = sql::number(l_.numeroDoTipoDeProcedimento);
                 i.codigoDoServico = sql::number(l_.codigoDoProcedimento);
                 i.stamp = inclusionStamp(stamp(now));

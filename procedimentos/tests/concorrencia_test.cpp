@@ -1,11 +1,14 @@
 // Several workstations posting and deleting one product at once: eight processes, each with its
 // own connections, must lose no stock movement.
+#include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <chrono>
 #include <sstream>
+#include <thread>
 
 #include "procedimentos/tests/fixture.h"
 
@@ -116,6 +119,34 @@ TEST_F(ProcedimentosTest, EightWorkstationsPostingOneProductLoseNoMovement) {
     }
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM ProdutosReservados WHERE CodigoInternoDoProduto = 6"),
               std::to_string(std::stoi(reservations) + total.posted - total.deleted));
+}
+
+// Another program holding the write lock: a short hold is waited for, a long one gives up with
+// nothing written.
+TEST_F(ProcedimentosTest, AWorkstationWaitsForTheWriteLockThenGivesUp) {
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(db.url().c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    std::thread release([other] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+    });
+    fillProduct(*p);
+    EXPECT_EQ(p->Adicionar(), 0) << p->DescricaoDoErro();
+    release.join();
+    EXPECT_EQ(balance(5), "39.0000");
+
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    EXPECT_EQ(p->Adicionar(), 1);
+    EXPECT_EQ(p->NumeroDoErro(), platform::err::DbGeneralFailure);
+    EXPECT_EQ(p->LocalDoErro(), location("Adicionar", 5));
+    p->NumeroDeLancamento(402);
+    EXPECT_EQ(p->Excluir(), 3);  // a general failure of the database: a refusal with nothing set
+    EXPECT_EQ(p->DescricaoDaFalha(), "");
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_EQ(balance(5), "39.0000");
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM ProdutosReservados WHERE NumeroDeLancamento = 402"), "1");
 }
 
 }  // namespace
