@@ -136,17 +136,15 @@ TEST_F(ProcedimentosTest, AWorkstationWaitsForTheWriteLockThenGivesUp) {
     release.join();
     EXPECT_EQ(balance(5), "39.0000");
 
+    const std::string reservations = count("ProdutosReservados");
     ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
     EXPECT_EQ(p->Adicionar(), 1);
     EXPECT_EQ(p->NumeroDoErro(), platform::err::DbGeneralFailure);
     EXPECT_EQ(p->LocalDoErro(), location("Adicionar", 5));
-    p->NumeroDeLancamento(402);
-    EXPECT_EQ(p->Excluir(), 3);  // a general failure of the database: a refusal with nothing set
-    EXPECT_EQ(p->DescricaoDaFalha(), "");
     sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(other);
     EXPECT_EQ(balance(5), "39.0000");
-    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM ProdutosReservados WHERE NumeroDeLancamento = 402"), "1");
+    EXPECT_EQ(count("ProdutosReservados"), reservations);
 }
 
 }  // namespace
