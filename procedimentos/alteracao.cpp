@@ -1,6 +1,7 @@
 // The updates of Alterar: a service rewrites its clinical-record columns, a product only its
 // product and amounts; both end with the commission, the kind and the change stamp.
 #include "frame/sql_literals.h"
+#include "frame/stamp.h"
 #include "platform/amounts.h"
 #include "procedimentos/lancamento.h"
 
@@ -23,9 +24,8 @@ std::string tail(const Lancamento& l, const frame::Stamp& stamp) {
     std::string t = "FuncionarioComissionado=" + sql::boolean(l.funcionarioComissionado) + ",";
     t += "PercentualDeComissaoDoFuncionario=" + amountText2(l.percentualDeComissao) + ",";
     t += "ValorDaComissaoDoFuncionario=" + amountText2(l.valorDaComissao) + ",";
-    t += "TipoDeLancamento=" + typed(l.tipoDeLancamento) + ",";
-    t += "DataEHoraDaAlteracao=" + sql::stamp(stamp.time) + ", ";
-    t += "UsuarioDaAlteracao=" + typed(stamp.userName) + " ";
+    t += "TipoDeLancamento=" + sql::text(l.tipoDeLancamento) + ",";
+    t += sql::changeStamp(stamp);
     return t + "WHERE NumeroDeLancamento=" + sql::number(l.numeroDeLancamento) + ";";
 }
 
@@ -39,7 +39,7 @@ std::string serviceUpdate(const Lancamento& l, const frame::Stamp& stamp) {
     u += "CodigoDoAnimal=" + sql::number(l.codigoDoAnimal) + ",";
     u += "NumeroDoTipoDeServico=" + sql::number(l.numeroDoTipoDeProcedimento) + ",";
     u += "CodigoDoServico=" + sql::number(l.codigoDoProcedimento) + ",";
-    u += "Observacao=" + sql::text(l.observacao) + ",";
+    u += "Observacao=" + sql::treatedText(l.observacao) + ",";
     return u + amounts(l) + tail(l, stamp);
 }
 

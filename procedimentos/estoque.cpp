@@ -1,5 +1,6 @@
 // Stock: reading a balance or a reservation, and the two statements of one stock movement.
 #include "frame/sql_literals.h"
+#include "frame/stamp.h"
 #include "platform/amounts.h"
 #include "platform/conversions.h"
 #include "platform/format.h"
@@ -40,7 +41,7 @@ std::string stockHistory(const MovimentoDeEstoque& m, const frame::Stamp& stamp)
     h += platform::amountText3(m.saldoAtual) + ",";
     h += "'" + m.observacao + "',";
     h += "1 , ";  // Situacao 1: a valid movement
-    return h + inclusionStamp(stamp) + ");";
+    return h + sql::insertionStamp(stamp) + ");";
 }
 
 std::string notaDeSaida(double ficha) { return "Saída por Pré-Venda na ficha clínica no. " + sql::number(ficha); }

@@ -1,6 +1,8 @@
 // The budget import, inside Adicionar's transaction: every item becomes a posting with the
 // employee's commission, product items leave stock, and the items and the budget are deleted.
 #include "frame/operation.h"
+#include "frame/sql_literals.h"
+#include "frame/stamp.h"
 #include "platform/amounts.h"
 #include "platform/conversions.h"
 #include "procedimentos/movimentacao.h"
@@ -55,9 +57,9 @@ void clsProcedimentos::importarOrcamento(frame::Operation& op, const frame::Stam
         // Computed in floating point, kept as currency (four decimals, halves to even).
         const double comissao = platform::CDbl(item.value("ValorTotal")) / 100 * l_.percentualDeComissao.toDouble();
         i.valorDaComissao = platform::amountTextPlain(Currency::fromDouble(comissao));
-        i.tipoDeLancamento = typed(platform::CStr(tipo));
-        i.tipoDeVenda = typed(platform::CStr(item.value("TipoDeVenda")));
-        i.stamp = inclusionStamp(stamp);
+        i.tipoDeLancamento = frame::sql::text(platform::CStr(tipo));
+        i.tipoDeVenda = frame::sql::text(platform::CStr(item.value("TipoDeVenda")));
+        i.stamp = frame::sql::insertionStamp(stamp);
 
         if (kind == Servico) {
             op.ponto(9);

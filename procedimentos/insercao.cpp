@@ -8,19 +8,6 @@ namespace zolk::procedimentos {
 
 namespace sql = frame::sql;
 
-std::string typed(std::string_view text) {
-    std::string quoted = "'";
-    for (char c : text) {
-        quoted += c;
-        if (c == '\'') quoted += '\'';
-    }
-    return quoted + "'";
-}
-
-std::string inclusionStamp(const frame::Stamp& stamp) {
-    return sql::stamp(stamp.time) + "," + typed(stamp.userName);
-}
-
 Insercao insertionOf(const Lancamento& l, const std::string& dataDeLancamento) {
     Insercao i;
     i.dataDeLancamento = sql::text(dataDeLancamento);
@@ -28,7 +15,7 @@ Insercao insertionOf(const Lancamento& l, const std::string& dataDeLancamento) {
     i.codigoDoFuncionario = sql::number(l.codigoDoVeterinario);
     i.codigoDoCliente = sql::number(l.codigoDoCliente);
     i.codigoDoAnimal = sql::number(l.codigoDoAnimal);
-    i.observacao = sql::text(l.observacao);
+    i.observacao = sql::treatedText(l.observacao);
     i.funcionarioComissionado = sql::boolean(l.funcionarioComissionado);
     return i;
 }

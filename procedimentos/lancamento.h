@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "frame/business_object.h"
+#include "frame/stamp.h"
 #include "platform/currency.h"
 #include "platform/variant.h"
 
@@ -40,10 +40,6 @@ struct Lancamento {
     bool orcamentoImportado = false;
 };
 
-// A text typed by someone (the posting kind, the sale kind, the user's name, a budget item's
-// texts) between single quotes, its own quotes doubled so it stays one literal.
-std::string typed(std::string_view text);
-
 // The values of one insertion, already written as SQL literals: a single posting writes its
 // amounts as two-decimal texts, a budget import as plain texts; the statement is the same.
 struct Insercao {
@@ -56,7 +52,7 @@ struct Insercao {
     std::string quantidade, valorUnitario, valorTotal, descontoEmPercentual, descontoEmValor, valorLiquido, custo;
     std::string funcionarioComissionado, percentualDeComissao, valorDaComissao;
     std::string tipoDeLancamento, tipoDeVenda;  // quoted
-    std::string stamp;                          // the inclusion stamp and the user's name, quoted, comma-joined
+    std::string stamp;                          // sql::insertionStamp
 };
 
 // What every insertion takes from the object: the posting date, the record, the employee, the
@@ -64,8 +60,6 @@ struct Insercao {
 Insercao insertionOf(const Lancamento& l, const std::string& dataDeLancamento);
 std::string serviceInsert(const Insercao& i);
 std::string productInsert(const Insercao& i);
-// The stamp columns' values of an insertion: 'time','user'.
-std::string inclusionStamp(const frame::Stamp& stamp);
 // The amounts of a single posting, as two-decimal texts.
 void twoDecimalAmounts(const Lancamento& l, Insercao& i);
 

@@ -26,32 +26,32 @@ void yesNo(sql::SelectList& list, const std::string& t, const char* column) {
 // The columns of one half; `servicos` picks the sources that differ between the halves.
 std::string columns(const std::string& t, bool servicos) {
     sql::SelectList list;
-    list.number(t + ".NumeroDeLancamento", "NumeroDeLancamento")
+    list.zeroIfNull(t + ".NumeroDeLancamento", "NumeroDeLancamento")
         .date(t + ".DataDeLancamento", "DataDeLancamento")
-        .number(t + ".NumeroDaFichaClinica", "NumeroDaFichaClinica")
-        .number(t + ".CodigoDoFuncionario", "CodigoDoVeterinario")
-        .text("Funcionarios.Nome", "NomeDoVeterinario")
-        .text("Funcionarios.CRMV", "CRMVDoVeterinario")
-        .number(t + ".CodigoDoCliente", "CodigoDoCliente")
-        .text("Clientes.ApelidoOuNomeFantasia", "ApelidoOuNomeFantasiaDoCliente")
-        .text("Clientes.NomeOuRazaoSocial", "NomeOuRazaoSocialDoCliente");
+        .zeroIfNull(t + ".NumeroDaFichaClinica", "NumeroDaFichaClinica")
+        .zeroIfNull(t + ".CodigoDoFuncionario", "CodigoDoVeterinario")
+        .emptyIfNull("Funcionarios.Nome", "NomeDoVeterinario")
+        .emptyIfNull("Funcionarios.CRMV", "CRMVDoVeterinario")
+        .zeroIfNull(t + ".CodigoDoCliente", "CodigoDoCliente")
+        .emptyIfNull("Clientes.ApelidoOuNomeFantasia", "ApelidoOuNomeFantasiaDoCliente")
+        .emptyIfNull("Clientes.NomeOuRazaoSocial", "NomeOuRazaoSocialDoCliente");
     if (servicos) {
-        list.number(t + ".CodigoDoAnimal", "CodigoDoAnimal")
-            .text("Animais.Nome", "NomeDoAnimal")
-            .number("Servicos.NumeroDoTipoDeServico", "NumeroDoTipoDeServicoOuCodigoDeBarrasDoProduto")
-            .number(t + ".CodigoDoServico", "CodigoDoServicoOuCodigoInternoDoProduto")
-            .number("Servicos.Nome", "NomeDoServicoOuNomeDoProduto");  // a missing name gives 0
+        list.zeroIfNull(t + ".CodigoDoAnimal", "CodigoDoAnimal")
+            .emptyIfNull("Animais.Nome", "NomeDoAnimal")
+            .zeroIfNull("Servicos.NumeroDoTipoDeServico", "NumeroDoTipoDeServicoOuCodigoDeBarrasDoProduto")
+            .zeroIfNull(t + ".CodigoDoServico", "CodigoDoServicoOuCodigoInternoDoProduto")
+            .zeroIfNull("Servicos.Nome", "NomeDoServicoOuNomeDoProduto");  // a missing name gives 0
     } else {
         // Product postings have no animal.
         list.item("'0' AS CodigoDoAnimal")
             .item("'' AS NomeDoAnimal")
-            .text("Produtos.CodigoDeBarras", "NumeroDoTipoDeServicoOuCodigoDeBarrasDoProduto")
-            .number(t + ".CodigoInternoDoProduto", "CodigoDoServicoOuCodigoInternoDoProduto")
-            .number("Produtos.Nome", "NomeDoServicoOuNomeDoProduto");
+            .emptyIfNull("Produtos.CodigoDeBarras", "NumeroDoTipoDeServicoOuCodigoDeBarrasDoProduto")
+            .zeroIfNull(t + ".CodigoInternoDoProduto", "CodigoDoServicoOuCodigoInternoDoProduto")
+            .zeroIfNull("Produtos.Nome", "NomeDoServicoOuNomeDoProduto");
     }
-    list.text(t + ".Observacao", "Observacao");
+    list.emptyIfNull(t + ".Observacao", "Observacao");
     if (servicos)
-        list.number(t + ".Quantidade", "Quantidade");
+        list.zeroIfNull(t + ".Quantidade", "Quantidade");
     else
         list.item("IIF(IsNull(" + t + ".Quantidade), 0, Format(" + t + ".Quantidade,'#,##0.000')) AS Quantidade");
     for (const char* c : {"ValorUnitario", "ValorTotal", "DescontoEmPercentual", "DescontoEmValor", "ValorLiquido", "Custo"})
@@ -60,8 +60,8 @@ std::string columns(const std::string& t, bool servicos) {
     money(list, t, "PercentualDeComissaoDoFuncionario");
     money(list, t, "ValorDaComissaoDoFuncionario");
     list.item("IIF(" + t + ".NumeroDaVenda<>0, 'Sim', 'Não') AS ServicoPago")
-        .number(t + ".NumeroDaVenda", "NumeroDaVenda")
-        .text(t + ".TipoDeLancamento", "TipoDeLancamento")
+        .zeroIfNull(t + ".NumeroDaVenda", "NumeroDaVenda")
+        .emptyIfNull(t + ".TipoDeLancamento", "TipoDeLancamento")
         .stamps(t);
     return list.str();
 }

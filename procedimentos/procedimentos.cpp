@@ -1,9 +1,8 @@
 #include "procedimentos/procedimentos.h"
 
-#include <cmath>
-
 #include "frame/operation.h"
 #include "frame/sql_literals.h"
+#include "frame/stamp.h"
 #include "platform/amounts.h"
 #include "platform/conversions.h"
 #include "platform/format.h"
@@ -58,7 +57,7 @@ std::int16_t clsProcedimentos::Adicionar() {
         op.ponto(5);
         op.beginTrans();
         const DateTime now = op.updateTime();
-        dataDeLancamento_ = platform::CStr(platform::Format(Variant(now), "dd/mm/yyyy"));
+        dataDeLancamento_ = sql::issueDateText(now);
 
         op.ponto(6);
         if (l_.orcamentoImportado) {
@@ -67,13 +66,13 @@ std::int16_t clsProcedimentos::Adicionar() {
             op.ponto(14);
             Insercao i = insertionOf(l_, dataDeLancamento_);
             twoDecimalAmounts(l_, i);
-            i.tipoDeLancamento = typed(l_.tipoDeLancamento);
-            i.tipoDeVenda = typed(l_.tipoDeVenda);
+            i.tipoDeLancamento = sql::text(l_.tipoDeLancamento);
+            i.tipoDeVenda = sql::text(l_.tipoDeVenda);
             if (kindOf(l_.tipoDeLancamento) == Servico) {
                 op.ponto(15);
                 i.numeroDoTipoDeServico = sql::number(l_.numeroDoTipoDeProcedimento);
                 i.codigoDoServico = sql::number(l_.codigoDoProcedimento);
-                i.stamp = inclusionStamp(stamp(now));
+                i.stamp = sql::insertionStamp(stamp(now));
                 op.execute(serviceInsert(i));
             } else {
                 op.ponto(16);
@@ -82,7 +81,7 @@ std::int16_t clsProcedimentos::Adicionar() {
                 moveStock(op, s, Movimento::Saida, i.codigoInternoDoProduto, -l_.quantidade,
                           platform::amountTextPlain(l_.quantidade), notaDeSaida(l_.numeroDaFichaClinica));
                 op.ponto(17);
-                i.stamp = inclusionStamp(s);
+                i.stamp = sql::insertionStamp(s);
                 op.execute(productInsert(i));
             }
             // The posting's own insertion is the last one, so this is its number.
@@ -170,7 +169,7 @@ std::int16_t clsProcedimentos::Selecionar(std::int32_t tipoDeLista, std::int16_t
 
 std::int16_t clsProcedimentos::ValidarDados(std::int16_t operacao, platform::ObjectRef conexao,
                                             platform::ObjectRef& recordset) {
-    return run("ValidarDados", [&](Operation& op) -> std::int16_t {
+    return validation(conexao, recordset, [&](Operation& op) -> std::int16_t {
         op.ponto(1);
         if (operacao == 1 || operacao == 2) {
             op.ponto(2);
@@ -187,9 +186,7 @@ std::int16_t clsProcedimentos::ValidarDados(std::int16_t operacao, platform::Obj
         } else if (operacao == 3) {
             op.ponto(3);  // a deletion is always accepted
         }
-        op.ponto(9);
-        conexao.reset();
-        recordset.reset();
+        op.ponto(9);  // every rule passed: the shell drops the references here
         op.ponto(6);
         return result::Done;
     });

@@ -16,6 +16,7 @@
 #include "exames/exames.h"
 #include "fichas/fichas_clinicas.h"
 #include "platform/conversions.h"
+#include "procedimentos/procedimentos.h"
 #include "testsupport/practice_fixture.h"
 #include "vacinacoes/vacinacoes.h"
 
@@ -81,6 +82,19 @@ const std::vector<TextCase>& textCases() {
           {"CodigoDoVeterinario", Variant(3.0)},
           {"VacinaAplicada", Variant(true)}},
          {"Partida", "Observacao"}},
+        {procedimentos::ProgId,
+         "ServicosEfetuados",
+         "NumeroDeLancamento",
+         "NumeroDeLancamentoGerado",
+         {{"TipoDeLancamento", Variant("1")},
+          {"NumeroDaFichaClinica", Variant(812.0)},
+          {"CodigoDoVeterinario", Variant(3.0)},
+          {"CodigoDoCliente", Variant(95.0)},
+          {"CodigoDoAnimal", Variant(140.0)},
+          {"NumeroDoTipoDeProcedimento", Variant(1.0)},
+          {"CodigoDoProcedimento", Variant(3.0)},
+          {"Quantidade", Variant("1")}},
+         {"Observacao"}},
     };
     return cases;
 }
