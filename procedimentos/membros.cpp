@@ -5,31 +5,14 @@
 
 namespace zolk::procedimentos {
 
-using platform::CallArgs;
-using platform::ParamType;
-using platform::Variant;
 using T = clsProcedimentos;
 
 namespace {
 
 platform::MemberTable buildTable() {
     frame::ClassMembers<T> m;
-    m.operation("Adicionar", {}, ParamType::Integer, [](T& o, CallArgs&) { return Variant(o.Adicionar()); })
-        .operation("Alterar", {}, ParamType::Integer, [](T& o, CallArgs&) { return Variant(o.Alterar()); })
-        .operation("Excluir", {}, ParamType::Integer, [](T& o, CallArgs&) { return Variant(o.Excluir()); })
-        .operation("Selecionar",
-                   {{"lenuTipoDeLista", ParamType::Long},
-                    {"lintTamanhoDaPagina", ParamType::Integer},
-                    {"lvarCodigoOuNomeParaFiltro", ParamType::Variant},
-                    {"lintProcedimentosDaFichaAtualOuDasFichasAnteriores", ParamType::Integer},
-                    {"ldouNumeroDaFichaClinica", ParamType::Double, true},
-                    {"ldouCodigoDoCliente", ParamType::Double, true},
-                    {"ldouCodigoDoAnimal", ParamType::Double, true}},
-                   ParamType::Integer,
-                   [](T& o, CallArgs& a) {
-                       return Variant(o.Selecionar(a[0].asLong(), a[1].asInteger(), a[2], a[3].asInteger(),
-                                                   a[4].asDouble(), a[5].asDouble(), a[6].asDouble()));
-                   })
+    m.writeOperations()
+        .recordSelection("lintProcedimentosDaFichaAtualOuDasFichasAnteriores")
         .resultadoDaSelecao()
         .numeroTotalDeRegistros()
         .get("NumeroDeLancamentoGerado", &T::NumeroDeLancamentoGerado)
@@ -59,12 +42,7 @@ platform::MemberTable buildTable() {
         .let("ValorTotal", &T::ValorTotal)
         .dataHoraDaAtualizacao()
         .dadosDoUsuario()
-        .numeroDoErro()
-        .descricaoDoErro()
-        .localDoErro()
-        .descricaoDaFalha()
-        .validarDados()
-        .nomeDoCampoValidado()
+        .errorStateAndValidation()
         .let("OrcamentoImportado", &T::OrcamentoImportado)
         .set("DadosDosItensDoOrcamento", &T::DadosDosItensDoOrcamento);
     return m.build();
