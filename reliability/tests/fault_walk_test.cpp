@@ -159,6 +159,18 @@ std::ostream& operator<<(std::ostream& os, const WriteOperation& w) { return os 
 
 const char* const kFichas = "ZOLK_N_FichasClinicas.clsFichasClinicas";
 const char* const kExames = "ZOLK_N_FichasClinicas.clsExames";
+const char* const kVacinacoes = "ZOLK_N_FichasClinicas.clsVacinacoes";
+
+// The first dose of two of Giárdia (3) for Thor, applied in record 812 by veterinarian 3.
+Properties vacina() {
+    return {{"DataDaAplicacao", Variant(std::string("15/12/2026"))}, {"NumeroDaFichaClinica", Variant(812)},
+            {"CodigoDoCliente", Variant(95)},     {"CodigoDoAnimal", Variant(140)},
+            {"CodigoDaVacina", Variant(3)},       {"NumeroDaDose", Variant(1)},
+            {"NumeroDeDoses", Variant(2)},        {"IntervaloEntreAsDoses", Variant(21)},
+            {"CodigoDoVeterinario", Variant(3)},  {"VacinaAplicada", Variant(true)},
+            {"Partida", Variant(std::string("GIA-2026-0101"))},
+            {"Observacao", Variant(std::string("Reação leve, pôs gelo n'água"))}};
+}
 
 // A stored record (with that return date) and the properties that change it to `retorno`.
 Properties existingFicha(const std::string& before, const std::string& after) {
@@ -181,6 +193,14 @@ Properties existingExame() {
     return p;
 }
 
+// A stored vaccination and its code.
+Variant existingVacina() {
+    std::int16_t result = -1;
+    auto added = run(kVacinacoes, vacina(), "Adicionar", result);
+    EXPECT_EQ(result, 0) << platform::CStr(added->get("DescricaoDoErro"));
+    return added->get("CodigoGerado");
+}
+
 const WriteOperation kWrites[] = {
     {"fichas_adicionar_with_a_return_date", kFichas, "Adicionar", true, 1, [](Practice&) { return ficha(dayText(7)); }},
     {"fichas_adicionar_without_a_return_date", kFichas, "Adicionar", true, 1, [](Practice&) { return ficha(""); }},
@@ -192,6 +212,16 @@ const WriteOperation kWrites[] = {
     {"exames_excluir", kExames, "Excluir", false, 3, [](Practice&) {
          Properties p = existingExame();
          return Properties{{"Numero", p[p.size() - 2].second}};
+     }},
+    {"vacinacoes_adicionar", kVacinacoes, "Adicionar", false, 1, [](Practice&) { return vacina(); }},
+    {"vacinacoes_alterar", kVacinacoes, "Alterar", false, 1, [](Practice&) {
+         Properties p = vacina();
+         p.emplace_back("Codigo", existingVacina());
+         p.emplace_back("Observacao", Variant(std::string("Sem reação")));
+         return p;
+     }},
+    {"vacinacoes_excluir", kVacinacoes, "Excluir", false, 3, [](Practice&) {
+         return Properties{{"Codigo", existingVacina()}};
      }},
 };
 
