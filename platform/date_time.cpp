@@ -47,6 +47,9 @@ int daysInMonth(int y, int m) {
 // Splits a serial into whole days and seconds of the day; negative serials keep the
 // fraction as time of day (-1.25 is 29/12/1899 06:00).
 void split(double serial, std::int64_t& days, std::int64_t& seconds) {
+    // Outside 01/01/100 to 31/12/9999 (a number another tool left in a date column, say) there
+    // is no calendar date: every part reads as the zero date's.
+    if (!(serial >= MinSerial - 1 && serial <= MaxSerial + 1)) serial = 0;
     double whole = std::trunc(serial);
     double fraction = std::fabs(serial - whole);
     std::int64_t secs = std::llround(fraction * 86400.0);
@@ -90,10 +93,8 @@ DateTime DateTime::now() {
 
 DateParts DateTime::parts() const {
     DateParts p;
-    double serial = serial_;
-    if (!(serial >= MinSerial - 1 && serial <= MaxSerial + 1)) serial = 0;  // out of range: zero date
     std::int64_t days = 0, seconds = 0;
-    split(serial, days, seconds);
+    split(serial_, days, seconds);
     civilFromDays(days - OleEpochFromUnix, p.year, p.month, p.day);
     p.hour = static_cast<int>(seconds / 3600);
     p.minute = static_cast<int>(seconds / 60 % 60);

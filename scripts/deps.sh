@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
           nlohmann-json3-dev libcli11-dev libicu-dev libpq-dev sqlite3
-          libxml2-dev dpkg-dev file groff-base)
+          libxml2-dev dpkg-dev file groff-base
+          clang libclang-rt-14-dev)  # Clang and its libFuzzer/sanitizer runtimes: scripts/fuzz.sh
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

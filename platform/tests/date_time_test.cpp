@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <utility>
 
 #include "platform/runtime_error.h"
@@ -38,6 +39,18 @@ TEST(DateTime, PartsOfSerials) {
     for (const auto& c : serialCases) expectParts(DateTime(c.serial).parts(), c.parts, c.serial);
     // A negative serial above -1 is still day 0 (fromParts writes it as +0.25).
     expectParts(DateTime(-0.25).parts(), {1899, 12, 30, 6, 0, 0}, -0.25);
+}
+
+// A serial outside the calendar (a number another tool left in a date column) reads as the
+// zero date in every part, the weekday included.
+TEST(DateTime, SerialsOutsideTheCalendarReadAsTheZeroDate) {
+    for (double serial : {1e300, -1e300, 2958467.0, -657436.0, std::numeric_limits<double>::infinity(),
+                          std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_EQ(DateTime(serial).iso(), "1899-12-30 00:00:00") << serial;
+        EXPECT_EQ(DateTime(serial).weekday(), 7) << serial;
+    }
+    EXPECT_EQ(DateTime(2958465.5).iso(), "9999-12-31 12:00:00");
+    EXPECT_EQ(DateTime(-657434.0).iso(), "0100-01-01 00:00:00");
 }
 
 TEST(DateTime, FromPartsGivesTheSerial) {

@@ -1,0 +1,1 @@
+SELECT    IIF(IsNull(FichasClinicas.Diagnostico), '', FichasClinicas.Diagnostico) AS Diagnostico,   COUNT(FichasClinicas.Diagnostico) AS NumeroDeDiagnosticos FROM    FichasClinicas WHERE    FichasClinicas.Diagnostico <> ''    AND FichasClinicas.Diagnostico Is Not Null GROUP BY FichasClinicas.Diagnostico ORDER BY COUNT(FichasClinicas.Diagnostico) DESC,  FichasClinicas.Diagnostico;

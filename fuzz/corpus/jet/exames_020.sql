@@ -1,0 +1,1 @@
+DELETE * FROM Exames WHERE Numero=58;

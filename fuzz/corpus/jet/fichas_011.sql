@@ -1,0 +1,1 @@
+SELECT COUNT(*) FROM Agendamentos WHERE NumeroDaFichaClinica = 813;

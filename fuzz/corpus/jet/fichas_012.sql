@@ -1,0 +1,1 @@
+UPDATE Agendamentos SET DataInicial='08/01/2027', DataFinal='08/01/2027' WHERE NumeroDaFichaClinica=813;

@@ -1,0 +1,1 @@
+DELETE * FROM Agendamentos WHERE NumeroDaFichaClinica=813;

@@ -1,0 +1,1 @@
+SELECT TOP 2 Nome FROM Clientes ORDER BY Nome DESC

@@ -1,0 +1,1 @@
+SELECT True XOR False EQV Null IMP True, Nz(Null, 1), Right('ação', 2)

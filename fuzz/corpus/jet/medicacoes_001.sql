@@ -1,0 +1,1 @@
+INSERT INTO Medicacoes (CodigoDoMedicamento, Quantidade, Unidade, Via, Data,Hora,Observacao, NumeroDaFichaClinica, CodigoDoVeterinario,CodigoDoCliente,CodigoDoAnimal,DataEHoraDaInclusao,UsuarioDaInclusao) VALUES(9, '1,5', 'ml', 'Intravenosa', '15/12/2026', '10:30:00', 'Diluir em 100 ml de soro', 812,3,95,140,'15/12/2026 10:31:02','ana');

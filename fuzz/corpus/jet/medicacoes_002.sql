@@ -1,0 +1,1 @@
+INSERT INTO Medicacoes (CodigoDoMedicamento, Quantidade, Unidade, Via, Data,Hora,Observacao, NumeroDaFichaClinica, CodigoDoVeterinario,CodigoDoCliente,CodigoDoAnimal,DataEHoraDaInclusao,UsuarioDaInclusao) VALUES(5, '1', 'ml', 'Subcutânea', '14/12/2026', '14/12/2026 22:00:00', '', 812,3,95,140,'15/12/2026 10:32:47','ana');

@@ -1,0 +1,1 @@
+INSERT INTO Medicacoes (CodigoDoMedicamento, Quantidade, Unidade, Via, Data,Hora,Observacao, NumeroDaFichaClinica, CodigoDoVeterinario,CodigoDoCliente,CodigoDoAnimal,DataEHoraDaInclusao,UsuarioDaInclusao) VALUES(7, '1', 'cápsula', 'Oral', '05/01/2027', '08:00:00', 'Dar com pouca água (''em jejum'')', 0,3,95,141,'15/12/2026 10:40:19','ana');

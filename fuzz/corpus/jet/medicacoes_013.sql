@@ -1,0 +1,1 @@
+DELETE    * FROM    Medicacoes WHERE    CodigoDoMedicamento = 9   AND NumeroDaFichaClinica= 812   AND CodigoDoCliente = 95   AND CodigoDoAnimal = 140   AND DataEHoraDaInclusao = #15/12/2026 10:31:02#;

@@ -1,0 +1,1 @@
+SELECT SaldoEmEstoque FROM Produtos WHERE CodigoInterno = 5

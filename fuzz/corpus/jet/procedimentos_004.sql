@@ -1,0 +1,1 @@
+UPDATE     Produtos  SET     SaldoEmEstoque = 39.00 WHERE     CodigoInterno = 5;

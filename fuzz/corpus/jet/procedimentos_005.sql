@@ -1,0 +1,1 @@
+INSERT INTO HistoricoDeProdutos (DataDoLancamento,HoraDoLancamento,TipoDeLancamento,CodigoInternoDoProduto,SaldoAnterior,QuantidadeMovimentada,SaldoAtual,Observacao,Situacao, DataEHoraDaInclusao,UsuarioDaInclusao) VALUES('15/12/2026','10:30',3,5,40.000,1,39.000,'Saída por Pré-Venda na ficha clínica no. 812',1 , '15/12/2026 10:30:00','ana');

@@ -1,0 +1,1 @@
+INSERT INTO HistoricoDeProdutos (DataDoLancamento,HoraDoLancamento,TipoDeLancamento,CodigoInternoDoProduto,SaldoAnterior,QuantidadeMovimentada,SaldoAtual,Observacao,Situacao, DataEHoraDaInclusao,UsuarioDaInclusao) VALUES('15/12/2026','10:31',3,10,37.500,1.2345,36.266,'Saída por Pré-Venda na ficha clínica no. 812',1 , '15/12/2026 10:31:15','ana');

@@ -1,0 +1,1 @@
+SELECT ProdutosReservados.CodigoInternoDoProduto, ProdutosReservados.Quantidade FROM ProdutosReservados WHERE ProdutosReservados.NumeroDeLancamento = 405

@@ -1,0 +1,1 @@
+INSERT INTO HistoricoDeProdutos (DataDoLancamento,HoraDoLancamento,TipoDeLancamento,CodigoInternoDoProduto,SaldoAnterior,QuantidadeMovimentada,SaldoAtual,Observacao,Situacao, DataEHoraDaInclusao,UsuarioDaInclusao) VALUES('15/12/2026','11:05',5,5,39.000,1,40.000,'Entrada por alteração da Pré-Venda na ficha clínica no. 812',1 , '15/12/2026 11:05:00','ana');

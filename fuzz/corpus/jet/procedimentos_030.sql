@@ -1,0 +1,1 @@
+DELETE * FROM ServicosEfetuados WHERE NumeroDeLancamento=203;

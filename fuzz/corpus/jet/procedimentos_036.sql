@@ -1,0 +1,1 @@
+INSERT INTO HistoricoDeProdutos (DataDoLancamento,HoraDoLancamento,TipoDeLancamento,CodigoInternoDoProduto,SaldoAnterior,QuantidadeMovimentada,SaldoAtual,Observacao,Situacao, DataEHoraDaInclusao,UsuarioDaInclusao) VALUES('15/12/2026','11:12',5,4,18.000,1,19.000,'Entrada por exclusão da Pré-Venda na ficha clínica no. 812',1 , '15/12/2026 11:12:48','ana');

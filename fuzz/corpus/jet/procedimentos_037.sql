@@ -1,0 +1,1 @@
+DELETE * FROM ProdutosReservados WHERE NumeroDeLancamento=403;

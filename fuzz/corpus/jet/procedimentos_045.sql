@@ -1,0 +1,1 @@
+DELETE        * FROM          ItensDoOrcamento WHERE         NumeroDoOrcamento = 7       AND NumeroDoItemDoOrcamento = 1;

@@ -1,0 +1,1 @@
+INSERT INTO HistoricoDeProdutos (DataDoLancamento,HoraDoLancamento,TipoDeLancamento,CodigoInternoDoProduto,SaldoAnterior,QuantidadeMovimentada,SaldoAtual,Observacao,Situacao, DataEHoraDaInclusao,UsuarioDaInclusao) VALUES('15/12/2026','11:20',5,5,37.000,1,36.000,'Saída por Pré-Venda na ficha clínica no. 812, importado do orçamento no. 3',1 , '15/12/2026 11:20:00','ana');

@@ -1,0 +1,1 @@
+DELETE        * FROM          Orcamentos WHERE         NumeroDoOrcamento=7;

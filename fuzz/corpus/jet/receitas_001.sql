@@ -1,0 +1,1 @@
+INSERT INTO Receitas (Data,NumeroDaFichaClinica, CodigoDoCliente,CodigoDoAnimal,ReceitaControlada,Prescricao,CodigoDoVeterinario,DataEHoraDaInclusao,UsuarioDaInclusao) VALUES('15/12/2026',812,95,140,False,'Omeprazol 10 mg: 3 cápsulas ao dia, em jejum, por 10 dias.',3,'15/12/2026 10:30:00','ana');

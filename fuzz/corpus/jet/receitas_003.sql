@@ -1,0 +1,1 @@
+INSERT INTO Receitas (Data,NumeroDaFichaClinica, CodigoDoCliente,CodigoDoAnimal,ReceitaControlada,Prescricao,CodigoDoVeterinario,DataEHoraDaInclusao,UsuarioDaInclusao) VALUES('15/12/2026',812,95,140,True,'Cloridrato de tramadol 50 mg: 1 comprimido a cada 8 horas por 3 dias. Uso veterinário.',3,'15/12/2026 10:45:10','ana');

@@ -1,0 +1,1 @@
+INSERT INTO Receitas (Data,NumeroDaFichaClinica, CodigoDoCliente,CodigoDoAnimal,ReceitaControlada,Prescricao,CodigoDoVeterinario,DataEHoraDaInclusao,UsuarioDaInclusao) VALUES('15/12/2026',815,12,120,False,'Shampoo ''dermatológico'' duas vezes por semana.',1,'15/12/2026 10:51:00','carlos');

@@ -1,0 +1,1 @@
+UPDATE Receitas SET NumeroDaFichaClinica=812, CodigoDoCliente=95,CodigoDoAnimal=140,ReceitaControlada=True,Prescricao='Omeprazol 10 mg: 3 cápsulas ao dia, em jejum, por 14 dias.',CodigoDoVeterinario=3, DataEHoraDaAlteracao='15/12/2026 11:10:00', UsuarioDaAlteracao='ana' WHERE Numero=65;

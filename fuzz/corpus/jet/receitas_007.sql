@@ -1,0 +1,1 @@
+UPDATE Receitas SET NumeroDaFichaClinica=812, CodigoDoCliente=95,CodigoDoAnimal=140,ReceitaControlada=False,Prescricao='x',CodigoDoVeterinario=3, DataEHoraDaAlteracao='15/12/2026 11:10:30', UsuarioDaAlteracao='ana' WHERE Numero=4242;

@@ -1,0 +1,1 @@
+DELETE * FROM Receitas WHERE Numero=63;

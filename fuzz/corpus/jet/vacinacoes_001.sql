@@ -1,0 +1,1 @@
+INSERT INTO Vacinacoes (DataDaAplicacao,NumeroDaFichaClinica, CodigoDoCliente,CodigoDoAnimal,CodigoDaVacina,NumeroDaDose,NumeroDeDoses,IntervaloEntreAsDoses,CodigoDoVeterinario,VacinaAplicada,Partida,Observacao, DataEHoraDaInclusao,UsuarioDaInclusao) VALUES('15/12/2026',812,95,140,3,1,2,21,3,True,'GIA-2026-0101','','15/12/2026 10:30:00','ana');

@@ -1,0 +1,1 @@
+INSERT INTO Vacinacoes (DataDaAplicacao,NumeroDaFichaClinica, CodigoDoCliente,CodigoDoAnimal,CodigoDaVacina,NumeroDaDose,NumeroDeDoses,IntervaloEntreAsDoses,CodigoDoVeterinario,VacinaAplicada,Partida,Observacao, DataEHoraDaInclusao,UsuarioDaInclusao) VALUES('10/12/2029', Null, 95,140,3,2,2,21,3,False,'','Segunda dose','15/12/2026 10:36:00','ana');

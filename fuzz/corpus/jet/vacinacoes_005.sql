@@ -1,0 +1,1 @@
+UPDATE Vacinacoes SET CodigoDoCliente=95,CodigoDoAnimal=140,CodigoDaVacina=3,NumeroDaDose=2,NumeroDeDoses=2,IntervaloEntreAsDoses=21,DataDaAplicacao='17/12/2029',CodigoDoVeterinario=3,VacinaAplicada=False,Partida='',Observacao='Segunda dose remarcada', DataEHoraDaAlteracao='15/12/2026 10:40:00', UsuarioDaAlteracao='ana' WHERE Codigo=80;

@@ -1,0 +1,1 @@
+UPDATE Vacinacoes SET NumeroDaFichaClinica=809,CodigoDoCliente=95,CodigoDoAnimal=141,CodigoDaVacina=5,NumeroDaDose=2,NumeroDeDoses=2,IntervaloEntreAsDoses=21,DataDaAplicacao='15/12/2026',CodigoDoVeterinario=3,VacinaAplicada=True,Partida='V4F-2026-0101',Observacao='', DataEHoraDaAlteracao='15/12/2026 10:42:30', UsuarioDaAlteracao='ana' WHERE Codigo=77;

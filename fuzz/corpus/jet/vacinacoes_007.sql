@@ -1,0 +1,1 @@
+UPDATE Vacinacoes SET CodigoDoCliente=95,CodigoDoAnimal=140,CodigoDaVacina=3,NumeroDaDose=1,NumeroDeDoses=2,IntervaloEntreAsDoses=21,DataDaAplicacao=Null,CodigoDoVeterinario=3,VacinaAplicada=True,Partida='GIA-2026-0101',Observacao='Data a confirmar', DataEHoraDaAlteracao='15/12/2026 10:44:00', UsuarioDaAlteracao='ana' WHERE Codigo=79;

@@ -1,0 +1,1 @@
+UPDATE Vacinacoes SET CodigoDoCliente=95,CodigoDoAnimal=140,CodigoDaVacina=3,NumeroDaDose=1,NumeroDeDoses=2,IntervaloEntreAsDoses=21,DataDaAplicacao='15/12/2026',CodigoDoVeterinario=3,VacinaAplicada=True,Partida='',Observacao='', DataEHoraDaAlteracao='15/12/2026 10:45:00', UsuarioDaAlteracao='ana' WHERE Codigo=4242;

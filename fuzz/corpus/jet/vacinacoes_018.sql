@@ -1,0 +1,1 @@
+DELETE * FROM Vacinacoes WHERE Codigo=73;
