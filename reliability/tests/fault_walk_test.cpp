@@ -201,6 +201,35 @@ Variant existingVacina() {
     return added->get("CodigoGerado");
 }
 
+const char* const kProcedimentos = "ZOLK_N_FichasClinicas.clsProcedimentos";
+
+// A consultation charged to record 812, or two Meloxicam (product 5) reserved in it.
+Properties servico() {
+    return {{"TipoDeLancamento", Variant(std::string("1"))}, {"NumeroDaFichaClinica", Variant(812)},
+            {"CodigoDoVeterinario", Variant(3)},               {"CodigoDoCliente", Variant(95)},
+            {"CodigoDoAnimal", Variant(140)},                  {"NumeroDoTipoDeProcedimento", Variant(1)},
+            {"CodigoDoProcedimento", Variant(1)},              {"Quantidade", Variant(std::string("1"))},
+            {"ValorTotal", Variant(std::string("150"))},       {"Observacao", Variant(std::string("Consulta d'urgência"))}};
+}
+Properties produto() {
+    return {{"TipoDeLancamento", Variant(std::string("2"))}, {"NumeroDaFichaClinica", Variant(812)},
+            {"CodigoDoVeterinario", Variant(3)},               {"CodigoDoCliente", Variant(95)},
+            {"CodigoInternoDoProduto", Variant(5)},            {"Quantidade", Variant(std::string("2"))},
+            {"ValorTotal", Variant(std::string("83"))}};
+}
+
+// A stored product posting and the properties that change it to `quantidade` of product 4.
+Properties existingProduto(const char* quantidade) {
+    std::int16_t result = -1;
+    auto added = run(kProcedimentos, produto(), "Adicionar", result);
+    EXPECT_EQ(result, 0) << platform::CStr(added->get("DescricaoDoErro"));
+    Properties p = produto();
+    p.emplace_back("NumeroDeLancamento", added->get("NumeroDeLancamentoGerado"));
+    p.emplace_back("CodigoInternoDoProduto", Variant(4));
+    p.emplace_back("Quantidade", Variant(std::string(quantidade)));
+    return p;
+}
+
 const WriteOperation kWrites[] = {
     {"fichas_adicionar_with_a_return_date", kFichas, "Adicionar", true, 1, [](Practice&) { return ficha(dayText(7)); }},
     {"fichas_adicionar_without_a_return_date", kFichas, "Adicionar", true, 1, [](Practice&) { return ficha(""); }},
@@ -222,6 +251,13 @@ const WriteOperation kWrites[] = {
      }},
     {"vacinacoes_excluir", kVacinacoes, "Excluir", false, 3, [](Practice&) {
          return Properties{{"Codigo", existingVacina()}};
+     }},
+    {"procedimentos_adicionar_servico", kProcedimentos, "Adicionar", true, 1, [](Practice&) { return servico(); }},
+    {"procedimentos_adicionar_produto", kProcedimentos, "Adicionar", true, 1, [](Practice&) { return produto(); }},
+    {"procedimentos_alterar_produto", kProcedimentos, "Alterar", true, 1, [](Practice&) { return existingProduto("3"); }},
+    {"procedimentos_excluir_produto", kProcedimentos, "Excluir", true, 3, [](Practice&) {
+         Properties p = existingProduto("2");
+         return Properties{{"TipoDeLancamento", Variant(std::string("2"))}, p[p.size() - 3]};
      }},
 };
 
