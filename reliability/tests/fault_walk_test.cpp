@@ -230,6 +230,18 @@ Properties existingProduto(const char* quantidade) {
     return p;
 }
 
+// A stored service posting and the properties that change its note and quantity.
+Properties existingServico() {
+    std::int16_t result = -1;
+    auto added = run(kProcedimentos, servico(), "Adicionar", result);
+    EXPECT_EQ(result, 0) << platform::CStr(added->get("DescricaoDoErro"));
+    Properties p = servico();
+    p.emplace_back("NumeroDeLancamento", added->get("NumeroDeLancamentoGerado"));
+    p.emplace_back("Quantidade", Variant(std::string("2")));
+    p.emplace_back("Observacao", Variant(std::string("Retorno")));
+    return p;
+}
+
 const WriteOperation kWrites[] = {
     {"fichas_adicionar_with_a_return_date", kFichas, "Adicionar", true, 1, [](Practice&) { return ficha(dayText(7)); }},
     {"fichas_adicionar_without_a_return_date", kFichas, "Adicionar", true, 1, [](Practice&) { return ficha(""); }},
@@ -255,6 +267,8 @@ const WriteOperation kWrites[] = {
     {"procedimentos_adicionar_servico", kProcedimentos, "Adicionar", true, 1, [](Practice&) { return servico(); }},
     {"procedimentos_adicionar_produto", kProcedimentos, "Adicionar", true, 1, [](Practice&) { return produto(); }},
     {"procedimentos_alterar_produto", kProcedimentos, "Alterar", true, 1, [](Practice&) { return existingProduto("3"); }},
+    {"procedimentos_alterar_servico", kProcedimentos, "Alterar", true, 1, [](Practice&) { return existingServico(); }},
+    {"procedimentos_excluir_servico", kProcedimentos, "Excluir", true, 3, [](Practice&) { return existingServico(); }},
     {"procedimentos_excluir_produto", kProcedimentos, "Excluir", true, 3, [](Practice&) {
          Properties p = existingProduto("2");
          return Properties{{"TipoDeLancamento", Variant(std::string("2"))}, p[p.size() - 3]};
