@@ -63,6 +63,26 @@ TEST_F(FichasTest, ValidReturnDateBooksOneAppointment) {
     EXPECT_EQ(db.scalar("SELECT DataDeRetorno FROM FichasClinicas WHERE Numero = " + n), dayStored(7));
 }
 
+// The appointment's stamp carries the user's name as a literal too, by insertion and by update.
+TEST_F(FichasTest, AppointmentsOfAUserWithAQuoteInTheNameKeepTheName) {
+    ficha->DadosDoUsuario(makeUser("Sant'Anna", 1, true, true, true));
+    fillValid(*ficha);
+    ficha->DataDeRetorno(dayText(7));
+    ASSERT_EQ(ficha->Adicionar(), 0) << ficha->DescricaoDoErro();
+    const std::string n = platform::CStr(Variant(ficha->NumeroGerado()));
+    const std::string appointment = db.traced("Execute").back();
+    EXPECT_EQ(appointment.substr(appointment.size() - 15), ",'Sant''Anna');");
+
+    // An update of a record without an appointment books one.
+    db.native("DELETE FROM Agendamentos WHERE NumeroDaFichaClinica = " + n);
+    ficha->Numero(ficha->NumeroGerado());
+    ASSERT_EQ(ficha->Alterar(), 0) << ficha->DescricaoDoErro();
+    EXPECT_EQ(db.column("SELECT UsuarioDaInclusao FROM Agendamentos WHERE NumeroDaFichaClinica = " + n),
+              std::vector<std::string>{"Sant'Anna"});
+    EXPECT_EQ(db.scalar("SELECT UsuarioDaInclusao || '|' || UsuarioDaAlteracao FROM FichasClinicas WHERE Numero = " + n),
+              "Sant'Anna|Sant'Anna");
+}
+
 TEST_F(FichasTest, EachAdicionarStoresANewRecordAndUnsetMeasurementsAreNull) {
     fillValid(*ficha);
     ASSERT_EQ(ficha->Adicionar(), 0);
