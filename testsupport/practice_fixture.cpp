@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -97,6 +98,32 @@ std::vector<std::map<std::string, std::string>> PracticeDatabase::rows(const std
     }
     sqlite3_finalize(stmt);
     return out;
+}
+
+std::map<std::string, std::string> PracticeDatabase::tableChecksums() const {
+    Db db(url_);
+    std::map<std::string, std::string> sums;
+    for (const std::string& table : column("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name")) {
+        sqlite3_stmt* stmt = nullptr;
+        const std::string sql = "SELECT * FROM \"" + table + "\" ORDER BY rowid";
+        if (sqlite3_prepare_v2(db.handle, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK)
+            throw std::runtime_error(std::string(sqlite3_errmsg(db.handle)) + " in: " + sql);
+        std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
+        auto mix = [&hash](const void* data, int size) {
+            for (int i = 0; i < size; ++i) hash = (hash ^ static_cast<const unsigned char*>(data)[i]) * 1099511628211ull;
+        };
+        std::size_t count = 0;
+        for (; sqlite3_step(stmt) == SQLITE_ROW; ++count)
+            for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
+                const int type = sqlite3_column_type(stmt, i);
+                mix(&type, sizeof type);
+                const void* bytes = type == SQLITE_BLOB ? sqlite3_column_blob(stmt, i) : sqlite3_column_text(stmt, i);
+                mix(bytes, sqlite3_column_bytes(stmt, i));
+            }
+        sqlite3_finalize(stmt);
+        sums[table] = std::to_string(count) + " rows, " + std::to_string(hash);
+    }
+    return sums;
 }
 
 std::vector<std::string> PracticeDatabase::column(const std::string& sql) const {

@@ -42,6 +42,10 @@ public:
     std::string scalar(const std::string& sql) const;
     // Every row of a native query, each as column name -> text ("" for NULL).
     std::vector<std::map<std::string, std::string>> rows(const std::string& sql) const;
+    // Every table of the file (the AutoNumber counters included) by name, each as its row count
+    // and a hash of every value with its storage class, rows in storage order: equal before and
+    // after an action when the action wrote nothing.
+    std::map<std::string, std::string> tableChecksums() const;
 
 private:
     std::filesystem::path folder_;
