@@ -1,8 +1,9 @@
 // A workstation killed while it writes: a child process records consultations with return dates
-// (booking, moving and cancelling their appointments) until it is killed with SIGKILL at a random
-// moment, again and again from a fixed seed. After every kill the database must be whole, every
-// record's return date must have its appointment, and whatever the workstation saw committed
-// must still be there.
+// (booking, moving and cancelling their appointments) and posts and deletes products (moving
+// their stock) until it is killed with SIGKILL at a random moment, again and again from a fixed
+// seed. After every kill the database must be whole, every record's return date must have its
+// appointment, every product's balance must be its start plus the movements in its history, and
+// whatever the workstation saw committed must still be there.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/mman.h>
@@ -24,6 +25,7 @@
 #include "platform/conversions.h"
 #include "platform/date_time.h"
 #include "platform/format.h"
+#include "procedimentos/procedimentos.h"
 #include "testsupport/practice_fixture.h"
 
 namespace zolk::reliability {
@@ -33,6 +35,8 @@ using platform::Variant;
 
 constexpr int Kills = 120;
 constexpr std::uint32_t Seed = 16042;
+// Meloxicam, Vermífugo and the product sold by weight.
+constexpr int Products[] = {5, 6, 10};
 
 // What the writer tells the test through memory shared across the fork; the test reads it after
 // the kill, so only plain stores are needed.
@@ -66,13 +70,65 @@ void fill(fichas::clsFichasClinicas& f, const std::string& retorno) {
     f.DataDeRetorno(retorno);
 }
 
-// The writer: adds records and changes their return dates until it is killed. Returns only when
-// an operation failed, with the reason in the log.
-void keepWriting(WriterLog& log, std::uint32_t seed, std::vector<double> records) {
+// A product leaving stock on record 812 (Thor, 140, of client 95, seen by veterinarian 3).
+void fill(procedimentos::clsProcedimentos& p, int produto, double quantidade) {
+    p.DadosDoUsuario(administrator());
+    p.TipoDeLancamento("2");
+    p.TipoDeVenda(1);
+    p.NumeroDaFichaClinica(812);
+    p.CodigoDoVeterinario(3);
+    p.CodigoDoCliente(95);
+    p.CodigoDoAnimal(140);
+    p.CodigoInternoDoProduto(produto);
+    p.Quantidade(platform::Currency::fromDouble(quantidade));
+    p.ValorUnitario(platform::Currency::fromInt(10));
+    p.ValorTotal(platform::Currency::fromDouble(10 * quantidade));
+    p.ValorLiquido(platform::Currency::fromDouble(10 * quantidade));
+}
+
+// Posts a product or deletes one of the writer's postings; 0 when done.
+std::int16_t movePosting(WriterLog& log, std::mt19937& random, std::vector<double>& postings, std::string& what) {
+    auto p = std::make_shared<procedimentos::clsProcedimentos>();
+    std::int16_t code = 0;
+    if (postings.empty() || random() % 3 != 0) {
+        what = "Adicionar of a product";
+        fill(*p, Products[random() % std::size(Products)], 0.5 * static_cast<double>(1 + random() % 6));
+        log.inOperation = 1;
+        code = p->Adicionar();
+        log.inOperation = 0;
+        if (code == 0) postings.push_back(p->NumeroDeLancamentoGerado());
+    } else {
+        what = "Excluir of a product";
+        const std::size_t at = random() % postings.size();
+        p->DadosDoUsuario(administrator());
+        p->TipoDeLancamento("2");
+        p->NumeroDaFichaClinica(812);
+        p->NumeroDeLancamento(postings[at]);
+        log.inOperation = 1;
+        code = p->Excluir();
+        log.inOperation = 0;
+        if (code == 0) postings.erase(postings.begin() + static_cast<std::ptrdiff_t>(at));
+    }
+    if (code != 0) what += " returned " + std::to_string(code) + ": " + p->DescricaoDoErro() + " at " + p->LocalDoErro();
+    return code;
+}
+
+// The writer: adds records, changes their return dates, posts products and deletes postings
+// until it is killed. Returns only when an operation failed, with the reason in the log.
+void keepWriting(WriterLog& log, std::uint32_t seed, std::vector<double> records, std::vector<double> postings) {
     std::mt19937 random(seed);
     auto chance = [&](int percent) { return static_cast<int>(random() % 100) < percent; };
     auto someDay = [&] { return dayText(1 + static_cast<int>(random() % 60)); };
     for (;;) {
+        if (chance(40)) {
+            std::string what;
+            if (movePosting(log, random, postings, what) != 0) {
+                std::strncpy(log.fault, what.c_str(), sizeof log.fault - 1);
+                return;
+            }
+            log.completed = log.completed + 1;
+            continue;
+        }
         auto f = std::make_shared<fichas::clsFichasClinicas>();
         const bool add = records.empty() || chance(50);
         std::int16_t code = 0;
@@ -123,13 +179,49 @@ protected:
             "WHERE f.DataDeRetorno IS NULL OR (SELECT COUNT(*) FROM Agendamentos b "
             "WHERE b.NumeroDaFichaClinica = a.NumeroDaFichaClinica) > 1");
         if (!stray.empty()) return "appointment " + stray.front() + " is out of step with its record";
+        // Each product: its balance is its start plus the movements since, each movement starts
+        // from the balance the one before it left, and what left the stock is what the
+        // writer's postings still hold.
+        for (const auto& [produto, start] : startingBalances) {
+            const std::string p = std::to_string(produto);
+            const std::string moved = "FROM HistoricoDeProdutos WHERE CodigoInternoDoProduto = " + p +
+                                      " AND Numero >= " + firstNewMovement;
+            const std::string balance = db.scalar("SELECT printf('%.4f', SaldoEmEstoque) FROM Produtos WHERE CodigoInterno = " + p);
+            const std::string expected = db.scalar(
+                "SELECT printf('%.4f', " + start + " + IFNULL(SUM(CASE TipoDeLancamento WHEN 5 THEN QuantidadeMovimentada "
+                "WHEN 3 THEN -QuantidadeMovimentada ELSE 1e9 END), 0)) " + moved);
+            if (balance != expected) return "product " + p + " holds " + balance + ", its history says " + expected;
+            const auto chain = db.column("SELECT printf('%.4f|%.4f', SaldoAnterior, SaldoAtual) " + moved + " ORDER BY Numero");
+            std::string previous = start;
+            for (const std::string& row : chain) {
+                if (row.substr(0, row.find('|')) != previous) return "product " + p + " movement from " + row + " after " + previous;
+                previous = row.substr(row.find('|') + 1);
+            }
+            if (previous != balance) return "product " + p + " ends its history at " + previous + ", holds " + balance;
+            const std::string held = db.scalar(
+                "SELECT printf('%.4f', " + start + " - IFNULL(SUM(Quantidade), 0)) FROM ProdutosReservados "
+                "WHERE CodigoInternoDoProduto = " + p + " AND NumeroDeLancamento >= " + firstNewPosting);
+            if (held != balance) return "product " + p + " holds " + balance + ", the postings left " + held;
+        }
         return {};
     }
 
+    // Set before the first kill: where the writer's rows start, and the products' balances.
+    void rememberStart() {
+        firstNewMovement = db.scalar("SELECT IFNULL(MAX(Numero), 0) + 1 FROM HistoricoDeProdutos");
+        firstNewPosting = db.scalar("SELECT IFNULL(MAX(NumeroDeLancamento), 0) + 1 FROM ProdutosReservados");
+        for (int produto : Products)
+            startingBalances.emplace_back(produto, db.scalar("SELECT printf('%.4f', SaldoEmEstoque) FROM Produtos "
+                                                              "WHERE CodigoInterno = " + std::to_string(produto)));
+    }
+
     testsupport::PracticeDatabase db;
+    std::string firstNewMovement = "0", firstNewPosting = "0";
+    std::vector<std::pair<int, std::string>> startingBalances;
 };
 
-TEST_F(CrashTest, KilledWritersLeaveEveryRecordWithItsAppointment) {
+TEST_F(CrashTest, KilledWritersLoseNoAppointmentAndNoStockMovement) {
+    rememberStart();
     ASSERT_EQ(broken(), "");
     auto* log = static_cast<WriterLog*>(
         mmap(nullptr, sizeof(WriterLog), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
@@ -143,6 +235,10 @@ TEST_F(CrashTest, KilledWritersLeaveEveryRecordWithItsAppointment) {
         std::vector<double> records;
         for (const std::string& n : db.column("SELECT Numero FROM FichasClinicas WHERE Numero >= " + firstNew))
             records.push_back(std::stod(n));
+        std::vector<double> postings;
+        for (const std::string& n : db.column("SELECT NumeroDeLancamento FROM ProdutosReservados WHERE NumeroDeLancamento >= " +
+                                              firstNewPosting))
+            postings.push_back(std::stod(n));
         log->inOperation = 0;
         log->lastRecord = 0;
         log->fault[0] = '\0';
@@ -150,7 +246,7 @@ TEST_F(CrashTest, KilledWritersLeaveEveryRecordWithItsAppointment) {
         ASSERT_GE(pid, 0);
         if (pid == 0) {
             unsetenv("ZOLK_SQL_TRACE");
-            keepWriting(*log, Seed + static_cast<std::uint32_t>(round), std::move(records));
+            keepWriting(*log, Seed + static_cast<std::uint32_t>(round), std::move(records), std::move(postings));
             _exit(1);
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5 + random() % 146));
@@ -171,11 +267,13 @@ TEST_F(CrashTest, KilledWritersLeaveEveryRecordWithItsAppointment) {
     munmap(log, sizeof(WriterLog));
 
     // Kills fell while the writer was working, and between them it got work done: records
-    // stored, appointments booked.
+    // stored, appointments booked, postings deleted.
     EXPECT_GT(midOperation, 0);
     EXPECT_GT(completed, 0);
     EXPECT_NE(db.scalar("SELECT COUNT(*) FROM FichasClinicas f JOIN Agendamentos a ON a.NumeroDaFichaClinica = f.Numero "
                         "WHERE f.Numero >= " + firstNew), "0");
+    EXPECT_NE(db.scalar("SELECT COUNT(*) FROM HistoricoDeProdutos WHERE TipoDeLancamento = 5 AND Numero >= " + firstNewMovement),
+              "0");
     RecordProperty("kills", Kills);
     RecordProperty("killsMidOperation", midOperation);
     RecordProperty("operationsCompleted", static_cast<int>(completed));

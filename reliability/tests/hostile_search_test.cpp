@@ -46,6 +46,7 @@ std::vector<Listing> listings() {
         {"clsVacinacoes", "Selecionar", ofRecord, 2},
         {"clsDiagnTrat", "Selecionar", ofRecord, 2},
         {"clsInternacao", "Selecionar", ofNoRecord, 2},
+        {"clsProcedimentos", "Selecionar", ofRecord, 2},
     };
 }
 
