@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,11 @@ struct Listing {
     std::size_t textAt;
     bool forPrinting = false;
 };
+
+// How a test's name and a failure show the listing.
+void PrintTo(const Listing& l, std::ostream* out) {
+    *out << l.className << '.' << l.member << " argument " << l.textAt + 1;
+}
 
 const Variant Blank{};
 
