@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/conversions.h"
+#include "platform/dispatch.h"
 #include "platform/runtime_error.h"
 
 // Patterns are written in US form ('.' decimal, ',' grouping, '/' and ':' separators); the
@@ -32,15 +33,8 @@ constexpr double MaxDateSerial = 2958466.0;  // exclusive
 
 char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool iequals(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (asciiLower(a[i]) != asciiLower(b[i])) return false;
-    return true;
-}
-
 bool startsWithNoCase(std::string_view s, std::size_t at, std::string_view prefix) {
-    return s.size() - at >= prefix.size() && iequals(s.substr(at, prefix.size()), prefix);
+    return s.size() - at >= prefix.size() && equalsNoCase(s.substr(at, prefix.size()), prefix);
 }
 
 // Bytes of the character starting at s[i]: a lead byte and its continuation bytes. Invalid
@@ -868,7 +862,7 @@ std::optional<std::string> namedPattern(std::string_view name) {
         {"Short Time", "hh:nn"},
     };
     for (const auto& [n, p] : Named)
-        if (iequals(name, n)) return std::string(p);
+        if (equalsNoCase(name, n)) return std::string(p);
     return std::nullopt;
 }
 
@@ -903,7 +897,7 @@ Variant Format(const Variant& value, std::string_view pattern) {
         if (value.isString()) return value;
         return Variant(CStr(value));
     }
-    if (iequals(pattern, "General Number")) return generalNumber(value);
+    if (equalsNoCase(pattern, "General Number")) return generalNumber(value);
     const std::optional<std::string> named = namedPattern(pattern);
     if (named) pattern = *named;
 
