@@ -1,6 +1,7 @@
 // The statements of Selecionar (requests by number, of the current clinical record, or of the
 // animal's earlier records) and of SelecionarParaImpressaoCabecalho (one request with its header).
 #include "exames/solicitacao.h"
+#include "frame/record_listing.h"
 #include "frame/select_list.h"
 #include "frame/sql_literals.h"
 #include "platform/conversions.h"
@@ -11,8 +12,6 @@ namespace sql = frame::sql;
 using platform::Variant;
 
 namespace {
-
-constexpr std::int16_t FichaAtual = 1;
 
 // Every exam of the catalogue as 'Sim' or 'Não', aliased as its column.
 void addExames(sql::SelectList& list) {
@@ -36,26 +35,6 @@ void addChannels(sql::SelectList& list, const std::string& table, const std::str
     }
 }
 
-// A request's number, when the filter holds one (a number, or a text the platform reads as one).
-std::string numberCondition(const Variant& filtro) {
-    if (!sql::filterGiven(filtro) || !platform::IsNumeric(filtro)) return "";
-    return " (Exames.Numero = " + platform::CStr(filtro) + ") ";
-}
-
-// "          SELECT ", the columns, `from` with its joins, "WHERE " and the condition, "ORDER BY "
-// and the order, ";". No condition leaves the WHERE out: the engine refuses "WHERE " followed by
-// "ORDER BY ", and a call that names no request lists them all.
-std::string selectStatement(const sql::SelectList& columns, const char* from, const std::string& condition,
-                            const char* order) {
-    std::string s = "          SELECT ";
-    s += columns.str();
-    s += from;
-    if (!condition.empty()) s += "WHERE " + condition;
-    s += "ORDER BY ";
-    s += order;
-    return s + ";";
-}
-
 }  // namespace
 
 std::string listingStatement(const Variant& filtro, std::int16_t fichaAtualOuAnteriores, double numeroDaFichaClinica,
@@ -76,29 +55,16 @@ std::string listingStatement(const Variant& filtro, std::int16_t fichaAtualOuAnt
     addNotes(columns);
     columns.stamps("Exames");
 
-    std::string condition;
-    if (sql::filterGiven(filtro)) {
-        condition = numberCondition(filtro);
-    } else if (numeroDaFichaClinica != 0) {
-        const std::string ficha = sql::number(numeroDaFichaClinica);
-        if (fichaAtualOuAnteriores == FichaAtual) {
-            condition = " (Exames.NumeroDaFichaClinica = " + ficha + ") ";
-        } else {
-            // The animal's requests of earlier records and those attached to no record.
-            condition = " (Exames.NumeroDaFichaClinica < " + ficha + " " +
-                        " OR Exames.NumeroDaFichaClinica IS Null) " + " AND (Exames.CodigoDoCliente = " +
-                        sql::number(codigoDoCliente) + " " + " AND Exames.CodigoDoAnimal = " +
-                        sql::number(codigoDoAnimal) + ") ";
-        }
-    }
+    const std::string condition = sql::recordCondition(
+        "Exames", "Numero", {filtro, fichaAtualOuAnteriores, numeroDaFichaClinica, codigoDoCliente, codigoDoAnimal});
 
-    return selectStatement(columns,
-                           "FROM  "
-                           "   Clientes INNER JOIN (Laboratorios INNER JOIN (Funcionarios INNER JOIN (Animais INNER "
-                           "JOIN Exames ON Animais.Codigo = Exames.CodigoDoAnimal) ON Funcionarios.Codigo = "
-                           "Exames.CodigoDoVeterinario) ON Laboratorios.Codigo = Exames.CodigoDoLaboratorio) ON "
-                           "(Clientes.Codigo = Exames.CodigoDoCliente) AND (Clientes.Codigo = Animais.CodigoDoCliente) ",
-                           condition, "   Exames.Numero DESC");
+    return sql::selectStatement(columns,
+                                "FROM  "
+                                "   Clientes INNER JOIN (Laboratorios INNER JOIN (Funcionarios INNER JOIN (Animais INNER "
+                                "JOIN Exames ON Animais.Codigo = Exames.CodigoDoAnimal) ON Funcionarios.Codigo = "
+                                "Exames.CodigoDoVeterinario) ON Laboratorios.Codigo = Exames.CodigoDoLaboratorio) ON "
+                                "(Clientes.Codigo = Exames.CodigoDoCliente) AND (Clientes.Codigo = Animais.CodigoDoCliente) ",
+                                condition, "   Exames.Numero DESC");
 }
 
 std::string printHeaderStatement(const Variant& filtro) {
@@ -130,7 +96,7 @@ std::string printHeaderStatement(const Variant& filtro) {
     addExames(columns);
     addNotes(columns);
 
-    return selectStatement(
+    return sql::selectStatement(
         columns,
         "FROM "
         "     Laboratorios INNER JOIN (Funcionarios INNER JOIN ((EspeciesDeAnimais INNER JOIN (Clientes INNER JOIN "
@@ -139,7 +105,7 @@ std::string printHeaderStatement(const Variant& filtro) {
         "Animais.CodigoDaEspecie) INNER JOIN RacasDeAnimais ON (RacasDeAnimais.Codigo = Animais.CodigoDaRaca) AND "
         "(EspeciesDeAnimais.Codigo = RacasDeAnimais.CodigoDaEspecieDeAnimal)) ON Funcionarios.Codigo = "
         "Exames.CodigoDoVeterinario) ON Laboratorios.Codigo = Exames.CodigoDoLaboratorio ",
-        numberCondition(filtro), "   Exames.Numero ASC");
+        sql::numberCondition("Exames.Numero", filtro), "   Exames.Numero ASC");
 }
 
 }  // namespace zolk::exames
