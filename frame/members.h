@@ -43,6 +43,9 @@ public:
     ClassMembers& let(std::string name, void (T::*setter)(bool)) {
         return let(name, ParamType::Boolean, [setter](T& o, CallArgs& a) { (o.*setter)(a[0].asBoolean()); });
     }
+    ClassMembers& let(std::string name, void (T::*setter)(platform::DateTime)) {
+        return let(name, ParamType::Date, [setter](T& o, CallArgs& a) { (o.*setter)(a[0].asDate()); });
+    }
     ClassMembers& let(std::string name, void (T::*setter)(std::string_view)) {
         return let(name, ParamType::String, [setter](T& o, CallArgs& a) { (o.*setter)(a[0].asString()); });
     }

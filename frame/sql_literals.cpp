@@ -15,6 +15,7 @@ std::string doubledQuotes(std::string_view typed) {
     std::string out;
     out.reserve(typed.size());
     for (char c : typed) {
+        if (c == '\0') continue;  // as the text-treatment service does: a NUL would cut the stored text short
         out += c;
         if (c == '\'') out += '\'';
     }
@@ -66,6 +67,10 @@ std::string stamp(platform::DateTime serverTime) { return text(platform::CStr(Va
 
 std::string filterDate(platform::DateTime date) {
     return "#" + platform::CStr(platform::Format(Variant(date), "MM/DD/YYYY")) + "#";
+}
+
+std::string filterDateTime(platform::DateTime dateTime) {
+    return "#" + platform::CStr(platform::Format(Variant(dateTime), "mm/dd/yyyy hh:nn:ss")) + "#";
 }
 
 std::string assign(std::string_view column, std::string_view literal) {

@@ -11,7 +11,8 @@
 
 namespace zolk::frame::sql {
 
-// A typed text between single quotes, each of its single quotes doubled; "" gives ''.
+// A typed text between single quotes, each of its single quotes doubled and any NUL left out;
+// "" gives ''.
 std::string text(std::string_view typed);
 // A text the text-treatment service returned (its quotes already doubled), between single quotes.
 std::string treatedText(std::string_view treated);
@@ -37,6 +38,9 @@ std::string issueDate(platform::DateTime serverTime);
 std::string stamp(platform::DateTime serverTime);
 // A date in a filter: #MM/DD/YYYY#.
 std::string filterDate(platform::DateTime date);
+// A date and time in a condition: #MM/DD/YYYY HH:MM:SS#, which the engine reads month first
+// whatever the day, so it always names the same second as the stamp that was stored.
+std::string filterDateTime(platform::DateTime dateTime);
 
 // A column assignment of an update list: "Col=value, " (Null values as "Col=Null, ").
 std::string assign(std::string_view column, std::string_view literal);
