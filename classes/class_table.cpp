@@ -7,6 +7,8 @@
 #include "exames/exames.h"
 #include "fichas/fichas_clinicas.h"
 #include "procedimentos/procedimentos.h"
+#include "medicacoes/medicacoes.h"
+#include "receitas/receitas.h"
 #include "vacinacoes/vacinacoes.h"
 
 namespace zolk::classes {
@@ -22,9 +24,10 @@ constexpr frame::ClassRegistration table[] = {
     {"clsExames", "ZOLK_N_FichasClinicas.clsExames", "{18046D08-8415-4B1C-A73C-6C1C704665C4}",
      "_clsExames", "{FEA81933-1EC6-495B-9102-E2A7460D99B9}", 215, create<exames::clsExames>},
     {"clsReceitas", "ZOLK_N_FichasClinicas.clsReceitas", "{9E0F6921-9596-4E2D-ABC7-9D0BF3D3789B}",
-     "_clsReceitas", "{F51EC1F7-EB4A-4B8B-807C-8DC6ACAFF9D9}", 25, nullptr},
+     "_clsReceitas", "{F51EC1F7-EB4A-4B8B-807C-8DC6ACAFF9D9}", 25, create<receitas::clsReceitas>},
     {"clsMedicacoes", "ZOLK_N_FichasClinicas.clsMedicacoes", "{139450CD-7578-4709-B3FB-03F9B2CB6F34}",
-     "_clsMedicacoes", "{A6D0727A-6E13-4049-BE9E-52ABF89ABFEC}", 26, nullptr},
+     "_clsMedicacoes", "{A6D0727A-6E13-4049-BE9E-52ABF89ABFEC}", 26,
+     create<medicacoes::clsMedicacoes>},
     {"clsVacinacoes", "ZOLK_N_FichasClinicas.clsVacinacoes", "{801ABED0-4E75-4BA6-AFF3-A55B04E41755}",
      "_clsVacinacoes", "{A8F74719-0852-4679-8782-FC97413A1FA1}", 30,
      create<vacinacoes::clsVacinacoes>},

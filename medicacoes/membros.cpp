@@ -1,0 +1,56 @@
+// The dispatch interface _clsMedicacoes, members in slot order (0 Adicionar ... 25 NomeDoCampoValidado).
+#include "frame/members.h"
+#include "medicacoes/medicacoes.h"
+
+namespace zolk::medicacoes {
+
+using platform::CallArgs;
+using platform::ParamType;
+using platform::Variant;
+using T = clsMedicacoes;
+
+namespace {
+
+platform::MemberTable buildTable() {
+    frame::ClassMembers<T> m;
+    m.operation("Adicionar", {}, ParamType::Integer, [](T& o, CallArgs&) { return Variant(o.Adicionar()); })
+        .operation("Alterar", {}, ParamType::Integer, [](T& o, CallArgs&) { return Variant(o.Alterar()); })
+        .operation("Excluir", {}, ParamType::Integer, [](T& o, CallArgs&) { return Variant(o.Excluir()); })
+        .operation("Selecionar",
+                   {{"lenuTipoDeLista", ParamType::Long},
+                    {"lintTamanhoDaPagina", ParamType::Integer},
+                    {"lvarCodigoOuNomeParaFiltro", ParamType::Variant},
+                    {"lintMedicacoesDaFichaAtualOuDasFichasAnteriores", ParamType::Integer},
+                    {"ldouNumeroDaFichaClinica", ParamType::Double, true},
+                    {"ldouCodigoDoCliente", ParamType::Double, true},
+                    {"ldouCodigoDoAnimal", ParamType::Double, true}},
+                   ParamType::Integer,
+                   [](T& o, CallArgs& a) {
+                       return Variant(o.Selecionar(a[0].asLong(), a[1].asInteger(), a[2], a[3].asInteger(),
+                                                   a[4].asDouble(), a[5].asDouble(), a[6].asDouble()));
+                   })
+        .resultadoDaSelecao()
+        .numeroTotalDeRegistros()
+        .let("CodigoDoMedicamento", &T::CodigoDoMedicamento)
+        .let("Quantidade", &T::Quantidade)
+        .let("Unidade", &T::Unidade)
+        .let("Via", &T::Via)
+        .let("Data", &T::Data)
+        .let("Hora", &T::Hora)
+        .let("Observacao", &T::Observacao)
+        .let("NumeroDaFichaClinica", &T::NumeroDaFichaClinica)
+        .let("CodigoDoVeterinario", &T::CodigoDoVeterinario)
+        .let("CodigoDoCliente", &T::CodigoDoCliente)
+        .let("CodigoDoAnimal", &T::CodigoDoAnimal)
+        .let("DataHoraDeInclusao", &T::DataHoraDeInclusao)
+        .dataHoraDaAtualizacao()
+        .dadosDoUsuario()
+        .errorStateAndValidation();
+    return m.build();
+}
+
+}  // namespace
+
+const platform::MemberTable& clsMedicacoes::memberTable() const { return frame::ClassMembers<T>::shared(buildTable); }
+
+}  // namespace zolk::medicacoes
