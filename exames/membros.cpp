@@ -15,14 +15,7 @@ platform::MemberTable buildTable() {
     frame::ClassMembers<T> m;
     m.writeOperations()
         .recordSelection("lintExamesDaFichaAtualOuDasFichasAnteriores")
-        .operation("SelecionarParaImpressaoCabecalho",
-                   {{"lenuTipoDeLista", ParamType::Long},
-                    {"lintTamanhoDaPagina", ParamType::Integer},
-                    {"lvarCodigoOuNomeParaFiltro", ParamType::Variant}},
-                   ParamType::Integer,
-                   [](T& o, CallArgs& a) {
-                       return Variant(o.SelecionarParaImpressaoCabecalho(a[0].asLong(), a[1].asInteger(), a[2]));
-                   })
+        .printSelection("SelecionarParaImpressaoCabecalho", &T::SelecionarParaImpressaoCabecalho)
         .resultadoDaSelecao()
         .resultadoDaSelecaoParaImpressao()
         .numeroTotalDeRegistros()

@@ -91,6 +91,17 @@ public:
         return *this;
     }
 
+    // A print selection by list kind, page size and search box.
+    ClassMembers& printSelection(std::string name,
+                                 std::int16_t (T::*select)(std::int32_t, std::int16_t, const Variant&)) {
+        return operation(std::move(name),
+                         {{"lenuTipoDeLista", ParamType::Long},
+                          {"lintTamanhoDaPagina", ParamType::Integer},
+                          {"lvarCodigoOuNomeParaFiltro", ParamType::Variant}},
+                         ParamType::Integer, [select](T& o, CallArgs& a) {
+                             return Variant((o.*select)(a[0].asLong(), a[1].asInteger(), a[2]));
+                         });
+    }
     // Adicionar, Alterar and Excluir: the first members of a class that writes rows.
     ClassMembers& writeOperations() {
         return operation("Adicionar", {}, ParamType::Integer, [](T& o, CallArgs&) { return Variant(o.Adicionar()); })

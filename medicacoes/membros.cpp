@@ -13,22 +13,8 @@ namespace {
 
 platform::MemberTable buildTable() {
     frame::ClassMembers<T> m;
-    m.operation("Adicionar", {}, ParamType::Integer, [](T& o, CallArgs&) { return Variant(o.Adicionar()); })
-        .operation("Alterar", {}, ParamType::Integer, [](T& o, CallArgs&) { return Variant(o.Alterar()); })
-        .operation("Excluir", {}, ParamType::Integer, [](T& o, CallArgs&) { return Variant(o.Excluir()); })
-        .operation("Selecionar",
-                   {{"lenuTipoDeLista", ParamType::Long},
-                    {"lintTamanhoDaPagina", ParamType::Integer},
-                    {"lvarCodigoOuNomeParaFiltro", ParamType::Variant},
-                    {"lintMedicacoesDaFichaAtualOuDasFichasAnteriores", ParamType::Integer},
-                    {"ldouNumeroDaFichaClinica", ParamType::Double, true},
-                    {"ldouCodigoDoCliente", ParamType::Double, true},
-                    {"ldouCodigoDoAnimal", ParamType::Double, true}},
-                   ParamType::Integer,
-                   [](T& o, CallArgs& a) {
-                       return Variant(o.Selecionar(a[0].asLong(), a[1].asInteger(), a[2], a[3].asInteger(),
-                                                   a[4].asDouble(), a[5].asDouble(), a[6].asDouble()));
-                   })
+    m.writeOperations()
+        .recordSelection("lintMedicacoesDaFichaAtualOuDasFichasAnteriores")
         .resultadoDaSelecao()
         .numeroTotalDeRegistros()
         .let("CodigoDoMedicamento", &T::CodigoDoMedicamento)
