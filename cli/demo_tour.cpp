@@ -44,6 +44,7 @@ public:
         postCharges(*this, ana, numero);
         changeReturnDate(consulta, numero);
         refuseChange(numero);
+        prescribeAndMedicate(*this, ana, numero);
         showVaccinationCard(*this, ana, numero);
         showDiagnosisRanking(*this);
 

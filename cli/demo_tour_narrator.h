@@ -42,6 +42,11 @@ private:
 // The tour's postings of the consultation `numero`: a service and a product posted, the
 // product's stock moved, and an accepted budget imported with the employee's commission.
 void postCharges(TourNarrator& tour, const platform::ObjectRef& user, const std::string& numero);
+
+// A controlled drug prescribed in consultation `numero` with the header of its form, then a
+// medicine given at a time of day and changed through its key.
+void prescribeAndMedicate(TourNarrator& tour, const platform::ObjectRef& user, const std::string& numero);
+
 // The tour's last parts: the animal's vaccination card, with today's dose applied in the
 // consultation `numero`, and the practice's diagnoses ranked.
 void showVaccinationCard(TourNarrator& tour, const platform::ObjectRef& user, const std::string& numero);
