@@ -242,6 +242,39 @@ Properties existingServico() {
     return p;
 }
 
+const char* const kReceitas = "ZOLK_N_FichasClinicas.clsReceitas";
+const char* const kMedicacoes = "ZOLK_N_FichasClinicas.clsMedicacoes";
+
+// A controlled prescription for Thor's record 812.
+Properties receita() {
+    return {{"NumeroDaFichaClinica", Variant(812)}, {"CodigoDoCliente", Variant(95)},
+            {"CodigoDoAnimal", Variant(140)},       {"CodigoDoVeterinario", Variant(3)},
+            {"ReceitaControlada", Variant(true)},
+            {"Prescricao", Variant(std::string("Tramadol 50 mg d'água a cada 12 horas"))}};
+}
+
+Properties existingReceita() {
+    std::int16_t result = -1;
+    auto added = run(kReceitas, receita(), "Adicionar", result);
+    EXPECT_EQ(result, 0) << platform::CStr(added->get("DescricaoDoErro"));
+    Properties p = receita();
+    p.emplace_back("Numero", added->get("NumeroGerado"));
+    p.emplace_back("Prescricao", Variant(std::string("Tramadol 50 mg por 3 dias")));
+    return p;
+}
+
+// Medication 3 of the demo, found by its key, or a new one like it given today.
+Properties medicacao(bool existing) {
+    Properties p = {{"CodigoDoMedicamento", Variant(4)}, {"NumeroDaFichaClinica", Variant(812)},
+                    {"CodigoDoCliente", Variant(95)},     {"CodigoDoAnimal", Variant(140)},
+                    {"CodigoDoVeterinario", Variant(3)},  {"Quantidade", Variant(std::string("0,8"))},
+                    {"Unidade", Variant(std::string("ml"))}, {"Via", Variant(std::string("Intramuscular"))},
+                    {"Data", Variant(platform::DateTime::today())}, {"Hora", Variant(std::string("20:30"))},
+                    {"Observacao", Variant(std::string("Registrar no livro d'ocorrências"))}};
+    if (existing) p.emplace_back("DataHoraDeInclusao", Variant(platform::DateTime::fromParts(2026, 11, 20, 20, 5, 33)));
+    return p;
+}
+
 const WriteOperation kWrites[] = {
     {"fichas_adicionar_with_a_return_date", kFichas, "Adicionar", true, 1, [](Practice&) { return ficha(dayText(7)); }},
     {"fichas_adicionar_without_a_return_date", kFichas, "Adicionar", true, 1, [](Practice&) { return ficha(""); }},
@@ -273,6 +306,15 @@ const WriteOperation kWrites[] = {
          Properties p = existingProduto("2");
          return Properties{{"TipoDeLancamento", Variant(std::string("2"))}, p[p.size() - 3]};
      }},
+    {"receitas_adicionar", kReceitas, "Adicionar", false, 1, [](Practice&) { return receita(); }},
+    {"receitas_alterar", kReceitas, "Alterar", false, 1, [](Practice&) { return existingReceita(); }},
+    {"receitas_excluir", kReceitas, "Excluir", false, 3, [](Practice&) {
+         Properties p = existingReceita();
+         return Properties{{"Numero", p[p.size() - 2].second}};
+     }},
+    {"medicacoes_adicionar", kMedicacoes, "Adicionar", false, 1, [](Practice&) { return medicacao(false); }},
+    {"medicacoes_alterar", kMedicacoes, "Alterar", false, 1, [](Practice&) { return medicacao(true); }},
+    {"medicacoes_excluir", kMedicacoes, "Excluir", false, 3, [](Practice&) { return medicacao(true); }},
 };
 
 struct FaultKind {
