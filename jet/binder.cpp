@@ -7,6 +7,7 @@
 #include "jet/limits.h"
 #include "platform/conversions.h"
 #include "platform/runtime_error.h"
+#include "platform/text_compare.h"
 
 namespace zolk::jet {
 namespace {
@@ -122,9 +123,9 @@ private:
                     v.number = v.number != 0 ? -1 : 0;
                     v.whole = true;
                 } else if (v.kind == ExprKind::TextLiteral) {
-                    if (catalog::sameName(v.text, "True") || catalog::sameName(v.text, "Yes")) {
+                    if (platform::equalsNoCase(v.text, "True") || platform::equalsNoCase(v.text, "Yes")) {
                         v.kind = ExprKind::NumberLiteral, v.number = -1, v.whole = true;
-                    } else if (catalog::sameName(v.text, "False") || catalog::sameName(v.text, "No")) {
+                    } else if (platform::equalsNoCase(v.text, "False") || platform::equalsNoCase(v.text, "No")) {
                         v.kind = ExprKind::NumberLiteral, v.number = 0, v.whole = true;
                     } else if (auto n = platform::parseRegionalNumber(v.text)) {
                         v.kind = ExprKind::NumberLiteral, v.number = *n != 0 ? -1 : 0, v.whole = true;
@@ -211,9 +212,9 @@ private:
         t.table = cat_.find(t.name);
         if (!t.table) nameError(sql_, t.offset, "Cannot find the table '" + t.name + "'");
         for (const auto& s : scope_)
-            if (catalog::sameName(s.alias, t.alias))
+            if (platform::equalsNoCase(s.alias, t.alias))
                 nameError(sql_, t.offset, "The table '" + t.alias + "' is named twice in FROM");
-        if (catalog::sameName(t.alias, t.name)) t.alias = t.table->name;
+        if (platform::equalsNoCase(t.alias, t.name)) t.alias = t.table->name;
         scope_.push_back({t.alias, t.table});
     }
 
@@ -234,7 +235,7 @@ private:
             }
             bool any = false;
             for (const auto& src : scope_) {
-                if (!item.expr->qualifier.empty() && !catalog::sameName(src.alias, item.expr->qualifier))
+                if (!item.expr->qualifier.empty() && !platform::equalsNoCase(src.alias, item.expr->qualifier))
                     continue;
                 any = true;
                 for (const auto& c : src.table->columns) {
@@ -284,7 +285,7 @@ private:
             if (e.kind == ExprKind::Column && e.qualifier.empty() && !findColumn(e.text)) {
                 const ast::SelectItem* byAlias = nullptr;
                 for (const auto& item : s.items)
-                    if (!byAlias && catalog::sameName(item.name, e.text)) byAlias = &item;
+                    if (!byAlias && platform::equalsNoCase(item.name, e.text)) byAlias = &item;
                 if (byAlias) {
                     o.expr = copy(*byAlias->expr);  // already bound
                     continue;
@@ -319,11 +320,11 @@ private:
             } else if (e.kind == ExprKind::Column) {
                 for (std::size_t i = 0; i < s.items.size() && o.outputIndex < 0; ++i) {
                     const auto& item = s.items[i];
-                    const bool byName = e.qualifier.empty() && catalog::sameName(item.name, e.text);
+                    const bool byName = e.qualifier.empty() && platform::equalsNoCase(item.name, e.text);
                     const bool byColumn = item.expr->kind == ExprKind::Column &&
-                                          catalog::sameName(item.expr->column->name, e.text) &&
+                                          platform::equalsNoCase(item.expr->column->name, e.text) &&
                                           (e.qualifier.empty() ||
-                                           catalog::sameName(item.expr->source, e.qualifier));
+                                           platform::equalsNoCase(item.expr->source, e.qualifier));
                     if (byName || byColumn) o.outputIndex = int(i);
                 }
             }
@@ -351,7 +352,7 @@ private:
     void column(Expr& e) {
         if (!e.qualifier.empty()) {
             for (const auto& s : scope_) {
-                if (!catalog::sameName(s.alias, e.qualifier)) continue;
+                if (!platform::equalsNoCase(s.alias, e.qualifier)) continue;
                 const auto* c = s.table->find(e.text);
                 if (!c)
                     nameError(sql_, e.offset,
@@ -385,17 +386,17 @@ private:
             nameError(sql_, e.offset,
                       "The field '" + e.text + "' could refer to more than one table in FROM");
         // NOW, DATE and TIME written without parentheses are the functions.
-        if (catalog::sameName(e.text, "NOW")) {
+        if (platform::equalsNoCase(e.text, "NOW")) {
             e.kind = ExprKind::Now;
             e.type = JetType::Date;
             return;
         }
-        if (catalog::sameName(e.text, "DATE")) {
+        if (platform::equalsNoCase(e.text, "DATE")) {
             e.kind = ExprKind::Today;
             e.type = JetType::Date;
             return;
         }
-        if (catalog::sameName(e.text, "TIME")) {
+        if (platform::equalsNoCase(e.text, "TIME")) {
             e.kind = ExprKind::Scalar;
             e.function = findFunction("TIME");
             e.type = JetType::Date;

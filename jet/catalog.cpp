@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "platform/text_compare.h"
+
 namespace zolk::jet::catalog {
 namespace {
 
@@ -38,15 +40,6 @@ constexpr TypeName kTypeNames[] = {
 
 }  // namespace
 
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) !=
-            std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 DeclaredType typeFromDeclared(std::string_view declared) {
     const std::string d = upper(trim(declared));
     if (d.rfind("VARCHAR", 0) == 0) {
@@ -81,7 +74,7 @@ const Column* Table::find(std::string_view column) const {
         return it == byName_.end() ? nullptr : &columns[it->second];
     }
     for (const auto& c : columns)
-        if (sameName(c.name, column)) return &c;
+        if (platform::equalsNoCase(c.name, column)) return &c;
     return nullptr;
 }
 
@@ -101,7 +94,7 @@ const Table* Catalog::find(std::string_view name) {
     if (!namesLoaded_) loadNames();
     auto known = [&] {
         for (const auto& n : names_)
-            if (sameName(n, name)) return n;
+            if (platform::equalsNoCase(n, name)) return n;
         return std::string();
     };
     std::string real = known();
@@ -127,7 +120,7 @@ std::vector<const Table*> Catalog::referring(std::string_view parent) {
         const Table* t = find(n);
         if (!t) continue;
         for (const auto& fk : t->foreignKeys) {
-            if (sameName(fk.parentTable, parent)) {
+            if (platform::equalsNoCase(fk.parentTable, parent)) {
                 out.push_back(t);
                 break;
             }

@@ -53,9 +53,6 @@ struct DeclaredType {
 // CURRENCY, DATETIME, YESNO (any letter case). Anything else is typed by its nearest kind.
 DeclaredType typeFromDeclared(std::string_view declared);
 
-// Case-insensitive comparison of ASCII names (Jet names ignore case).
-bool sameName(std::string_view a, std::string_view b);
-
 // Where an engine lists its tables and describes one.
 class TableSource {
 public:

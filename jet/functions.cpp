@@ -1,7 +1,8 @@
 #include "jet/functions.h"
 
 #include <array>
-#include <cctype>
+
+#include "platform/text_compare.h"
 
 namespace zolk::jet {
 namespace {
@@ -139,12 +140,7 @@ constexpr std::array<FunctionDef, 40> kFunctions{{
 
 const FunctionDef* findFunction(std::string_view name) {
     for (const auto& f : kFunctions) {
-        const std::string_view n(f.name);
-        if (n.size() != name.size()) continue;
-        bool same = true;
-        for (std::size_t i = 0; i < n.size() && same; ++i)
-            same = std::toupper(static_cast<unsigned char>(name[i])) == n[i];
-        if (same) return &f;
+        if (platform::equalsNoCase(f.name, name)) return &f;
     }
     return nullptr;
 }

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "platform/runtime_error.h"
+#include "platform/text_compare.h"
 
 namespace zolk::jet {
 namespace {
@@ -32,16 +33,6 @@ constexpr std::array<KeywordEntry, 41> kKeywords{{
     {"LIKE", Keyword::Like}, {"MOD", Keyword::Mod}, {"TRUE", Keyword::True},
     {"FALSE", Keyword::False},
 }};
-
-bool equalsAsciiNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(a[i])) !=
-            std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
-}
 
 inline bool isAsciiAlpha(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
 inline bool isWordStart(unsigned char c) { return isAsciiAlpha(c) || c == '_' || c >= 0x80; }
@@ -176,7 +167,7 @@ std::vector<Token> tokenize(std::string_view sql) {
         } else if (c == '@' && at(i + 1) == '@') {
             std::size_t k = i + 2;
             while (isWordChar(at(k))) ++k;
-            if (!equalsAsciiNoCase(sql.substr(i + 2, k - i - 2), "IDENTITY"))
+            if (!platform::equalsNoCase(sql.substr(i + 2, k - i - 2), "IDENTITY"))
                 syntaxError(sql, i, "unknown system variable");
             t.kind = TokenKind::Identity;
             t.text = "@@Identity";

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/text_compare.h"
 #include "platform/variant.h"
 
 namespace zolk::platform {
@@ -129,8 +130,6 @@ template <class T, class F>
 std::function<Variant(Dispatchable&, CallArgs&)> method(F f) {
     return [f](Dispatchable& self, CallArgs& args) -> Variant { return f(static_cast<T&>(self), args); };
 }
-
-bool equalsNoCase(std::string_view a, std::string_view b);
 
 // "operation", "Let", "Set", "Get"; and the automation name of a declared type ("Integer"...).
 const char* kindName(MemberKind kind);

@@ -7,6 +7,9 @@
 
 namespace zolk::platform {
 
+// Names (members, ProgIDs, tables, columns, keywords) compared with ASCII letters folded.
+bool equalsNoCase(std::string_view a, std::string_view b);
+
 // <0, 0, >0. Equal only when the texts differ at most in letter case.
 int compareText(std::string_view a, std::string_view b);
 

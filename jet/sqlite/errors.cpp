@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/runtime_error.h"
+#include "platform/text_compare.h"
 
 namespace zolk::jet::sqlite {
 namespace {
@@ -26,7 +27,7 @@ std::string parentTable(catalog::Catalog* cat, const FailedStatement& what) {
     if (!t || t->foreignKeys.empty()) return what.table;
     for (const auto& fk : t->foreignKeys)
         for (const auto& c : what.assignedColumns)
-            if (catalog::sameName(fk.column, c)) return fk.parentTable;
+            if (platform::equalsNoCase(fk.column, c)) return fk.parentTable;
     return t->foreignKeys.front().parentTable;
 }
 
@@ -35,9 +36,9 @@ bool setsReferencedColumn(catalog::Catalog* cat, const FailedStatement& what) {
     if (!cat) return false;
     for (const auto* child : cat->referring(what.table))
         for (const auto& fk : child->foreignKeys)
-            if (catalog::sameName(fk.parentTable, what.table))
+            if (platform::equalsNoCase(fk.parentTable, what.table))
                 for (const auto& c : what.assignedColumns)
-                    if (catalog::sameName(fk.parentColumn, c)) return true;
+                    if (platform::equalsNoCase(fk.parentColumn, c)) return true;
     return false;
 }
 

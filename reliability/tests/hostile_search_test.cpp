@@ -53,6 +53,9 @@ std::vector<Listing> listings() {
         {"clsDiagnTrat", "Selecionar", ofRecord, 2},
         {"clsInternacao", "Selecionar", ofNoRecord, 2},
         {"clsProcedimentos", "Selecionar", ofRecord, 2},
+        {"clsReceitas", "Selecionar", ofRecord, 2},
+        {"clsReceitas", "SelecionarReceitaControladaParaImpressao", {1, 10, Blank}, 2, true},
+        {"clsMedicacoes", "Selecionar", ofRecord, 2},
     };
 }
 
