@@ -273,6 +273,7 @@ struct NumberSection {
     std::size_t fractionPlaces = 0;
     std::string fractionSymbols;  // '0' or '#' per fraction placeholder
     std::size_t exponentZeros = 0;
+    std::size_t minIntegerDigits = 0;  // integer places that show '0' when the number has no digit
     bool hasPlaceholders() const { return integerPlaces + fractionPlaces > 0; }
 };
 
@@ -352,11 +353,23 @@ NumberSection parseNumberSection(std::string_view s) {
             sec.grouping = true;
         t += run - 1;
     }
+    // Integer placeholders counted from the right: from the leftmost '0' onwards they always
+    // show a digit.
+    std::size_t r = sec.integerPlaces;
+    for (const NumToken& t : sec.tokens) {
+        if (t.type != NumToken::Digit) continue;
+        if (r == 0) break;  // past the integer part
+        if (t.symbol == '0') {
+            sec.minIntegerDigits = r;
+            break;
+        }
+        --r;
+    }
     return sec;
 }
 
-// Formats the magnitude of `d` with one section; the caller adds any sign.
-std::string renderNumber(const NumberSection& sec, Decimal d) {
+// Formats the magnitude of `d` with one section into `out`; the caller adds any sign.
+void renderNumber(const NumberSection& sec, Decimal d, std::string& out) {
     if (!d.isZero()) {
         if (sec.percent) d.point += 2;
         d.point -= 3 * sec.thousandsScale;
@@ -377,56 +390,37 @@ std::string renderNumber(const NumberSection& sec, Decimal d) {
     }
 
     // Integer placeholders, right to left: placeholder r shows digit r; those from the
-    // leftmost '0' onwards show '0' when the number has no digit there; the leftmost one
-    // also takes every digit beyond the placeholders.
-    std::vector<std::string> integerPieces(sec.integerPlaces);
-    std::size_t minDigits = 0;
-    {
-        std::size_t r = sec.integerPlaces;
-        for (const NumToken& t : sec.tokens) {
-            if (t.type != NumToken::Digit) continue;
-            if (r == 0) break;  // past the integer part
-            if (t.symbol == '0') {
-                minDigits = r;
-                break;
-            }
-            --r;
-        }
-    }
+    // leftmost '0' onwards (minDigits of them) show '0' when the number has no digit there; the
+    // leftmost one also takes every digit beyond the placeholders.
     const std::int64_t digitsShown = d.integerDigits();
     auto digitWithGroup = [&](std::int64_t k) {
-        std::string piece(1, d.digitAt(k));
-        if (sec.grouping && k > 0 && k % 3 == 0) piece += GroupSymbol;
-        return piece;
+        out += d.digitAt(k);
+        if (sec.grouping && k > 0 && k % 3 == 0) out += GroupSymbol;
     };
-    for (std::size_t r = 0; r < sec.integerPlaces; ++r) {
-        std::string& piece = integerPieces[sec.integerPlaces - 1 - r];
+    auto integerPiece = [&](std::size_t r) {
         if (r + 1 == sec.integerPlaces)
-            for (std::int64_t k = digitsShown - 1; k >= integerPlaces; --k)
-                piece += digitWithGroup(k);
+            for (std::int64_t k = digitsShown - 1; k >= integerPlaces; --k) digitWithGroup(k);
         const auto k = static_cast<std::int64_t>(r);
-        if (k < digitsShown || r < minDigits) piece += digitWithGroup(k);
-    }
+        if (k < digitsShown || r < sec.minIntegerDigits) digitWithGroup(k);
+    };
 
     // Fraction placeholders, left to right; trailing zeros on '#' placeholders are dropped.
-    std::vector<std::string> fractionPieces(sec.fractionPlaces);
-    for (std::size_t j = 0; j < sec.fractionPlaces; ++j)
-        fractionPieces[j] = std::string(1, d.digitAt(-static_cast<std::int64_t>(j) - 1));
-    for (std::size_t k = sec.fractionPlaces; k > 0; --k) {
-        if (sec.fractionSymbols[k - 1] != '#' || fractionPieces[k - 1] != "0") break;
-        fractionPieces[k - 1].clear();
-    }
+    std::size_t fractionShown = sec.fractionPlaces;
+    while (fractionShown > 0 && sec.fractionSymbols[fractionShown - 1] == '#' &&
+           d.digitAt(-static_cast<std::int64_t>(fractionShown)) == '0')
+        --fractionShown;
 
-    std::string out;
     std::size_t integerIndex = 0, fractionIndex = 0;
     bool afterPoint = false;
     for (const NumToken& t : sec.tokens) {
         switch (t.type) {
             case NumToken::Digit:
-                if (afterPoint)
-                    out += fractionPieces[fractionIndex++];
-                else
-                    out += integerPieces[integerIndex++];
+                if (afterPoint) {
+                    if (fractionIndex < fractionShown) out += d.digitAt(-static_cast<std::int64_t>(fractionIndex) - 1);
+                    ++fractionIndex;
+                } else {
+                    integerPiece(sec.integerPlaces - 1 - integerIndex++);
+                }
                 break;
             case NumToken::Point:
                 // Without integer placeholders the whole part still shows before the point.
@@ -444,9 +438,8 @@ std::string renderNumber(const NumberSection& sec, Decimal d) {
                     out += '-';
                 else if (t.sign == '+')
                     out += '+';
-                std::string digits = std::to_string(exponent < 0 ? -exponent : exponent);
-                if (digits.size() < sec.exponentZeros)
-                    digits.insert(0, sec.exponentZeros - digits.size(), '0');
+                const std::string digits = std::to_string(exponent < 0 ? -exponent : exponent);
+                if (digits.size() < sec.exponentZeros) out.append(sec.exponentZeros - digits.size(), '0');
                 out += digits;
                 break;
             }
@@ -458,24 +451,6 @@ std::string renderNumber(const NumberSection& sec, Decimal d) {
                 break;
         }
     }
-    return out;
-}
-
-std::string formatNumber(const std::vector<std::string_view>& sections, Decimal d) {
-    std::string_view section = sections[0];
-    bool showMinus = false;
-    if (d.isZero()) {
-        if (sections.size() >= 3 && !sections[2].empty()) section = sections[2];
-    } else if (d.negative) {
-        if (sections.size() >= 2 && !sections[1].empty())
-            section = sections[1];
-        else
-            showMinus = true;
-    }
-    if (section.empty()) return plainText(d);
-    d.negative = false;
-    std::string body = renderNumber(parseNumberSection(section), std::move(d));
-    return showMinus ? "-" + body : body;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -604,99 +579,120 @@ int dayOfYear(const DateParts& p) {
     return before[p.month - 1] + p.day + (p.month > 2 && isLeapYear(p.year) ? 1 : 0);
 }
 
-std::string twoDigits(int v) {
-    std::string s = std::to_string(v);
-    return s.size() < 2 ? "0" + s : s;
+void appendNumber(std::string& out, long long v) {
+    char buf[24];
+    const int n = std::snprintf(buf, sizeof buf, "%lld", v);
+    out.append(buf, static_cast<std::size_t>(n));
 }
 
-std::string shortDate(const DateParts& p) {
-    return twoDigits(p.day) + "/" + twoDigits(p.month) + "/" + std::to_string(p.year);
+void appendTwoDigits(std::string& out, int v) {
+    if (v >= 0 && v < 10) out += '0';
+    appendNumber(out, v);
 }
 
-std::string longTime(const DateParts& p) {
-    return twoDigits(p.hour) + ":" + twoDigits(p.minute) + ":" + twoDigits(p.second);
+// A date section read once: its tokens, and whether an AM/PM designator makes it 12-hour.
+struct DateSection {
+    std::vector<DateToken> tokens;
+    bool twelveHour = false;
+};
+
+DateSection compileDateSection(std::string_view section) {
+    DateSection d;
+    d.tokens = parseDateSection(section);
+    d.twelveHour = std::any_of(d.tokens.begin(), d.tokens.end(),
+                               [](const DateToken& t) { return t.type == DateToken::AmPm; });
+    return d;
 }
 
-std::string formatDate(std::string_view section, DateTime date) {
-    const std::vector<DateToken> tokens = parseDateSection(section);
-    const bool twelveHour = std::any_of(tokens.begin(), tokens.end(), [](const DateToken& t) {
-        return t.type == DateToken::AmPm;
-    });
+void renderDate(const DateSection& sec, DateTime date, std::string& out) {
     DateParts p = date.parts();
     // parts() rounds to the second; a serial at the very top of the range can round into
     // the year 10000, which VB never shows: keep it at the last second of 9999.
     if (p.year > 9999) p = DateParts{9999, 12, 31, 23, 59, 59};
     const int weekday = date.weekday();
-    std::string out;
-    for (const DateToken& t : tokens) {
+    for (const DateToken& t : sec.tokens) {
         switch (t.type) {
             case DateToken::Literal:
                 out += t.text;
                 break;
             case DateToken::Day:
                 switch (t.count) {
-                    case 1: out += std::to_string(p.day); break;
-                    case 2: out += twoDigits(p.day); break;
+                    case 1: appendNumber(out, p.day); break;
+                    case 2: appendTwoDigits(out, p.day); break;
                     case 3: out += DayAbbrev[weekday - 1]; break;
                     case 4: out += DayNames[weekday - 1]; break;
-                    case 5: out += shortDate(p); break;
+                    case 5:
+                        appendTwoDigits(out, p.day);
+                        out += '/';
+                        appendTwoDigits(out, p.month);
+                        out += '/';
+                        appendNumber(out, p.year);
+                        break;
                     default:
-                        out += std::string(DayNames[weekday - 1]) + ", " + std::to_string(p.day) +
-                               " de " + MonthNames[p.month - 1] + " de " + std::to_string(p.year);
+                        out += DayNames[weekday - 1];
+                        out += ", ";
+                        appendNumber(out, p.day);
+                        out += " de ";
+                        out += MonthNames[p.month - 1];
+                        out += " de ";
+                        appendNumber(out, p.year);
                         break;
                 }
                 break;
             case DateToken::WeekDay:
-                out += std::to_string(weekday);
+                appendNumber(out, weekday);
                 break;
             case DateToken::Week: {
                 // Weeks start on Sunday; the first week holds 1 January.
                 const int doy = dayOfYear(p);
                 const int jan1 = ((weekday - 1 - (doy - 1)) % 7 + 7) % 7;  // 0 = Sunday
-                out += std::to_string((doy - 1 + jan1) / 7 + 1);
+                appendNumber(out, (doy - 1 + jan1) / 7 + 1);
                 break;
             }
             case DateToken::Month:
                 switch (t.count) {
-                    case 1: out += std::to_string(p.month); break;
-                    case 2: out += twoDigits(p.month); break;
+                    case 1: appendNumber(out, p.month); break;
+                    case 2: appendTwoDigits(out, p.month); break;
                     case 3: out += MonthAbbrev[p.month - 1]; break;
                     default: out += MonthNames[p.month - 1]; break;
                 }
                 break;
             case DateToken::Minute:
-                out += t.count == 1 ? std::to_string(p.minute) : twoDigits(p.minute);
+                if (t.count == 1) appendNumber(out, p.minute);
+                else appendTwoDigits(out, p.minute);
                 break;
             case DateToken::Second:
-                out += t.count == 1 ? std::to_string(p.second) : twoDigits(p.second);
+                if (t.count == 1) appendNumber(out, p.second);
+                else appendTwoDigits(out, p.second);
                 break;
             case DateToken::Hour: {
                 int h = p.hour;
-                if (twelveHour) {
+                if (sec.twelveHour) {
                     h %= 12;
                     if (h == 0) h = 12;
                 }
-                out += t.count == 1 ? std::to_string(h) : twoDigits(h);
+                if (t.count == 1) appendNumber(out, h);
+                else appendTwoDigits(out, h);
                 break;
             }
             case DateToken::Quarter:
-                out += std::to_string((p.month - 1) / 3 + 1);
+                appendNumber(out, (p.month - 1) / 3 + 1);
                 break;
             case DateToken::DayOfYear:
-                out += std::to_string(dayOfYear(p));
+                appendNumber(out, dayOfYear(p));
                 break;
             case DateToken::Year2:
-                out += twoDigits(p.year % 100);
+                appendTwoDigits(out, p.year % 100);
                 break;
             case DateToken::Year4:
-                out += std::to_string(p.year);
+                appendNumber(out, p.year);
                 break;
             case DateToken::AmPm: {
                 const bool am = p.hour < 12;
                 if (t.text.size() == 5)  // AM/PM in the case written
-                    out += am ? t.text.substr(0, 2) : t.text.substr(3, 2);
+                    out += am ? std::string_view(t.text).substr(0, 2) : std::string_view(t.text).substr(3, 2);
                 else if (t.text.size() == 3)  // A/P
-                    out += am ? t.text.substr(0, 1) : t.text.substr(2, 1);
+                    out += am ? std::string_view(t.text).substr(0, 1) : std::string_view(t.text).substr(2, 1);
                 else  // AMPM: the regional designators
                     out += am ? "AM" : "PM";
                 break;
@@ -705,11 +701,14 @@ std::string formatDate(std::string_view section, DateTime date) {
                 out += dateToText(date);
                 break;
             case DateToken::LongTime:
-                out += longTime(p);
+                appendTwoDigits(out, p.hour);
+                out += ':';
+                appendTwoDigits(out, p.minute);
+                out += ':';
+                appendTwoDigits(out, p.second);
                 break;
         }
     }
-    return out;
 }
 
 bool inDateRange(double serial) { return serial > MinDateSerial && serial < MaxDateSerial; }
@@ -739,55 +738,63 @@ std::string changeCase(std::string_view s, bool upper) {
     return out;
 }
 
-// '@' shows a character or a blank, '&' a character or nothing; placeholders fill from the
-// right unless '!' is present; characters beyond the placeholders follow the output.
-std::string formatText(std::string_view section, std::string_view value) {
+// A text section read once: '@' shows a character or a blank, '&' a character or nothing;
+// placeholders fill from the right unless '!' is present; characters beyond the placeholders
+// follow the output.
+struct TextSection {
     struct Piece {
         bool placeholder;
         char symbol;
         std::string text;
     };
     std::vector<Piece> pieces;
+    std::size_t slots = 0;
     bool lower = false, upper = false, leftToRight = false;
+};
+
+TextSection compileTextSection(std::string_view section) {
+    TextSection sec;
     std::size_t i = 0;
     while (i < section.size()) {
         std::string quoted;
         if (readQuotedOrEscaped(section, i, quoted)) {
-            pieces.push_back({false, 0, std::move(quoted)});
+            sec.pieces.push_back({false, 0, std::move(quoted)});
             continue;
         }
         const char c = section[i];
         if (c == '@' || c == '&') {
-            pieces.push_back({true, c, {}});
+            sec.pieces.push_back({true, c, {}});
+            ++sec.slots;
             ++i;
         } else if (c == '<' || c == '>' || c == '!') {
-            (c == '<' ? lower : c == '>' ? upper : leftToRight) = true;
+            (c == '<' ? sec.lower : c == '>' ? sec.upper : sec.leftToRight) = true;
             ++i;
         } else {
             const std::size_t n = charLength(section, i);
-            pieces.push_back({false, 0, std::string(section.substr(i, n))});
+            sec.pieces.push_back({false, 0, std::string(section.substr(i, n))});
             i += n;
         }
     }
-    std::string text = lower ? changeCase(value, false) : upper ? changeCase(value, true)
-                                                          : std::string(value);
+    return sec;
+}
+
+void renderText(const TextSection& sec, std::string_view value, std::string& out) {
+    std::string text = sec.lower ? changeCase(value, false) : sec.upper ? changeCase(value, true)
+                                                                    : std::string(value);
     std::vector<std::string_view> chars;
     for (std::size_t k = 0; k < text.size();) {
         const std::size_t n = charLength(text, k);
         chars.emplace_back(std::string_view(text).substr(k, n));
         k += n;
     }
-    const std::size_t slots = static_cast<std::size_t>(
-        std::count_if(pieces.begin(), pieces.end(), [](const Piece& p) { return p.placeholder; }));
-    const std::size_t blanks = chars.size() < slots ? slots - chars.size() : 0;
-    std::string out;
+    const std::size_t blanks = chars.size() < sec.slots ? sec.slots - chars.size() : 0;
     std::size_t slot = 0, next = 0;
-    for (const Piece& p : pieces) {
+    for (const TextSection::Piece& p : sec.pieces) {
         if (!p.placeholder) {
             out += p.text;
             continue;
         }
-        const bool filler = leftToRight ? next >= chars.size() : slot < blanks;
+        const bool filler = sec.leftToRight ? next >= chars.size() : slot < blanks;
         if (filler) {
             if (p.symbol == '@') out += ' ';
         } else {
@@ -796,7 +803,6 @@ std::string formatText(std::string_view section, std::string_view value) {
         ++slot;
     }
     for (; next < chars.size(); ++next) out += chars[next];
-    return out;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -890,43 +896,139 @@ Variant generalNumber(const Variant& value) {
 
 }  // namespace
 
+// Everything about a pattern that does not depend on the value: the named pattern resolved,
+// the sections split and typed, and each section parsed.
+struct FormatPattern::Compiled {
+    enum class Form { Empty, GeneralNumber, Number, Date, Text };
+    Form form = Form::Empty;
+    std::string pattern;             // the pattern the sections point into
+    std::size_t sectionCount = 0;
+    std::vector<NumberSection> numbers;  // Number: one per section, empty sections unparsed
+    std::vector<bool> emptySection;      // Number: which sections are empty
+    std::string nullText;                // Number and Date: the fourth section's text
+    DateSection date;                    // Date: the first section
+    std::vector<TextSection> texts;      // Text: the first two sections
+};
+
+FormatPattern::FormatPattern(std::string_view pattern) {
+    auto compiled = std::make_shared<Compiled>();
+    Compiled& c = *compiled;
+    c_ = compiled;
+    if (pattern.empty()) return;
+    if (equalsNoCase(pattern, "General Number")) {
+        c.form = Compiled::Form::GeneralNumber;
+        return;
+    }
+    const std::optional<std::string> named = namedPattern(pattern);
+    c.pattern = named ? *named : std::string(pattern);
+    const std::vector<std::string_view> sections = splitSections(c.pattern);
+    c.sectionCount = sections.size();
+    if (sections.size() >= 4) c.nullText = literalText(sections[3]);
+    switch (classify(sections)) {
+        case Kind::Text:
+            c.form = Compiled::Form::Text;
+            for (std::size_t i = 0; i < sections.size() && i < 2; ++i)
+                c.texts.push_back(compileTextSection(sections[i]));
+            break;
+        case Kind::Date:
+            c.form = Compiled::Form::Date;
+            c.date = compileDateSection(sections[0]);
+            break;
+        case Kind::Number:
+            c.form = Compiled::Form::Number;
+            for (std::string_view section : sections) {
+                c.emptySection.push_back(section.empty());
+                c.numbers.push_back(section.empty() ? NumberSection{} : parseNumberSection(section));
+            }
+            break;
+    }
+}
+
+bool FormatPattern::appendTo(const Variant& value, std::string& out) const {
+    if (value.isObject()) raise(err::TypeMismatch);
+    const Compiled& c = *c_;
+    switch (c.form) {
+        case Compiled::Form::Empty:
+            if (value.isNull()) return false;
+            out += value.isString() ? value.asString() : CStr(value);
+            return true;
+        case Compiled::Form::GeneralNumber: {
+            const Variant r = generalNumber(value);
+            if (r.isNull()) return false;
+            out += r.asString();
+            return true;
+        }
+        case Compiled::Form::Text: {
+            if (value.isNull()) {
+                if (c.sectionCount < 2) return false;
+                renderText(c.texts[1], "", out);
+                return true;
+            }
+            if (value.isString()) {
+                const std::string& text = value.asString();
+                renderText(c.texts[text.empty() && c.sectionCount >= 2 ? 1 : 0], text, out);
+                return true;
+            }
+            const std::string text = CStr(value);
+            renderText(c.texts[text.empty() && c.sectionCount >= 2 ? 1 : 0], text, out);
+            return true;
+        }
+        case Compiled::Form::Date: {
+            if (value.isNull()) {
+                if (c.sectionCount < 4) return false;
+                out += c.nullText;
+                return true;
+            }
+            if (value.isEmpty()) return true;
+            const std::optional<DateTime> date = dateOf(value);
+            if (!date) out += value.asString();  // a text that reads as no date comes back as it is
+            else renderDate(c.date, *date, out);
+            return true;
+        }
+        case Compiled::Form::Number: {
+            if (value.isNull()) {
+                if (c.sectionCount < 4) return false;
+                out += c.nullText;
+                return true;
+            }
+            std::optional<Decimal> number = numberOf(value);
+            if (!number) {
+                out += value.asString();  // a text that reads as no number comes back as it is
+                return true;
+            }
+            std::size_t section = 0;
+            bool showMinus = false;
+            if (number->isZero()) {
+                if (c.sectionCount >= 3 && !c.emptySection[2]) section = 2;
+            } else if (number->negative) {
+                if (c.sectionCount >= 2 && !c.emptySection[1]) section = 1;
+                else showMinus = true;
+            }
+            if (c.emptySection[section]) {
+                out += plainText(*number);
+                return true;
+            }
+            number->negative = false;
+            if (showMinus) out += '-';
+            renderNumber(c.numbers[section], std::move(*number), out);
+            return true;
+        }
+    }
+    return false;
+}
+
+Variant FormatPattern::apply(const Variant& value) const {
+    if (value.isObject()) raise(err::TypeMismatch);
+    // An empty pattern gives a text value back as it is, without copying through a buffer.
+    if (c_->form == Compiled::Form::Empty && value.isString()) return value;
+    std::string out;
+    if (!appendTo(value, out)) return Variant::null();
+    return Variant(std::move(out));
+}
+
 Variant Format(const Variant& value, std::string_view pattern) {
     if (value.isObject()) raise(err::TypeMismatch);
-    if (pattern.empty()) {
-        if (value.isNull()) return Variant::null();
-        if (value.isString()) return value;
-        return Variant(CStr(value));
-    }
-    if (equalsNoCase(pattern, "General Number")) return generalNumber(value);
-    const std::optional<std::string> named = namedPattern(pattern);
-    if (named) pattern = *named;
-
-    const std::vector<std::string_view> sections = splitSections(pattern);
-    const Kind kind = classify(sections);
-
-    if (kind == Kind::Text) {
-        if (value.isNull()) {
-            if (sections.size() < 2) return Variant::null();
-            return Variant(formatText(sections[1], ""));
-        }
-        const std::string text = value.isString() ? value.asString() : CStr(value);
-        if (text.empty() && sections.size() >= 2) return Variant(formatText(sections[1], ""));
-        return Variant(formatText(sections[0], text));
-    }
-
-    if (value.isNull())
-        return sections.size() >= 4 ? Variant(literalText(sections[3])) : Variant::null();
-
-    if (kind == Kind::Date) {
-        if (value.isEmpty()) return Variant("");
-        const std::optional<DateTime> date = dateOf(value);
-        if (!date) return value;
-        return Variant(formatDate(sections[0], *date));
-    }
-
-    std::optional<Decimal> number = numberOf(value);
-    if (!number) return value;
-    return Variant(formatNumber(sections, std::move(*number)));
+    return FormatPattern(pattern).apply(value);
 }
 
 }  // namespace zolk::platform
