@@ -6,6 +6,7 @@
 #include <unicode/utf8.h>
 
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -69,14 +70,30 @@ void likeFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     }
 }
 
+// The compiled pattern of a jet_format call site and the buffer its texts are built in. SQLite
+// keeps it beside a constant pattern argument for the whole statement, so the pattern is read
+// once, not once per row.
+struct FormatSite {
+    platform::FormatPattern pattern;
+    std::string out;
+};
+
 // jet_format(value, pattern, kind): VB's Format, the kind saying how the value is stored.
 void formatFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
     try {
-        const platform::Variant v = toVariant(argv[0], letter(argv[2]));
-        const std::string pattern(textOf(argv[1]));
-        const platform::Variant r = platform::Format(v, pattern);
-        if (r.isNull()) sqlite3_result_null(ctx);
-        else resultText(ctx, r.isString() ? r.asString() : r.toString());
+        auto* site = static_cast<FormatSite*>(sqlite3_get_auxdata(ctx, 1));
+        std::unique_ptr<FormatSite> fresh;
+        if (!site) {
+            fresh = std::make_unique<FormatSite>(FormatSite{platform::FormatPattern(textOf(argv[1])), {}});
+            site = fresh.get();
+        }
+        site->out.clear();
+        if (site->pattern.appendTo(toVariant(argv[0], letter(argv[2])), site->out))
+            sqlite3_result_text(ctx, site->out.data(), static_cast<int>(site->out.size()), SQLITE_TRANSIENT);
+        else
+            sqlite3_result_null(ctx);
+        // Handed over last: SQLite may destroy it at once.
+        if (fresh) sqlite3_set_auxdata(ctx, 1, fresh.release(), [](void* p) { delete static_cast<FormatSite*>(p); });
     } catch (const platform::RuntimeError& e) {
         resultError(ctx, e.number(), e.description());
     } catch (const std::exception& e) {
@@ -129,8 +146,11 @@ void appendRegional(std::string& out, sqlite3_value* v) {
 // jet_concat(a, b, ...): Jet's & over a chain. Null counts as an empty text; the result is Null
 // only when every operand is.
 void concatFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    // One buffer per thread, reused from row to row; SQLite copies the result out of it.
+    thread_local std::string out;
+    constexpr std::size_t kKeptCapacity = 64 * 1024;
+    out.clear();
     bool allNull = true;
-    std::string out;
     for (int i = 0; i < argc; ++i) {
         if (sqlite3_value_type(argv[i]) == SQLITE_NULL) continue;
         allNull = false;
@@ -138,6 +158,7 @@ void concatFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     }
     if (allNull) sqlite3_result_null(ctx);
     else resultText(ctx, out);
+    if (out.capacity() > kKeptCapacity) std::string().swap(out);
 }
 
 // jet_right(text, n): Right, the last n characters; none for n <= 0, Null for a Null argument.
