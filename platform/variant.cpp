@@ -8,14 +8,23 @@
 
 namespace zolk::platform {
 
-VarType Variant::type() const {
-    // Indexes follow the order of the alternatives in v_.
-    static constexpr VarType types[] = {VarType::Empty,    VarType::Null,   VarType::Integer,
-                                        VarType::Long,     VarType::Double, VarType::Currency,
-                                        VarType::Date,     VarType::String, VarType::Boolean,
-                                        VarType::Object};
-    static_assert(std::size(types) == std::variant_size_v<decltype(v_)>);
-    return types[v_.index()];
+static_assert(sizeof(Variant) == 16, "a Variant is a subtype and an eight-byte payload");
+
+bool operator==(const Variant& a, const Variant& b) {
+    if (a.type_ != b.type_) return false;
+    switch (a.type_) {
+        case VarType::Empty:
+        case VarType::Null: return true;
+        case VarType::Integer: return a.u_.integer == b.u_.integer;
+        case VarType::Long: return a.u_.long_ == b.u_.long_;
+        case VarType::Double:
+        case VarType::Date: return a.u_.number == b.u_.number;
+        case VarType::Currency: return a.u_.raw == b.u_.raw;
+        case VarType::Boolean: return a.u_.boolean == b.u_.boolean;
+        case VarType::String: return a.u_.text == b.u_.text || a.u_.text->text == b.u_.text->text;
+        case VarType::Object: return a.u_.object->ref == b.u_.object->ref;
+    }
+    return false;
 }
 
 bool Variant::isNumericType() const {

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <optional>
+#include <thread>
+#include <variant>
 #include <string>
 #include <vector>
 
@@ -143,6 +146,61 @@ TEST(Variant, IdentityIsNotVbEquality) {
     EXPECT_TRUE(fromLiteral == fromString);
     EXPECT_TRUE(Null == Variant::null());
     EXPECT_FALSE(Null == Empty);
+}
+
+
+// Values survive copies, moves and assignments between every pair of subtypes, in both
+// directions, including onto themselves; a text outlives the Variant it was copied from.
+TEST(Variant, CopiesAndAssignmentsKeepEveryValue) {
+    const std::string longText(100, 'x');
+    const std::vector<Variant> values = {Empty,        Null,           i16(-7),  i32(70000),   Variant(2.5),
+                                         cur(12.3456), date(45427.25), Variant("curto"), Variant(longText),
+                                         Variant(true), Nothing};
+    for (const Variant& a : values) {
+        for (const Variant& b : values) {
+            Variant target = a;
+            target = b;
+            EXPECT_TRUE(target == b);
+            Variant moved = std::move(target);
+            EXPECT_TRUE(moved == b);
+            target = moved;
+            const Variant& same = target;
+            target = same;
+            EXPECT_TRUE(target == b);
+        }
+    }
+    Variant kept;
+    {
+        const Variant source(longText + "!");
+        kept = source;
+    }
+    EXPECT_EQ(kept.asString(), longText + "!");
+    EXPECT_EQ(values[8].asString(), longText);
+    EXPECT_EQ(values[5].asCurrency().raw(), 123456);
+    EXPECT_EQ(values[6].asDate().serial(), 45427.25);
+}
+
+TEST(Variant, AskingForAnotherSubtypeThrows) {
+    EXPECT_THROW((void)i16(1).asLong(), std::bad_variant_access);
+    EXPECT_THROW((void)Variant("1").asDouble(), std::bad_variant_access);
+    EXPECT_THROW((void)Null.asString(), std::bad_variant_access);
+}
+
+// One text shared by copies made and dropped on several threads at once stays whole.
+TEST(Variant, ATextSharedAcrossThreadsStaysWhole) {
+    const Variant shared(std::string(200, 'z'));
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([&shared] {
+            for (int i = 0; i < 20000; ++i) {
+                Variant copy = shared;
+                Variant other = copy;
+                copy = Variant(1.0);
+                if (other.asString().size() != 200) std::abort();
+            }
+        });
+    for (auto& t : threads) t.join();
+    EXPECT_EQ(shared.asString(), std::string(200, 'z'));
 }
 
 }  // namespace
