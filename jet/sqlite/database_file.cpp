@@ -170,7 +170,10 @@ sqlite3* openFile(const std::string& path, const FileCheck& check) {
     // read-only connection leaves them behind; with nothing pending, the file alone is the database.
     const bool asItStands = check.readOnly && check.walMode && !present(sideFile(path, "-wal"));
     const std::string uri = uriOf(path) + (asItStands ? "?immutable=1" : "");
-    const int flags = (check.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_URI;
+    // A session is used by one thread at a time, so the connection needs no lock of its own
+    // around every call (each column read would take and release it).
+    const int flags =
+        (check.readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX;
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(uri.c_str(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {

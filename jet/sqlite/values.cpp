@@ -34,11 +34,6 @@ platform::Variant fromDouble(double d) {
     return platform::Variant(d);
 }
 
-std::string_view columnText(sqlite3_stmt* s, int col) {
-    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(s, col));
-    return p ? std::string_view(p, std::size_t(sqlite3_column_bytes(s, col))) : std::string_view();
-}
-
 std::string_view valueText(sqlite3_value* v) {
     const auto* p = reinterpret_cast<const char*>(sqlite3_value_text(v));
     return p ? std::string_view(p, std::size_t(sqlite3_value_bytes(v))) : std::string_view();
@@ -129,10 +124,19 @@ std::optional<platform::DateTime> parseIso(std::string_view s) {
     return platform::DateTime::fromParts(y, mo, d, h, mi, se);
 }
 
-platform::Variant readColumn(sqlite3_stmt* stmt, int col, JetType type) {
+platform::Variant readValue(sqlite3_value* v, JetType type) {
     return decode(
-        sqlite3_column_type(stmt, col), type, [&] { return sqlite3_column_int64(stmt, col); },
-        [&] { return sqlite3_column_double(stmt, col); }, [&] { return columnText(stmt, col); });
+        sqlite3_value_type(v), type, [&] { return sqlite3_value_int64(v); },
+        [&] { return sqlite3_value_double(v); }, [&] { return valueText(v); });
+}
+
+platform::Variant readColumn(sqlite3_stmt* stmt, int col, JetType type) {
+    return readValue(sqlite3_column_value(stmt, col), type);
+}
+
+bool readsAsText(int storage, JetType type) {
+    return storage == SQLITE_TEXT &&
+           (type == JetType::Text || type == JetType::Memo || type == JetType::Unknown);
 }
 
 platform::Variant toVariant(sqlite3_value* v, char kind) {

@@ -17,6 +17,11 @@ std::optional<platform::DateTime> parseIso(std::string_view text);
 
 // Column `col` of the current row, read as a value of Jet type `type`.
 platform::Variant readColumn(sqlite3_stmt* stmt, int col, JetType type);
+// A column's value (sqlite3_column_value), read as a value of Jet type `type`.
+platform::Variant readValue(sqlite3_value* v, JetType type);
+// Whether a value stored as `storage` (SQLITE_TEXT, ...) in a column of Jet type `type` is read
+// as the stored text unchanged.
+bool readsAsText(int storage, JetType type);
 
 // A function argument read as the kind letter of the generator says (D, C, N, L, B, T, X).
 platform::Variant toVariant(sqlite3_value* v, char kind);
