@@ -17,7 +17,7 @@ std::vector<std::string> numberedRows(int rows) {
             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " + std::to_string(rows) +
                 ") INSERT INTO Linhas SELECT i, 'nome ' || i, i * 0.25, '2024-05-15 10:30:00', -(i % 2), "
                 "CASE WHEN i % 3 = 0 THEN NULL ELSE 'uma nota bem mais longa que um texto curto, a de número ' || i "
-                "END FROM n;"};
+                "END FROM n WHERE i <= " + std::to_string(rows) + ";"};
 }
 
 void expectRows(const RowSet& r, int rows) {

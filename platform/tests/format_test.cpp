@@ -284,5 +284,34 @@ TEST(Format, ArbitraryPatternsAreSafe) {
     }
 }
 
+
+// One compiled pattern applied to many values in turn answers as a pattern read afresh for each
+// value: nothing of one value carries over to the next.
+TEST(FormatPattern, ReusedOverManyValuesAnswersAsReadAfresh) {
+    const std::vector<std::string> patterns = {
+        "DD/MM/YYYY", "DD/MM/YYYY HH:MM:SS", "#,##0.00", "#0.000", "0.0#%", "#,##0.00;(#,##0.00);\\z;\\n",
+        "0.00E+00", "Currency", "General Number", "Yes/No", "Long Date", "hh:nn AM/PM", "@@@@@!", ">&&", "", "MM"};
+    const std::vector<Variant> values = {
+        Variant(), Variant::null(), std::int16_t{-5}, std::int32_t{123456}, 0.0, -1234.5678, 0.005,
+        Currency::fromRaw(123456789), Currency::fromRaw(-5000), Sample, Evening, true, false, "", "12,5",
+        "15/05/2024", "texto"};
+    for (const std::string& pattern : patterns) {
+        const FormatPattern compiled(pattern);
+        for (int pass = 0; pass < 2; ++pass) {
+            for (std::size_t i = 0; i < values.size(); ++i) {
+                const Variant& v = values[pass == 0 ? i : values.size() - 1 - i];
+                const Variant fresh = Format(v, pattern);
+                EXPECT_TRUE(compiled.apply(v) == fresh) << "pattern '" << pattern << "', value " << i;
+                std::string appended = "prefix:";
+                const bool given = compiled.appendTo(v, appended);
+                EXPECT_EQ(given, !fresh.isNull()) << "pattern '" << pattern << "'";
+                if (given) {
+                    EXPECT_EQ(appended, "prefix:" + fresh.asString()) << "pattern '" << pattern << "'";
+                }
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace zolk::platform
