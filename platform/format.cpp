@@ -1,6 +1,7 @@
 #include "platform/format.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -224,7 +225,8 @@ Decimal decimalFromCurrency(Currency c) {
 Decimal decimalFromDouble(double x) {
     if (!std::isfinite(x)) raise(err::Overflow, "number cannot be formatted");
     char buf[48];
-    std::snprintf(buf, sizeof buf, "%.14e", x);
+    const auto written = std::to_chars(buf, buf + sizeof buf - 1, x, std::chars_format::scientific, 14);
+    *written.ptr = '\0';
     Decimal d;
     d.negative = x < 0;
     const char* p = buf;
@@ -579,10 +581,19 @@ int dayOfYear(const DateParts& p) {
     return before[p.month - 1] + p.day + (p.month > 2 && isLeapYear(p.year) ? 1 : 0);
 }
 
+// Decimal digits of a date part (a few digits, written once per value and token).
 void appendNumber(std::string& out, long long v) {
     char buf[24];
-    const int n = std::snprintf(buf, sizeof buf, "%lld", v);
-    out.append(buf, static_cast<std::size_t>(n));
+    char* end = buf + sizeof buf;
+    char* p = end;
+    const bool negative = v < 0;
+    unsigned long long m = negative ? 0ull - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
+    do {
+        *--p = static_cast<char>('0' + m % 10);
+        m /= 10;
+    } while (m != 0);
+    if (negative) *--p = '-';
+    out.append(p, static_cast<std::size_t>(end - p));
 }
 
 void appendTwoDigits(std::string& out, int v) {
