@@ -3,7 +3,6 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <iterator>
 #include <string_view>
 #include <utility>
 
@@ -176,54 +175,46 @@ private:
         std::vector<JetType> types;
         types.reserve(n);
         for (const auto& c : p.columns) types.push_back(c.type);
-        // Rows are read into blocks and moved once into storage of the exact size: a large
-        // result holds no spare capacity, and no cell is moved twice while reading.
-        const std::size_t blockRows = std::max<std::size_t>(1, kBlockCells / std::max<std::size_t>(n, 1));
         std::vector<RepeatedText> repeated(n);
-        std::vector<std::vector<platform::Variant>> blocks;
-        std::size_t total = 0;
+        std::vector<platform::Variant>& cells = rows.cells;
+        cells.reserve(std::max<std::size_t>(1, kFirstCells / std::max<std::size_t>(n, 1)) * n);
         int rc;
         while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
-            if (blocks.empty() || blocks.back().size() + n > blocks.back().capacity()) {
-                blocks.emplace_back();
-                blocks.back().reserve(blockRows * n);
-            }
-            std::vector<platform::Variant>& block = blocks.back();
             for (std::size_t c = 0; c < n; ++c) {
                 sqlite3_value* v = sqlite3_column_value(st, static_cast<int>(c));
-                if (sqlite::readsAsText(sqlite3_value_type(v), types[c])) block.push_back(repeated[c].take(v));
-                else block.push_back(sqlite::readValue(v, types[c]));
+                if (sqlite::readsAsText(sqlite3_value_type(v), types[c]) && repeated[c].worthTrying())
+                    cells.push_back(repeated[c].take(v));
+                else
+                    cells.push_back(sqlite::readValue(v, types[c]));
             }
-            total += n;
         }
         if (rc != SQLITE_DONE) fail(rc, what);
-        if (blocks.size() == 1) {
-            blocks.front().shrink_to_fit();
-            rows.cells = std::move(blocks.front());
-            return;
-        }
-        rows.cells.reserve(total);
-        for (auto& block : blocks) {
-            std::move(block.begin(), block.end(), std::back_inserter(rows.cells));
-            std::vector<platform::Variant>().swap(block);
-        }
+        // The storage grew by doubling; a result that leaves more than an eighth of it unused
+        // gives the rest back.
+        if (cells.capacity() - cells.size() > cells.capacity() / 8) cells.shrink_to_fit();
     }
-    static constexpr std::size_t kBlockCells = 4096;
+    static constexpr std::size_t kFirstCells = 4096;
 
     // The last two texts of a column: a text that repeats one of them (Sim and Não, a name on
-    // many rows) shares its cell's text instead of making another.
+    // many rows) shares its cell's text instead of making another. A column whose texts seldom
+    // repeat stops looking after a few rows.
     struct RepeatedText {
         platform::Variant recent[2];
+        std::uint32_t hits = 0, misses = 0;
+
+        bool worthTrying() const { return misses < 16 || hits >= misses; }
 
         platform::Variant take(sqlite3_value* v) {
             const auto* p = reinterpret_cast<const char*>(sqlite3_value_text(v));
             const std::string_view text(p ? p : "", p ? std::size_t(sqlite3_value_bytes(v)) : 0);
             for (int i = 0; i < 2; ++i) {
                 if (recent[i].isString() && recent[i].asString() == text) {
+                    ++hits;
                     if (i == 1) std::swap(recent[0], recent[1]);
                     return recent[0];
                 }
             }
+            ++misses;
             recent[1] = std::move(recent[0]);
             recent[0] = platform::Variant(std::string(text));
             return recent[0];

@@ -134,10 +134,6 @@ platform::Variant readColumn(sqlite3_stmt* stmt, int col, JetType type) {
     return readValue(sqlite3_column_value(stmt, col), type);
 }
 
-bool readsAsText(int storage, JetType type) {
-    return storage == SQLITE_TEXT &&
-           (type == JetType::Text || type == JetType::Memo || type == JetType::Unknown);
-}
 
 platform::Variant toVariant(sqlite3_value* v, char kind) {
     JetType type = JetType::Unknown;

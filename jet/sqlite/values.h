@@ -1,14 +1,13 @@
 #pragma once
 // Stored SQLite values to Variants by Jet type (dates as ISO text, Yes/No as -1/0, Currency as
 // a plain decimal number), and the ISO text of a date.
+#include <sqlite3.h>
+
 #include <optional>
 #include <string_view>
 
 #include "jet/ast.h"
 #include "platform/variant.h"
-
-struct sqlite3_value;
-struct sqlite3_stmt;
 
 namespace zolk::jet::sqlite {
 
@@ -21,7 +20,10 @@ platform::Variant readColumn(sqlite3_stmt* stmt, int col, JetType type);
 platform::Variant readValue(sqlite3_value* v, JetType type);
 // Whether a value stored as `storage` (SQLITE_TEXT, ...) in a column of Jet type `type` is read
 // as the stored text unchanged.
-bool readsAsText(int storage, JetType type);
+inline bool readsAsText(int storage, JetType type) {
+    return storage == SQLITE_TEXT &&
+           (type == JetType::Text || type == JetType::Memo || type == JetType::Unknown);
+}
 
 // A function argument read as the kind letter of the generator says (D, C, N, L, B, T, X).
 platform::Variant toVariant(sqlite3_value* v, char kind);
