@@ -68,16 +68,23 @@ enum class ExprKind : std::uint8_t {
     DatePart,        // `op`: 'y', 'm', 'd', 'h', 'n', 's'
     Today,           // Date()
     Now,             // Now() / NOW
-    Aggregate,       // `op`: 'c' Count, 's' Sum, 'x' Max, 'n' Min, 'a' Avg; Count(*) has no arg
+    Aggregate,       // `op`: 'c' Count, 's' Sum, 'x' Max, 'n' Min, 'a' Avg, 'f' First, 'l' Last,
+                     // 'd' StDev, 'D' StDevP, 'v' Var, 'V' VarP; Count(*) has no arg
     Scalar,          // the other functions of the table, by `function`
     Rank,            // rank() over the ORDER BY of args (`descending` per arg in `flags`)
     OutputRef,       // a column of a derived table, by `text` (the internal name)
+    Subquery,        // (SELECT one value): `query`
+    Exists,          // EXISTS (SELECT ...): `query`
+    InQuery,         // args[0] IN (SELECT one column): `query`; `negated`
+    Quantified,      // args[0] op ANY|SOME|ALL (SELECT one column): `op` CompareOp, `all`, `query`
+    RowId,           // the row identity of the source named `source` (DISTINCTROW's key)
 };
 
 enum class ArithOp : std::uint8_t { Add, Subtract, Multiply, Divide, IntDivide, Modulo };
 enum class CompareOp : std::uint8_t { Equal, NotEqual, Less, LessEqual, Greater, GreaterEqual };
 
 struct Expr;
+struct Select;
 using ExprPtr = std::unique_ptr<Expr>;
 
 struct Expr {
@@ -89,28 +96,32 @@ struct Expr {
     bool whole = false;        // number literal without fraction or exponent
     bool hasElse = false;
     bool distinct = false;     // Count(DISTINCT x) is not Jet; kept false
+    bool all = false;          // Quantified: ALL rather than ANY/SOME
     double number = 0;
     std::string text;
     std::string qualifier;
     std::vector<ExprPtr> args;
     std::vector<bool> flags;   // Rank: descending per key
     const FunctionDef* function = nullptr;
+    std::unique_ptr<Select> query;  // Subquery, Exists, InQuery, Quantified
 
     // Filled by the binder.
     JetType type = JetType::Unknown;
     const catalog::Table* table = nullptr;    // Column: the table it belongs to
     const catalog::Column* column = nullptr;  // Column: its definition
     std::string source;                       // Column: the name of the source (alias) in FROM
+    std::uint8_t outer = 0;                   // Column: how many selects out its source is
 
-    Expr() = default;
-    explicit Expr(ExprKind k, std::uint32_t at = 0) : kind(k), offset(at) {}
+    Expr();
+    ~Expr();
+    Expr(Expr&&) noexcept;
+    Expr& operator=(Expr&&) noexcept;
+    explicit Expr(ExprKind k, std::uint32_t at = 0);
 };
 
 ExprPtr makeExpr(ExprKind k, std::uint32_t at = 0);
 ExprPtr clone(const Expr& e);
-std::size_t nodeCount(const Expr& e);  // e and every node under it
-
-struct Select;
+std::size_t nodeCount(const Expr& e);  // e and every node under it, subqueries included
 
 enum class JoinKind : std::uint8_t { Inner, Left, Right };
 
@@ -123,7 +134,10 @@ struct TableRef {
     std::unique_ptr<TableRef> left, right;  // Join
     ExprPtr on;                             // Join
     std::unique_ptr<Select> derived;        // Derived
-    const catalog::Table* table = nullptr;  // bound
+    bool written = false;                   // Derived: written in the statement, so its columns
+                                            // go by their names (a rewrite's by internal names)
+    const catalog::Table* table = nullptr;  // bound (a Derived one: the columns it gives)
+    std::shared_ptr<const catalog::Table> derivedColumns;  // Derived: owns what `table` points to
 };
 
 struct SelectItem {
@@ -142,6 +156,7 @@ struct OrderItem {
 struct Select {
     std::optional<std::int64_t> top;
     bool distinct = false;
+    bool distinctRow = false;  // DISTINCTROW: one row per combination of the selected tables' rows
     std::vector<SelectItem> items;
     std::vector<std::unique_ptr<TableRef>> from;  // comma-separated sources
     ExprPtr where;
@@ -153,6 +168,17 @@ struct Select {
         std::unique_ptr<Select> select;
     };
     std::vector<UnionPart> unions;
+};
+
+std::unique_ptr<Select> clone(const Select& s);
+std::unique_ptr<TableRef> clone(const TableRef& t);
+
+// TRANSFORM value SELECT ... PIVOT pivot [IN (values)]: one column per pivot value.
+struct Crosstab {
+    ExprPtr value;                 // an aggregate
+    ExprPtr pivot;
+    std::vector<ExprPtr> values;   // the IN list; empty: every value the rows hold
+    std::uint32_t offset = 0;
 };
 
 struct Assignment {
@@ -167,6 +193,7 @@ enum class StatementKind : std::uint8_t { Select, Insert, Update, Delete };
 struct Statement {
     StatementKind kind = StatementKind::Select;
     std::unique_ptr<Select> select;  // Select, and INSERT INTO t (..) SELECT
+    std::unique_ptr<Crosstab> crosstab;  // a Select written as TRANSFORM ... PIVOT
     // Insert / Update / Delete
     std::string tableName;
     std::uint32_t tableOffset = 0;

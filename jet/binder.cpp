@@ -1,6 +1,9 @@
 #include "jet/binder.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <memory>
 
 #include "jet/functions.h"
 #include "jet/lexer.h"
@@ -50,8 +53,11 @@ public:
 
     std::vector<ResultColumn> statement(ast::Statement& st) {
         switch (st.kind) {
-            case ast::StatementKind::Select:
-                return select(*st.select, true);
+            case ast::StatementKind::Select: {
+                auto columns = select(*st.select, true);
+                if (st.crosstab) crosstab(*st.select, *st.crosstab);
+                return columns;
+            }
             case ast::StatementKind::Insert:
             case ast::StatementKind::Update:
             case ast::StatementKind::Delete:
@@ -64,7 +70,8 @@ public:
 private:
     catalog::Catalog& cat_;
     std::string_view sql_;
-    std::vector<Source> scope_;
+    std::vector<Source> scope_;               // the sources of the select being bound
+    std::vector<std::vector<Source>> outer_;  // those of the selects around it, innermost last
     int exprCounter_ = 1000;
     int depth_ = 0;            // open recursive calls
     std::size_t copied_ = 0;   // nodes copied from the select list into ORDER BY
@@ -176,16 +183,45 @@ private:
         }
         if (s.unions.empty()) {
             orderSingle(s, columns);
+            checkGrouping(s, true);
         } else {
             orderCompound(s);
+            checkGrouping(s, false);
+            for (const auto& part : s.unions) checkGrouping(*part.select, false);
         }
         (void)outer;
         return columns;
     }
 
+    // A select inside an expression or in FROM: it sees the sources of the selects around it.
+    std::vector<ResultColumn> nested(ast::Select& s) {
+        outer_.push_back(std::move(scope_));
+        scope_.clear();
+        struct Restore {
+            Binder& b;
+            ~Restore() {
+                b.scope_ = std::move(b.outer_.back());
+                b.outer_.pop_back();
+            }
+        } restore{*this};
+        return select(s, false);
+    }
+
+    // A subquery standing for one value or one column of values.
+    void oneColumnQuery(Expr& e) {
+        const auto columns = nested(*e.query);
+        if (columns.size() != 1)
+            nameError(sql_, e.offset,
+                      "You have written a subquery that can return more than one field without "
+                      "using the EXISTS reserved word in the main query's FROM clause. Revise the "
+                      "SELECT statement of the subquery to request only one field");
+        e.type = columns[0].type;
+    }
+
     std::vector<ResultColumn> selectCore(ast::Select& s) {
         scope_.clear();
         for (auto& src : s.from) sources(*src);
+        if (s.where) noAggregate(*s.where, "WHERE clause");
         for (auto& src : s.from) joinConditions(*src);
         expandStars(s);
         std::vector<ResultColumn> columns;
@@ -196,7 +232,10 @@ private:
             columns.push_back(describe(item));
         }
         if (s.where) expr(*s.where);
-        for (auto& g : s.groupBy) expr(*g);
+        for (auto& g : s.groupBy) {
+            expr(*g);
+            noAggregate(*g, "GROUP BY clause");
+        }
         if (s.having) expr(*s.having);
         return columns;
     }
@@ -208,13 +247,49 @@ private:
             sources(*t.right);
             return;
         }
-        if (t.kind == ast::TableRef::Kind::Derived) return;
+        if (t.kind == ast::TableRef::Kind::Derived) {
+            derivedSource(t);
+            return;
+        }
         t.table = cat_.find(t.name);
         if (!t.table) nameError(sql_, t.offset, "Cannot find the table '" + t.name + "'");
         for (const auto& s : scope_)
             if (platform::equalsNoCase(s.alias, t.alias))
                 nameError(sql_, t.offset, "The table '" + t.alias + "' is named twice in FROM");
         if (platform::equalsNoCase(t.alias, t.name)) t.alias = t.table->name;
+        scope_.push_back({t.alias, t.table});
+    }
+
+    // FROM (SELECT ...) AS t: its result columns are the columns of a table named t. It does not
+    // see the other sources of the same FROM.
+    void derivedSource(ast::TableRef& t) {
+        auto siblings = std::move(scope_);
+        scope_.clear();
+        std::vector<ResultColumn> columns;
+        {
+            outer_.push_back({});
+            struct Pop {
+                std::vector<std::vector<Source>>& outer;
+                ~Pop() { outer.pop_back(); }
+            } pop{outer_};
+            columns = select(*t.derived, false);
+        }
+        scope_ = std::move(siblings);
+        auto table = std::make_shared<catalog::Table>();
+        table->name = t.alias;
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            catalog::Column c;
+            c.name = columns[i].field.name;
+            c.type = columns[i].type;
+            c.size = columns[i].field.definedSize;
+            table->columns.push_back(std::move(c));
+        }
+        table->buildIndex();
+        t.table = table.get();
+        t.derivedColumns = std::move(table);
+        for (const auto& s : scope_)
+            if (!t.alias.empty() && platform::equalsNoCase(s.alias, t.alias))
+                nameError(sql_, t.offset, "The table '" + t.alias + "' is named twice in FROM");
         scope_.push_back({t.alias, t.table});
     }
 
@@ -335,6 +410,131 @@ private:
         }
     }
 
+    // ---- grouping ---------------------------------------------------------------------------
+
+    // Calls `fn` on e and the nodes under it that belong to this select (not to its subqueries),
+    // parents first; `fn` returns false to skip a node's children.
+    template <class Fn>
+    void visitOwn(const Expr& e, Fn&& fn) {
+        limits::WalkLevel level(depth_);
+        if (!fn(e)) return;
+        for (const auto& a : e.args) visitOwn(*a, fn);
+    }
+
+    bool hasAggregate(const Expr& e) {
+        bool found = false;
+        visitOwn(e, [&](const Expr& x) {
+            if (x.kind == ExprKind::Aggregate) found = true;
+            return !found;
+        });
+        return found;
+    }
+
+    void noAggregate(const Expr& e, const char* clause) {
+        if (hasAggregate(e))
+            nameError(sql_, e.offset, std::string("Cannot have aggregate function in ") + clause);
+    }
+
+    // Two bound expressions that compute the same value the same way.
+    static bool same(const Expr& a, const Expr& b) {
+        if (a.kind != b.kind || a.op != b.op || a.negated != b.negated || a.all != b.all ||
+            a.args.size() != b.args.size() || a.query || b.query)
+            return false;
+        switch (a.kind) {
+            case ExprKind::Column:
+                if (a.column != b.column || a.outer != b.outer ||
+                    !platform::equalsNoCase(a.source, b.source))
+                    return false;
+                break;
+            case ExprKind::NumberLiteral:
+            case ExprKind::BooleanLiteral:
+                if (a.number != b.number) return false;
+                break;
+            case ExprKind::TextLiteral:
+            case ExprKind::DateLiteral:
+                if (a.text != b.text) return false;
+                break;
+            case ExprKind::Scalar:
+                if (a.function != b.function) return false;
+                break;
+            default:
+                break;
+        }
+        for (std::size_t i = 0; i < a.args.size(); ++i)
+            if (!same(*a.args[i], *b.args[i])) return false;
+        return true;
+    }
+
+    // A column as the statement writes it: T.C, [T].[C], [T.C] or C.
+    std::string written(const Expr& column) const {
+        auto part = [&](std::size_t at) {
+            std::size_t end = at;
+            if (at < sql_.size() && sql_[at] == '[') {
+                end = sql_.find(']', at);
+                end = end == std::string_view::npos ? sql_.size() : end + 1;
+            } else {
+                while (end < sql_.size() && (std::isalnum(static_cast<unsigned char>(sql_[end])) ||
+                                             sql_[end] == '_' || static_cast<unsigned char>(sql_[end]) >= 0x80))
+                    ++end;
+            }
+            return end;
+        };
+        std::size_t end = part(column.offset);
+        if (end < sql_.size() && sql_[end] == '.') end = part(end + 1);
+        if (end <= column.offset) return column.qualifier.empty() ? column.text : column.qualifier + "." + column.text;
+        return std::string(sql_.substr(column.offset, end - column.offset));
+    }
+
+    // A grouped select (GROUP BY, HAVING or an aggregate among its fields) may show, sort and
+    // test only grouped expressions, aggregates and constants: any other column of its own
+    // sources is refused, named as the statement writes it.
+    void checkGrouping(const ast::Select& s, bool withOrder) {
+        bool grouped = !s.groupBy.empty() || s.having;
+        for (const auto& item : s.items) grouped = grouped || hasAggregate(*item.expr);
+        if (withOrder)
+            for (const auto& o : s.orderBy) grouped = grouped || hasAggregate(*o.expr);
+        if (!grouped) return;
+        auto check = [&](const Expr& root) { requireGrouped(s, root); };
+        for (const auto& item : s.items) check(*item.expr);
+        if (s.having) check(*s.having);
+        if (withOrder)
+            for (const auto& o : s.orderBy) check(*o.expr);
+    }
+
+    // Refuses a column of the select's own sources in `root` that is neither grouped nor inside
+    // an aggregate.
+    void requireGrouped(const ast::Select& s, const Expr& root) {
+        visitOwn(root, [&](const Expr& e) {
+            if (e.kind == ExprKind::Aggregate) return false;
+            for (const auto& g : s.groupBy)
+                if (same(e, *g)) return false;
+            if (e.kind == ExprKind::Column && e.outer == 0)
+                throw platform::RuntimeError(
+                    platform::err::DbErrorsInCommand,
+                    "You tried to execute a query that does not include the specified "
+                    "expression '" + written(e) + "' as part of an aggregate function.");
+            return true;
+        });
+    }
+
+    // TRANSFORM value ... PIVOT pivot [IN (...)], bound in the scope of its select: the value is
+    // an aggregate of the group's rows, the pivot a value of each row.
+    void crosstab(const ast::Select& s, ast::Crosstab& ct) {
+        if (s.groupBy.empty())
+            nameError(sql_, ct.offset, "A crosstab query needs a GROUP BY clause");
+        expr(*ct.value);
+        if (!hasAggregate(*ct.value))
+            nameError(sql_, ct.value->offset,
+                      "The TRANSFORM value of a crosstab query must be an aggregate function");
+        requireGrouped(s, *ct.value);
+        expr(*ct.pivot);
+        noAggregate(*ct.pivot, "PIVOT clause");
+        for (auto& v : ct.values) {
+            expr(*v);
+            coerceComparison(v, ct.pivot);
+        }
+    }
+
     // ---- expressions ------------------------------------------------------------------------
 
     const Source* findColumn(const std::string& name, const catalog::Column** col = nullptr) {
@@ -349,42 +549,54 @@ private:
         return found;
     }
 
+    // The sources a column may name, innermost select first: level 0 is the select's own.
+    const std::vector<Source>& scopeAt(std::size_t level) const {
+        return level == 0 ? scope_ : outer_[outer_.size() - level];
+    }
+
     void column(Expr& e) {
+        const std::size_t levels = outer_.size() + 1;
         if (!e.qualifier.empty()) {
-            for (const auto& s : scope_) {
-                if (!platform::equalsNoCase(s.alias, e.qualifier)) continue;
-                const auto* c = s.table->find(e.text);
-                if (!c)
-                    nameError(sql_, e.offset,
-                              "Unknown field '" + e.qualifier + "." + e.text + "'");
-                e.table = s.table;
-                e.column = c;
-                e.source = s.alias;
-                e.text = c->name;
-                e.type = c->type;
-                return;
+            for (std::size_t level = 0; level < levels; ++level) {
+                for (const auto& s : scopeAt(level)) {
+                    if (!platform::equalsNoCase(s.alias, e.qualifier)) continue;
+                    const auto* c = s.table->find(e.text);
+                    if (!c)
+                        nameError(sql_, e.offset,
+                                  "Unknown field '" + e.qualifier + "." + e.text + "'");
+                    e.table = s.table;
+                    e.column = c;
+                    e.source = s.alias;
+                    e.text = c->name;
+                    e.type = c->type;
+                    e.outer = static_cast<std::uint8_t>(std::min<std::size_t>(level, 255));
+                    return;
+                }
             }
             nameError(sql_, e.offset,
                       "Unknown table '" + e.qualifier + "' in the field '" + e.qualifier + "." +
                           e.text + "'");
         }
-        int matches = 0;
-        for (const auto& s : scope_) {
-            if (const auto* c = s.table->find(e.text)) {
-                ++matches;
-                e.table = s.table;
-                e.column = c;
-                e.source = s.alias;
+        for (std::size_t level = 0; level < levels; ++level) {
+            int matches = 0;
+            for (const auto& s : scopeAt(level)) {
+                if (const auto* c = s.table->find(e.text)) {
+                    ++matches;
+                    e.table = s.table;
+                    e.column = c;
+                    e.source = s.alias;
+                }
             }
+            if (matches == 1) {
+                e.text = e.column->name;
+                e.type = e.column->type;
+                e.outer = static_cast<std::uint8_t>(std::min<std::size_t>(level, 255));
+                return;
+            }
+            if (matches > 1)
+                nameError(sql_, e.offset,
+                          "The field '" + e.text + "' could refer to more than one table in FROM");
         }
-        if (matches == 1) {
-            e.text = e.column->name;
-            e.type = e.column->type;
-            return;
-        }
-        if (matches > 1)
-            nameError(sql_, e.offset,
-                      "The field '" + e.text + "' could refer to more than one table in FROM");
         // NOW, DATE and TIME written without parentheses are the functions.
         if (platform::equalsNoCase(e.text, "NOW")) {
             e.kind = ExprKind::Now;
@@ -409,6 +621,17 @@ private:
         limits::WalkLevel level(depth_);
         for (auto& a : e.args) expr(*a);
         switch (e.kind) {
+            case ExprKind::Subquery: oneColumnQuery(e); break;
+            case ExprKind::Exists:
+                nested(*e.query);
+                e.type = JetType::Boolean;
+                break;
+            case ExprKind::InQuery:
+            case ExprKind::Quantified:
+                oneColumnQuery(e);
+                e.type = JetType::Boolean;
+                break;
+            case ExprKind::RowId: e.type = JetType::Long; break;
             case ExprKind::NullLiteral: e.type = JetType::Null; break;
             case ExprKind::NumberLiteral:
                 e.type = e.whole ? JetType::Long : JetType::Double;
@@ -533,6 +756,10 @@ private:
                              : isInteger(arg)        ? JetType::Long
                                                      : JetType::Double;
             case 'a': return arg == JetType::Currency ? JetType::Currency : JetType::Double;
+            case 'd':
+            case 'D':
+            case 'v':
+            case 'V': return JetType::Double;
             default: return arg == JetType::Null ? JetType::Text : arg;
         }
     }

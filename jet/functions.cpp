@@ -77,6 +77,12 @@ ExprPtr buildAggregate(const FunctionDef& d, std::vector<ExprPtr>&& a, std::uint
         case Builtin::Max: letter = 'x'; break;
         case Builtin::Min: letter = 'n'; break;
         case Builtin::Avg: letter = 'a'; break;
+        case Builtin::First: letter = 'f'; break;
+        case Builtin::Last: letter = 'l'; break;
+        case Builtin::StDev: letter = 'd'; break;
+        case Builtin::StDevP: letter = 'D'; break;
+        case Builtin::Var: letter = 'v'; break;
+        case Builtin::VarP: letter = 'V'; break;
         default: break;
     }
     // Count(*) counts rows: the star carries no value of its own.
@@ -93,7 +99,7 @@ ExprPtr buildScalar(const FunctionDef& d, std::vector<ExprPtr>&& a, std::uint32_
 using J = JetType;
 constexpr std::uint8_t kAny = 255;
 
-constexpr std::array<FunctionDef, 40> kFunctions{{
+constexpr std::array<FunctionDef, 46> kFunctions{{
     {"IIF", Builtin::Iif, 3, 3, false, J::Unknown, buildIif},
     {"SWITCH", Builtin::Switch, 2, kAny, true, J::Unknown, buildSwitch},
     {"ISNULL", Builtin::IsNull, 1, 1, false, J::Boolean, buildIsNull},
@@ -116,6 +122,12 @@ constexpr std::array<FunctionDef, 40> kFunctions{{
     {"MAX", Builtin::Max, 1, 1, false, J::Unknown, buildAggregate},
     {"MIN", Builtin::Min, 1, 1, false, J::Unknown, buildAggregate},
     {"AVG", Builtin::Avg, 1, 1, false, J::Unknown, buildAggregate},
+    {"FIRST", Builtin::First, 1, 1, false, J::Unknown, buildAggregate},
+    {"LAST", Builtin::Last, 1, 1, false, J::Unknown, buildAggregate},
+    {"STDEV", Builtin::StDev, 1, 1, false, J::Double, buildAggregate},
+    {"STDEVP", Builtin::StDevP, 1, 1, false, J::Double, buildAggregate},
+    {"VAR", Builtin::Var, 1, 1, false, J::Double, buildAggregate},
+    {"VARP", Builtin::VarP, 1, 1, false, J::Double, buildAggregate},
     {"LEN", Builtin::Len, 1, 1, false, J::Long, buildScalar},
     {"LEFT", Builtin::Left, 2, 2, false, J::Text, buildScalar},
     {"RIGHT", Builtin::Right, 2, 2, false, J::Text, buildScalar},

@@ -13,7 +13,7 @@ namespace zolk::jet {
 enum class Builtin : std::uint8_t {
     Iif, Switch, IsNull, Nz, Format, Trim, LTrim, RTrim,
     Year, Month, Day, Hour, Minute, Second, Date, Now, Time,
-    Count, Sum, Max, Min, Avg,
+    Count, Sum, Max, Min, Avg, First, Last, StDev, StDevP, Var, VarP,
     Len, Left, Right, Mid, UCase, LCase, InStr,
     CStr, CDbl, CLng, CInt, CCur, CDate, CBool, Val, Abs, Int, Fix,
 };

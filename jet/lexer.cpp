@@ -17,7 +17,7 @@ struct KeywordEntry {
 };
 
 // Every keyword of the dialect, one row each; looked up without regard to case.
-constexpr std::array<KeywordEntry, 41> kKeywords{{
+constexpr std::array<KeywordEntry, 46> kKeywords{{
     {"SELECT", Keyword::Select}, {"TOP", Keyword::Top}, {"DISTINCT", Keyword::Distinct},
     {"DISTINCTROW", Keyword::DistinctRow}, {"FROM", Keyword::From}, {"WHERE", Keyword::Where},
     {"GROUP", Keyword::Group}, {"BY", Keyword::By}, {"HAVING", Keyword::Having},
@@ -31,7 +31,8 @@ constexpr std::array<KeywordEntry, 41> kKeywords{{
     {"IMP", Keyword::Imp}, {"IS", Keyword::Is},
     {"NULL", Keyword::Null}, {"IN", Keyword::In}, {"BETWEEN", Keyword::Between},
     {"LIKE", Keyword::Like}, {"MOD", Keyword::Mod}, {"TRUE", Keyword::True},
-    {"FALSE", Keyword::False},
+    {"FALSE", Keyword::False}, {"EXISTS", Keyword::Exists}, {"ANY", Keyword::Any},
+    {"SOME", Keyword::Some}, {"TRANSFORM", Keyword::Transform}, {"PIVOT", Keyword::Pivot},
 }};
 
 inline bool isAsciiAlpha(unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }

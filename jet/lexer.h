@@ -25,6 +25,7 @@ enum class Keyword : std::uint8_t {
     Select, Top, Distinct, DistinctRow, From, Where, Group, By, Having, Order, Asc, Desc,
     Union, All, Insert, Into, Values, Update, Set, Delete, Inner, Left, Right, Outer, Join, On,
     As, And, Or, Not, Xor, Eqv, Imp, Is, Null, In, Between, Like, Mod, True, False,
+    Exists, Any, Some, Transform, Pivot,
 };
 
 struct Token {

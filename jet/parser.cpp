@@ -81,6 +81,8 @@ public:
         if (isKeyword(Keyword::Select)) {
             st.kind = ast::StatementKind::Select;
             st.select = selectStatement();
+        } else if (isKeyword(Keyword::Transform)) {
+            crosstabStatement(st);
         } else if (isKeyword(Keyword::Insert)) {
             insertStatement(st);
         } else if (isKeyword(Keyword::Update)) {
@@ -88,7 +90,7 @@ public:
         } else if (isKeyword(Keyword::Delete)) {
             deleteStatement(st);
         } else {
-            fail(t, "expected SELECT, INSERT, UPDATE or DELETE");
+            fail(t, "expected SELECT, TRANSFORM, INSERT, UPDATE or DELETE");
         }
         if (isSymbol(";")) {
             next();
@@ -151,6 +153,47 @@ private:
 
     // ---- SELECT -------------------------------------------------------------------------
 
+    // TRANSFORM aggregate [AS name] SELECT ... GROUP BY ... [ORDER BY ...] PIVOT expr [IN (v, ...)]
+    void crosstabStatement(ast::Statement& st) {
+        st.kind = ast::StatementKind::Select;
+        auto ct = std::make_unique<ast::Crosstab>();
+        ct->offset = next().offset;
+        ct->value = expression();
+        if (acceptKeyword(Keyword::As)) name("a name after AS");
+        if (!isKeyword(Keyword::Select)) fail(peek(), "expected SELECT after the TRANSFORM value");
+        st.select = selectStatement();
+        if (!st.select->unions.empty()) fail(peek(), "expected PIVOT: a crosstab query has no UNION");
+        expectKeyword(Keyword::Pivot);
+        // The pivot is an operand: an IN after it is the list of column values.
+        ct->pivot = binary(kConcat);
+        if (acceptKeyword(Keyword::In)) {
+            expectSymbol("(");
+            do {
+                ct->values.push_back(binary(kConcat));
+                checkFields(ct->values.size(), "the PIVOT list");
+            } while (isSymbol(",") && (next(), true));
+            expectSymbol(")");
+        }
+        st.crosstab = std::move(ct);
+    }
+
+    // ( SELECT ... ): a select nested in an expression or in FROM. The FROM clause and the
+    // select list being read around it are resumed afterwards.
+    std::unique_ptr<ast::Select> subquery() {
+        limits::WalkLevel level(depth_);
+        expectSymbol("(");
+        const std::size_t tables = tables_;
+        const bool star = starAllowed_;
+        starAllowed_ = false;
+        auto s = selectStatement();
+        tables_ = tables;
+        starAllowed_ = star;
+        expectSymbol(")");
+        return s;
+    }
+
+    bool atSubquery() const { return isSymbol("(") && isKeyword(Keyword::Select, 1); }
+
     std::unique_ptr<ast::Select> selectStatement() {
         auto first = selectCore();
         while (isKeyword(Keyword::Union)) {
@@ -182,7 +225,8 @@ private:
             s->top = v;
             next();
         }
-        if (acceptKeyword(Keyword::Distinct) || acceptKeyword(Keyword::DistinctRow)) s->distinct = true;
+        if (acceptKeyword(Keyword::Distinct)) s->distinct = true;
+        else if (acceptKeyword(Keyword::DistinctRow)) s->distinctRow = true;
         else acceptKeyword(Keyword::All);
         do {
             s->items.push_back(selectItem());
@@ -275,6 +319,18 @@ private:
     }
 
     std::unique_ptr<ast::TableRef> primarySource() {
+        if (atSubquery()) {
+            if (++tables_ > limits::kTables)
+                limits::exceeded("more than " + std::to_string(limits::kTables) + " tables in FROM");
+            auto t = std::make_unique<ast::TableRef>();
+            t->kind = ast::TableRef::Kind::Derived;
+            t->offset = peek().offset;
+            t->written = true;
+            t->derived = subquery();
+            if (acceptKeyword(Keyword::As)) t->alias = name("an alias");
+            else if (peek().kind == TokenKind::Identifier) t->alias = next().text;
+            return t;
+        }
         if (isSymbol("(")) {
             next();
             auto inner = joinedSource();
@@ -424,6 +480,19 @@ private:
             const BinaryOp* op = binaryAt();
             if (!op || op->level < minLevel) break;
             next();
+            if (op->node == ExprKind::Comparison &&
+                (isKeyword(Keyword::Any) || isKeyword(Keyword::Some) || isKeyword(Keyword::All))) {
+                // x op ANY|SOME|ALL (SELECT ...)
+                auto e = ast::makeExpr(ExprKind::Quantified, left->offset);
+                e->op = op->op;
+                e->all = next().keyword == Keyword::All;
+                if (!atSubquery()) fail(peek(), "expected a subquery after ANY, SOME or ALL");
+                e->args.push_back(std::move(left));
+                e->query = subquery();
+                measure(*e);
+                left = std::move(e);
+                continue;
+            }
             ExprPtr right = binary(op->level + 1);
             // Chains of AND, OR and & are kept flat.
             const bool flat = op->node == ExprKind::And || op->node == ExprKind::Or ||
@@ -475,6 +544,13 @@ private:
         if (isKeyword(Keyword::In, ahead)) {
             if (negated) next();
             next();
+            if (atSubquery()) {
+                auto e = ast::makeExpr(ExprKind::InQuery, left->offset);
+                e->negated = negated;
+                e->args.push_back(std::move(left));
+                e->query = subquery();
+                return e;
+            }
             auto e = ast::makeExpr(ExprKind::In, left->offset);
             e->negated = negated;
             e->args.push_back(std::move(left));
@@ -565,11 +641,23 @@ private:
                     next();
                     return ast::makeExpr(ExprKind::NullLiteral, t.offset);
                 }
+                if (t.keyword == Keyword::Exists) {
+                    next();
+                    if (!atSubquery()) fail(peek(), "expected a subquery after EXISTS");
+                    auto e = ast::makeExpr(ExprKind::Exists, t.offset);
+                    e->query = subquery();
+                    return e;
+                }
                 // Left(x, n) and Right(x, n) share their spelling with the join keywords.
                 if ((t.keyword == Keyword::Left || t.keyword == Keyword::Right) && isSymbol("(", 1))
                     return call();
                 fail(t, "expected an expression");
             case TokenKind::Symbol:
+                if (atSubquery()) {
+                    auto e = ast::makeExpr(ExprKind::Subquery, t.offset);
+                    e->query = subquery();
+                    return e;
+                }
                 if (t.text == "(") {
                     next();
                     const bool star = starAllowed_;

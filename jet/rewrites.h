@@ -23,6 +23,15 @@ void concatOperandsToText(ast::Statement& st);
 // branches are written by the regional rules (a date as 15/05/2024, 12.5 as 12,5), as Jet does.
 void conditionalBranchesToText(ast::Statement& st);
 
+// Calls `fn` on every select of the statement, nested ones (subqueries, derived tables, the
+// parts of a UNION) before the selects around them.
+void forEachSelect(ast::Statement& st, const std::function<void(ast::Select&)>& fn);
+
+// SELECT DISTINCTROW keeps one row per combination of rows of the tables whose fields it shows:
+// the select is grouped by those tables' row identities. Showing fields of every table (or of
+// the only one), it keeps every row, as Jet does; a grouped select ignores it.
+void distinctRowAsGroups(ast::Statement& st);
+
 // SELECT TOP n ... ORDER BY keeps every row tied with the n-th: the select moves into a derived
 // table that ranks its rows, and the outer query keeps the ranks up to n.
 void topWithTies(ast::Statement& st);

@@ -1,5 +1,6 @@
 #pragma once
 // The whole front end in one call: parse, bind, rewrite for the engine, print.
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "jet/catalog.h"
 #include "jet/dialect.h"
 #include "jet/engine.h"
+#include "platform/variant.h"
 
 namespace zolk::jet {
 
@@ -20,6 +22,12 @@ struct PreparedStatement {
     std::vector<std::string> assignedColumns;  // of an INSERT or UPDATE
 };
 
-PreparedStatement prepare(std::string_view jetSql, catalog::Catalog& cat, const Generator& gen);
+// Runs a native query of one column of Jet type `type` and gives its values: how a crosstab
+// without an IN list finds its pivot values.
+using ColumnQuery = std::function<std::vector<platform::Variant>(const std::string& native, JetType type)>;
+
+// A crosstab without an IN list needs `values`; without it one is refused.
+PreparedStatement prepare(std::string_view jetSql, catalog::Catalog& cat, const Generator& gen,
+                          const ColumnQuery& values = {});
 
 }  // namespace zolk::jet

@@ -31,6 +31,9 @@ bool isPredicate(const Expr& e) {
         case ExprKind::In:
         case ExprKind::Between:
         case ExprKind::NullTest:
+        case ExprKind::Exists:
+        case ExprKind::InQuery:
+        case ExprKind::Quantified:
             return true;
         default:
             return false;
@@ -256,10 +259,14 @@ private:
                 }
                 break;
             case ast::TableRef::Kind::Derived:
+                // A derived table the statement wrote gives its columns by name.
                 out += '(';
-                select(*t.derived, true);
-                out += ") AS ";
-                quoteIdent(out, t.alias);
+                select(*t.derived, !t.written);
+                out += ')';
+                if (!t.alias.empty()) {
+                    out += " AS ";
+                    quoteIdent(out, t.alias);
+                }
                 break;
             case ast::TableRef::Kind::Join:
                 if (nested) out += '(';
@@ -315,6 +322,8 @@ private:
             case ExprKind::Now:
             case ExprKind::Today:
             case ExprKind::Aggregate:
+            case ExprKind::Subquery:
+            case ExprKind::RowId:
                 atomic = true;
                 break;
             default:
@@ -408,6 +417,20 @@ private:
                 operand(*e.args[0]);
                 out += e.negated ? " IS NOT NULL" : " IS NULL";
                 break;
+            case ExprKind::Exists:
+                out += "EXISTS (";
+                select(*e.query, true);
+                out += ')';
+                break;
+            case ExprKind::InQuery:
+                out += '(';
+                comparand(*e.args[0]);
+                collate(*e.args[0]);
+                out += e.negated ? " NOT IN (" : " IN (";
+                select(*e.query, true);
+                out += "))";
+                break;
+            case ExprKind::Quantified: quantified(e); break;
             default:
                 condition(e);
         }
@@ -453,6 +476,9 @@ private:
             case ExprKind::In:
             case ExprKind::Between:
             case ExprKind::NullTest:
+            case ExprKind::Exists:
+            case ExprKind::InQuery:
+            case ExprKind::Quantified:
                 // A truth value as a Jet value: -1, 0 or Null.
                 out += "-(";
                 predicate(e);
@@ -507,6 +533,15 @@ private:
             case ExprKind::Now: out += "datetime('now', 'localtime')"; break;
             case ExprKind::Aggregate: aggregate(e); break;
             case ExprKind::Scalar: scalar(e); break;
+            case ExprKind::Subquery:
+                out += '(';
+                select(*e.query, true);
+                out += ')';
+                break;
+            case ExprKind::RowId:
+                quoteIdent(out, e.source);
+                out += "._rowid_";
+                break;
             case ExprKind::Rank:
                 out += "rank() OVER (ORDER BY ";
                 for (std::size_t i = 0; i < e.args.size(); ++i) {
@@ -596,9 +631,55 @@ private:
         out += ')';
     }
 
+    // x op ANY|ALL (SELECT c ...), which SQLite lacks, as a truth value with SQL's Null rule:
+    // ANY is true when some comparison is true, else Null when some is Null, else false;
+    // ALL is false when some comparison is false, else Null when some is Null, else true.
+    void quantified(const Expr& e) {
+        const Expr& item = *e.query->items[0].expr;
+        // EXISTS (SELECT 1 FROM (sub) AS jet_q WHERE <before>(x op jet_q.c)<after>)
+        auto rowsWhere = [&](const char* before, const char* after) {
+            out += "EXISTS (SELECT 1 FROM (";
+            select(*e.query, true);
+            out += ") AS \"jet_q\" WHERE ";
+            out += before;
+            out += '(';
+            comparand(*e.args[0]);
+            out += compareSymbol(e.op);
+            const bool date = item.type == JetType::Date;
+            if (date) out += "jet_date(";
+            out += "\"jet_q\".";
+            quoteIdent(out, e.query->items[0].internal);
+            if (date) out += ')';
+            if (isText(e.args[0]->type) || isText(item.type)) {
+                out += " COLLATE ";
+                out += kCollation;
+            }
+            out += ')';
+            out += after;
+            out += ')';
+        };
+        out += "(CASE WHEN ";
+        rowsWhere(e.all ? "NOT " : "", "");
+        out += e.all ? " THEN 0 WHEN " : " THEN 1 WHEN ";
+        rowsWhere("", " IS NULL");
+        out += e.all ? " THEN NULL ELSE 1 END)" : " THEN NULL ELSE 0 END)";
+    }
+
     void aggregate(const Expr& e) {
-        const char* name = e.op == 'c' ? "COUNT(" : e.op == 's' ? "SUM(" : e.op == 'x' ? "MAX("
-                           : e.op == 'n' ? "MIN(" : "AVG(";
+        const char* name = "AVG(";
+        switch (e.op) {
+            case 'c': name = "COUNT("; break;
+            case 's': name = "SUM("; break;
+            case 'x': name = "MAX("; break;
+            case 'n': name = "MIN("; break;
+            case 'f': name = "jet_first("; break;
+            case 'l': name = "jet_last("; break;
+            case 'd': name = "jet_stdev("; break;
+            case 'D': name = "jet_stdevp("; break;
+            case 'v': name = "jet_var("; break;
+            case 'V': name = "jet_varp("; break;
+            default: break;
+        }
         out += name;
         if (e.args.empty()) {
             out += '*';

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "jet/engine.h"
+#include "jet/sqlite/aggregates.h"
 #include "jet/sqlite/database_file.h"
 #include "jet/sqlite/errors.h"
 #include "jet/sqlite/functions.h"
@@ -14,6 +15,7 @@
 #include "jet/sqlite/switches.h"
 #include "jet/sqlite/values.h"
 #include "jet/translator.h"
+#include "jet/limits.h"
 #include "platform/runtime_error.h"
 
 namespace zolk::jet {
@@ -50,6 +52,7 @@ public:
         try {
             exec(db_, "PRAGMA foreign_keys=ON");
             sqlite::registerFunctions(db_);
+            sqlite::registerAggregates(db_);
         } catch (...) {
             sqlite3_close(db_);
             db_ = nullptr;
@@ -156,14 +159,34 @@ private:
     // have changed it) before giving up.
     PreparedStatement prepared(std::string_view jetSql) {
         try {
-            return prepare(jetSql, catalog_, sqlite::generator());
+            return prepare(jetSql, catalog_, sqlite::generator(), pivotValues());
         } catch (const RuntimeError& e) {
             const bool unknownName = e.description().rfind("Unknown", 0) == 0 ||
                                      e.description().rfind("Cannot find", 0) == 0;
             if (e.number() != err::DbErrorsInCommand || !unknownName || !catalogUsed_) throw;
         }
         catalog_.reset();
-        return prepare(jetSql, catalog_, sqlite::generator());
+        return prepare(jetSql, catalog_, sqlite::generator(), pivotValues());
+    }
+
+    // Runs the query that lists a crosstab's pivot values. More values than a select may have
+    // fields are not read: the crosstab is refused for them.
+    ColumnQuery pivotValues() {
+        return [this](const std::string& native, JetType type) {
+            sqlite::FailedStatement what{ast::StatementKind::Select, "", {}, true};
+            sqlite::WorkLimit limit(db_);
+            Statement st;
+            if (sqlite3_prepare_v2(db_, native.c_str(), static_cast<int>(native.size()), &st.s,
+                                   nullptr) != SQLITE_OK)
+                sqlite::raise(db_, sqlite3_extended_errcode(db_), what, &catalog_);
+            what.preparing = false;
+            std::vector<platform::Variant> values;
+            int rc = SQLITE_DONE;
+            while (values.size() <= limits::kFields && (rc = sqlite3_step(st.s)) == SQLITE_ROW)
+                values.push_back(sqlite::readColumn(st.s, 0, type));
+            if (values.size() <= limits::kFields && rc != SQLITE_DONE) fail(rc, what);
+            return values;
+        };
     }
     bool catalogUsed_ = false;
 

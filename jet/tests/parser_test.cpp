@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"INSERT INTO t (a, b) VALUES (1)", "Number of query values and destination fields"},
         Refusal{"INSERT INTO t (a, b) VALUES (1, ,2)", "expected an expression"},
         Refusal{"UPDATE t SET a=1, WHERE b=2", "expected a column name"},
-        Refusal{"DROP TABLE t", "expected SELECT, INSERT, UPDATE or DELETE"},
+        Refusal{"DROP TABLE t", "expected SELECT, TRANSFORM, INSERT, UPDATE or DELETE"},
         Refusal{"SELECT a FROM t WHERE a = 1 \x01", "unexpected character"},
         Refusal{"SELECT a FROM t WHERE a LIKE '%x%'; DROP TABLE t; --", "Characters found after end"},
         Refusal{"SELECT a FROM t WHERE a LIKE '%x%'; DROP TABLE t;--'", "unterminated text literal"},
