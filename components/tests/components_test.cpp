@@ -110,6 +110,27 @@ TEST_F(Provider, ReleasingItRollsBackAnOpenTransactionWithoutTracingIt) {
     EXPECT_TRUE(trace[1].hasNative);
 }
 
+TEST_F(Provider, ACrosstabIsTracedOnceAsTheGroupedSelectItRuns) {
+    db.native("INSERT INTO Animais (Codigo, CodigoDoCliente, Nome, Sexo, Porte) VALUES "
+              "(1, 1, 'Rex', 'M', 'Grande'), (2, 1, 'Mia', 'F', 'Grande'), (3, 2, 'Bidu', 'M', 'Médio')");
+    ObjetosDeDados provider;
+    ASSERT_EQ(provider.AbrirConexao(), 0) << provider.DescricaoDoErro();
+    const std::string sql = "TRANSFORM Count(*) SELECT Porte FROM Animais GROUP BY Porte PIVOT Sexo";
+    auto rs = provider.ReferenciaDeConexao()->Execute(sql);
+    ASSERT_EQ(rs->RecordCount(), 2);
+    // The query that finds the pivot values is the engine's own work: only the statement is traced.
+    const auto trace = db.trace();
+    ASSERT_EQ(trace.size(), 1u);
+    EXPECT_EQ(trace[0].sql, sql);
+    // One field per sex: the count of the group's rows of that sex, Null when there are none.
+    auto cellOf = [](const std::string& sex) {
+        const std::string rows = "CASE WHEN \"Animais\".\"Sexo\" = '" + sex + "' COLLATE JETTEXT THEN 1 END";
+        return "CASE WHEN COUNT(" + rows + ") > 0 THEN COUNT(" + rows + ") END AS \"" + sex + "\"";
+    };
+    EXPECT_EQ(trace[0].native, "SELECT \"Animais\".\"Porte\" AS \"Porte\", " + cellOf("F") + ", " + cellOf("M") +
+                                   " FROM \"Animais\" GROUP BY \"Animais\".\"Porte\" COLLATE JETTEXT");
+}
+
 TEST(Settings, CommandLineThenEnvironmentThenTheUsersDataFolder) {
     setDatabaseOverride({});
     setenv("XDG_DATA_HOME", "/srv/dados", 1);
