@@ -83,6 +83,7 @@ std::string reportQuery(bool pivotList) {
         q += "       Sum(IIF(r.Mes = " + mm + " AND r.Sexo = 'F', 1, 0)) AS Femeas" + mm + ",\n";
         q += "       Sum(IIF(r.Mes = " + mm + " AND r.Sexo = 'M', 1, 0)) AS Machos" + mm + ",\n";
         q += "       Sum(IIF(r.Mes = " + mm + " AND r.Pedigree, 1, 0)) AS PedigreeNoMes" + mm + ",\n";
+        q += "       Avg(IIF(r.Mes = " + mm + ", r.DoDono, Null)) AS PlantelNoMes" + mm + ",\n";
     }
     for (int y = 2010; y <= 2023; ++y) {
         const std::string yy = std::to_string(y);
@@ -91,6 +92,8 @@ std::string reportQuery(bool pivotList) {
         q += "       Max(IIF(r.Ano = " + yy + ", r.Nome, Null)) AS UltimoNomeDe" + yy + ",\n";
         q += "       Avg(IIF(r.Ano = " + yy + ", r.DoDono, Null)) AS PlantelMedio" + yy + ",\n";
         q += "       StDev(IIF(r.Ano = " + yy + ", r.DoDono, Null)) AS DesvioDoPlantel" + yy + ",\n";
+        q += "       Min(IIF(r.Ano = " + yy + ", r.Nascimento, Null)) AS PrimeiroEm" + yy + ",\n";
+        q += "       Count(IIF(r.Ano = " + yy + " AND r.Sexo = 'F', 1, Null)) AS FemeasEm" + yy + ",\n";
     }
     q += "       First(r.Nome) AS PrimeiroNome,\n       Last(r.Nome) AS UltimoNome\n";
     q += "FROM (SELECT A.Codigo,\n             A.Nome,\n             A.Sexo,\n             A.Porte,\n";
