@@ -12,15 +12,10 @@ HistoricoDaFicha::HistoricoDaFicha(std::string className, Notas notas, const cha
 std::int16_t HistoricoDaFicha::Selecionar(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
                                           const Variant& codigoOuNomeParaFiltro, std::int16_t modo,
                                           double numeroDaFichaClinica, double codigoDoCliente, double codigoDoAnimal) {
-    Selection s;
-    s.statement = [&] {
+    return list("Selecionar", tipoDeLista, tamanhoDaPagina, nothingFound_, [&] {
         return historyStatement(notas_, codigoOuNomeParaFiltro, modo, numeroDaFichaClinica, codigoDoCliente,
                                 codigoDoAnimal);
-    };
-    s.kind = static_cast<frame::ListKind>(tipoDeLista);
-    s.pageSize = tamanhoDaPagina;
-    s.nothingFound = nothingFound_;
-    return select("Selecionar", s);
+    });
 }
 
 clsDiagnTrat::clsDiagnTrat()

@@ -79,26 +79,17 @@ std::int16_t clsExames::Selecionar(std::int32_t tipoDeLista, std::int16_t tamanh
                                    const Variant& codigoOuNomeParaFiltro,
                                    std::int16_t examesDaFichaAtualOuDasFichasAnteriores, double numeroDaFichaClinica,
                                    double codigoDoCliente, double codigoDoAnimal) {
-    Selection s;
-    s.statement = [&] {
+    return list("Selecionar", tipoDeLista, tamanhoDaPagina, NothingFound, [&] {
         return listingStatement(codigoOuNomeParaFiltro, examesDaFichaAtualOuDasFichasAnteriores, numeroDaFichaClinica,
                                 codigoDoCliente, codigoDoAnimal);
-    };
-    s.kind = static_cast<frame::ListKind>(tipoDeLista);
-    s.pageSize = tamanhoDaPagina;
-    s.nothingFound = NothingFound;
-    return select("Selecionar", s);
+    });
 }
 
 std::int16_t clsExames::SelecionarParaImpressaoCabecalho(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
                                                          const Variant& codigoOuNomeParaFiltro) {
-    Selection s;
-    s.statement = [&] { return printHeaderStatement(codigoOuNomeParaFiltro); };
-    s.kind = static_cast<frame::ListKind>(tipoDeLista);
-    s.pageSize = tamanhoDaPagina;
-    s.forPrinting = true;
-    s.nothingFound = NothingFound;
-    return select("SelecionarParaImpressaoCabecalho", s);
+    return list("SelecionarParaImpressaoCabecalho", tipoDeLista, tamanhoDaPagina, NothingFound, [&] {
+        return printHeaderStatement(codigoOuNomeParaFiltro);
+    }, true);
 }
 
 std::int16_t clsExames::ValidarDados(std::int16_t operacao, platform::ObjectRef conexao,

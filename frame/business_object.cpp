@@ -114,6 +114,17 @@ std::int16_t BusinessObject::validation(ObjectRef& conexao, ObjectRef& recordset
     });
 }
 
+std::int16_t BusinessObject::list(std::string_view operation, std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
+                                  std::string nothingFound, std::function<std::string()> statement, bool forPrinting) {
+    Selection s;
+    s.statement = std::move(statement);
+    s.kind = static_cast<ListKind>(tipoDeLista);
+    s.pageSize = tamanhoDaPagina;
+    s.forPrinting = forPrinting;
+    s.nothingFound = std::move(nothingFound);
+    return select(operation, s);
+}
+
 std::int16_t BusinessObject::select(std::string_view operation, const Selection& selection) {
     return run(operation, [&](Operation& op) -> std::int16_t {
         op.ponto(1);

@@ -115,6 +115,9 @@ protected:
         std::string nothingFound;
     };
     std::int16_t select(std::string_view operation, const Selection& selection);
+    // The listing a front end asks for by list kind and page size, unsorted.
+    std::int16_t list(std::string_view operation, std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
+                      std::string nothingFound, std::function<std::string()> statement, bool forPrinting = false);
     std::string locationOf(std::string_view operation, std::int16_t ponto) const;
 
 private:

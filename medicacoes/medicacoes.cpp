@@ -65,15 +65,10 @@ std::int16_t clsMedicacoes::Selecionar(std::int32_t tipoDeLista, std::int16_t ta
                                        const Variant& codigoOuNomeParaFiltro,
                                        std::int16_t medicacoesDaFichaAtualOuDasFichasAnteriores,
                                        double numeroDaFichaClinica, double codigoDoCliente, double codigoDoAnimal) {
-    Selection s;
-    s.statement = [&] {
+    return list("Selecionar", tipoDeLista, tamanhoDaPagina, NothingFound, [&] {
         return listingStatement({codigoOuNomeParaFiltro, medicacoesDaFichaAtualOuDasFichasAnteriores,
                                  numeroDaFichaClinica, codigoDoCliente, codigoDoAnimal});
-    };
-    s.kind = static_cast<frame::ListKind>(tipoDeLista);
-    s.pageSize = tamanhoDaPagina;
-    s.nothingFound = NothingFound;
-    return select("Selecionar", s);
+    });
 }
 
 std::int16_t clsMedicacoes::ValidarDados(std::int16_t operacao, platform::ObjectRef conexao,

@@ -156,15 +156,10 @@ std::int16_t clsProcedimentos::Excluir() {
 std::int16_t clsProcedimentos::Selecionar(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
                                           const Variant& codigoOuNomeParaFiltro, std::int16_t fichaAtualOuAnteriores,
                                           double numeroDaFichaClinica, double codigoDoCliente, double codigoDoAnimal) {
-    Selection s;
-    s.statement = [&] {
+    return list("Selecionar", tipoDeLista, tamanhoDaPagina, NothingFound, [&] {
         return listingStatement(codigoOuNomeParaFiltro, fichaAtualOuAnteriores, numeroDaFichaClinica, codigoDoCliente,
                                 codigoDoAnimal);
-    };
-    s.kind = static_cast<frame::ListKind>(tipoDeLista);
-    s.pageSize = tamanhoDaPagina;
-    s.nothingFound = NothingFound;
-    return select("Selecionar", s);
+    });
 }
 
 std::int16_t clsProcedimentos::ValidarDados(std::int16_t operacao, platform::ObjectRef conexao,

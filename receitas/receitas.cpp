@@ -68,27 +68,17 @@ std::int16_t clsReceitas::Selecionar(std::int32_t tipoDeLista, std::int16_t tama
                                      const Variant& codigoOuNomeParaFiltro,
                                      std::int16_t receitasDaFichaAtualOuDasFichasAnteriores,
                                      double numeroDaFichaClinica, double codigoDoCliente, double codigoDoAnimal) {
-    Selection s;
-    s.statement = [&] {
+    return list("Selecionar", tipoDeLista, tamanhoDaPagina, NothingFound, [&] {
         return listingStatement({codigoOuNomeParaFiltro, receitasDaFichaAtualOuDasFichasAnteriores,
                                  numeroDaFichaClinica, codigoDoCliente, codigoDoAnimal});
-    };
-    s.kind = static_cast<frame::ListKind>(tipoDeLista);
-    s.pageSize = tamanhoDaPagina;
-    s.nothingFound = NothingFound;
-    return select("Selecionar", s);
+    });
 }
 
 std::int16_t clsReceitas::SelecionarReceitaControladaParaImpressao(std::int32_t tipoDeLista,
                                                                    std::int16_t tamanhoDaPagina,
                                                                    const Variant& codigoOuNomeParaFiltro) {
-    Selection s;
-    s.statement = [&] { return controlledHeaderStatement(codigoOuNomeParaFiltro); };
-    s.kind = static_cast<frame::ListKind>(tipoDeLista);
-    s.pageSize = tamanhoDaPagina;
-    s.forPrinting = true;
-    s.nothingFound = NothingFound;
-    return select("SelecionarReceitaControladaParaImpressao", s);
+    return list("SelecionarReceitaControladaParaImpressao", tipoDeLista, tamanhoDaPagina, NothingFound,
+                [&] { return controlledHeaderStatement(codigoOuNomeParaFiltro); }, true);
 }
 
 std::int16_t clsReceitas::ValidarDados(std::int16_t operacao, platform::ObjectRef conexao,

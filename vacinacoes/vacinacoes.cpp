@@ -68,14 +68,9 @@ std::int16_t clsVacinacoes::Excluir() {
 std::int16_t clsVacinacoes::Selecionar(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
                                        const Variant& codigoOuNomeParaFiltro, std::int16_t modo,
                                        double numeroDaFichaClinica, double codigoDoCliente, double codigoDoAnimal) {
-    Selection s;
-    s.statement = [&] {
+    return list("Selecionar", tipoDeLista, tamanhoDaPagina, NothingFound, [&] {
         return listingStatement(codigoOuNomeParaFiltro, modo, numeroDaFichaClinica, codigoDoCliente, codigoDoAnimal);
-    };
-    s.kind = static_cast<frame::ListKind>(tipoDeLista);
-    s.pageSize = tamanhoDaPagina;
-    s.nothingFound = NothingFound;
-    return select("Selecionar", s);
+    });
 }
 
 std::int16_t clsVacinacoes::ValidarDados(std::int16_t operacao, platform::ObjectRef conexao,

@@ -35,6 +35,15 @@ protected:
                         "INSERT INTO Notas SELECT i, printf('nota %03d ', i) || hex(zeroblob(60)) FROM n;");
     }
 
+    // One note in a database made by the engine, which makes write-ahead databases.
+    std::string walDatabase(const std::string& name) const {
+        const std::string file = path(name);
+        createDatabase(file, {"CREATE TABLE Notas (Codigo INTEGER PRIMARY KEY, Texto VARCHAR(200))",
+                              "INSERT INTO Notas VALUES (1, 'uma')"},
+                       1, false);
+        return file;
+    }
+
     testsupport::TempFolder folder_;
 };
 
@@ -54,10 +63,7 @@ bool mentions(const std::string& text, const std::string& part) { return text.fi
 
 TEST_F(DatabaseFiles, ReadingChangesNothingInTheFileOrBesideItAndKeepsItsJournalMode) {
     const std::string rollback = rollbackDatabase("rollback.db");
-    const std::string wal = path("wal.db");
-    createDatabase(wal, {"CREATE TABLE Notas (Codigo INTEGER PRIMARY KEY, Texto VARCHAR(200))",
-                         "INSERT INTO Notas VALUES (1, 'uma')"},
-                   1, false);
+    const std::string wal = walDatabase("wal.db");
     const FolderSnapshot before(folder_.path());
     for (const auto& [file, count] : {std::pair{rollback, "L300"}, std::pair{wal, "L1"}}) {
         auto session = openSession(file);
@@ -177,10 +183,7 @@ TEST_F(DatabaseFiles, ADatabaseInUseIsNotReplaced) {
 // runs the tests in CI) may write any file. The command's own test drops root's rights instead.
 TEST_F(DatabaseFiles, ReadOnlyFilesAreReadAsTheyStand) {
     const std::string rollback = rollbackDatabase("rollback.db");
-    const std::string wal = path("wal.db");
-    createDatabase(wal, {"CREATE TABLE Notas (Codigo INTEGER PRIMARY KEY, Texto VARCHAR(200))",
-                         "INSERT INTO Notas VALUES (1, 'uma')"},
-                   1, false);
+    const std::string wal = walDatabase("wal.db");
     const FolderSnapshot before(folder_.path());
     for (const auto& [file, count] : {std::pair{rollback, "300"}, std::pair{wal, "1"}}) {
         sqlite::FileCheck check = sqlite::checkFile(file);

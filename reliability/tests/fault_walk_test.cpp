@@ -3,9 +3,7 @@
 // database is left as the operation promises, the result and error state are the frame's, and a
 // fresh object then does the same operation.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
-#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +15,7 @@
 #include <vector>
 
 #include "classes/class_table.h"
+#include "components/provider/objetos_de_dados.h"
 #include "components/userdata/dados_do_usuario.h"
 #include "jet/test_switches.h"
 #include "platform/conversions.h"
@@ -38,43 +37,12 @@ struct Practice {
     Practice() { classes::registerClasses(); }
     testsupport::PracticeDatabase db;
 
-    // Every table (the AutoNumber counters included), row by row in storage order, read on one
-    // connection of its own as an outside tool would.
-    std::map<std::string, std::string> contents() const {
-        sqlite3* handle = nullptr;
-        if (sqlite3_open_v2(db.url().c_str(), &handle, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-            sqlite3_close(handle);
-            throw std::runtime_error("cannot read the practice database");
-        }
-        auto rows = [&](const std::string& sql) {
-            std::vector<std::string> out;
-            sqlite3_stmt* st = nullptr;
-            if (sqlite3_prepare_v2(handle, sql.c_str(), -1, &st, nullptr) == SQLITE_OK)
-                while (sqlite3_step(st) == SQLITE_ROW) {
-                    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
-                    out.emplace_back(text ? text : "");
-                }
-            sqlite3_finalize(st);
-            return out;
-        };
-        std::map<std::string, std::string> out;
-        for (const std::string& table : rows("SELECT name FROM sqlite_schema WHERE type = 'table' ORDER BY name")) {
-            std::string row = "quote(NULL)";
-            for (const std::string& column : rows("SELECT name FROM pragma_table_info('" + table + "')"))
-                row += " || '|' || quote(\"" + column + "\")";
-            std::string all;
-            for (const std::string& line : rows("SELECT " + row + " FROM \"" + table + "\" ORDER BY rowid"))
-                all += line + "\n";
-            out[table] = all;
-        }
-        sqlite3_close(handle);
-        return out;
-    }
+    // Every table (the AutoNumber counters included): its row count and a checksum of its rows.
+    std::map<std::string, std::string> contents() const { return db.tableChecksums(); }
 
     std::map<std::string, std::size_t> rowCounts() const {
         std::map<std::string, std::size_t> out;
-        for (const auto& [table, rows] : contents())
-            out[table] = static_cast<std::size_t>(std::count(rows.begin(), rows.end(), '\n'));
+        for (const auto& [table, sum] : contents()) out[table] = std::stoul(sum);  // "N rows, ..."
         return out;
     }
 
@@ -137,7 +105,15 @@ platform::ObjectRef run(const std::string& progId, const Properties& properties,
                         std::int16_t& result) {
     platform::ObjectRef object = platform::CreateObject(progId);
     object->set("DadosDoUsuario", administrator());
-    for (const auto& [name, value] : properties) object->let(name, value);
+    for (const auto& [name, value] : properties) {
+        if (!value.isObject()) {
+            object->let(name, value);
+            continue;
+        }
+        // A recordset handed in (the budget's items) is read from its first row on every run.
+        value.asObject()->call("MoveFirst");
+        object->set(name, value.asObject());
+    }
     result = static_cast<std::int16_t>(platform::CLng(object->call(operation)));
     return object;
 }
@@ -242,6 +218,23 @@ Properties existingServico() {
     return p;
 }
 
+// Budget 7 of the demo (two services and a Meloxicam), accepted in record 812: its items as the
+// front end loads them, disconnected.
+Properties orcamento() {
+    components::ObjetosDeDados provider;
+    EXPECT_EQ(provider.AbrirConexao(), 0);
+    auto items = provider.ReferenciaDeRecordset();
+    items->Source("SELECT * FROM ItensDoOrcamento WHERE NumeroDoOrcamento = 7 ORDER BY NumeroDoItemDoOrcamento");
+    items->ActiveConnection(provider.ReferenciaDeConexao());
+    items->Open();
+    items->ActiveConnection(nullptr);
+    return {{"NumeroDaFichaClinica", Variant(812)}, {"CodigoDoVeterinario", Variant(3)},
+            {"CodigoDoCliente", Variant(95)},       {"CodigoDoAnimal", Variant(140)},
+            {"Observacao", Variant(std::string("Orçamento aprovado"))},
+            {"OrcamentoImportado", Variant(true)},
+            {"DadosDosItensDoOrcamento", Variant(platform::ObjectRef(items))}};
+}
+
 const char* const kReceitas = "ZOLK_N_FichasClinicas.clsReceitas";
 const char* const kMedicacoes = "ZOLK_N_FichasClinicas.clsMedicacoes";
 
@@ -306,6 +299,7 @@ const WriteOperation kWrites[] = {
          Properties p = existingProduto("2");
          return Properties{{"TipoDeLancamento", Variant(std::string("2"))}, p[p.size() - 3]};
      }},
+    {"procedimentos_importar_orcamento", kProcedimentos, "Adicionar", true, 1, [](Practice&) { return orcamento(); }},
     {"receitas_adicionar", kReceitas, "Adicionar", false, 1, [](Practice&) { return receita(); }},
     {"receitas_alterar", kReceitas, "Alterar", false, 1, [](Practice&) { return existingReceita(); }},
     {"receitas_excluir", kReceitas, "Excluir", false, 3, [](Practice&) {
