@@ -46,6 +46,41 @@ void keepFinal(sqlite3_context* ctx) {
     kept->value = nullptr;
 }
 
+// ---- the one value of a subquery --------------------------------------------------------------
+
+// jet_one(x): the value of the only row (Null without rows); a second row is Jet's error.
+struct One {
+    std::int64_t rows;
+    sqlite3_value* value;
+};
+
+void oneStep(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    auto* one = static_cast<One*>(sqlite3_aggregate_context(ctx, sizeof(One)));
+    if (!one) {
+        sqlite3_result_error_nomem(ctx);
+        return;
+    }
+    if (++one->rows > 1) {
+        const std::string msg = "jet:" + std::to_string(platform::err::DbGeneralFailure) +
+                                ":At most one record can be returned by this subquery.";
+        sqlite3_result_error(ctx, msg.c_str(), static_cast<int>(msg.size()));
+        return;
+    }
+    one->value = sqlite3_value_dup(argv[0]);
+    if (!one->value) sqlite3_result_error_nomem(ctx);
+}
+
+void oneFinal(sqlite3_context* ctx) {
+    auto* one = static_cast<One*>(sqlite3_aggregate_context(ctx, 0));
+    if (!one || !one->value) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    sqlite3_result_value(ctx, one->value);
+    sqlite3_value_free(one->value);
+    one->value = nullptr;
+}
+
 // ---- deviation and variance -----------------------------------------------------------------
 
 // Welford's running mean and sum of squared differences: stable for values far from zero.
@@ -111,6 +146,7 @@ constexpr AggregateRow kAggregates[] = {
     {"jet_stdevp", spreadStep, spreadFinal<false, true>},
     {"jet_var", spreadStep, spreadFinal<true, false>},
     {"jet_varp", spreadStep, spreadFinal<false, false>},
+    {"jet_one", oneStep, oneFinal},
 };
 
 }  // namespace

@@ -534,9 +534,13 @@ private:
             case ExprKind::Aggregate: aggregate(e); break;
             case ExprKind::Scalar: scalar(e); break;
             case ExprKind::Subquery:
-                out += '(';
+                // A subquery standing for a value has one row at most (SQLite would take the
+                // first of several).
+                out += "(SELECT jet_one(";
+                quoteIdent(out, e.query->items[0].internal);
+                out += ") FROM (";
                 select(*e.query, true);
-                out += ')';
+                out += "))";
                 break;
             case ExprKind::RowId:
                 quoteIdent(out, e.source);

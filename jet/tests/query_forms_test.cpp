@@ -321,6 +321,17 @@ const RefusalCase kOtherRefusals[] = {
 INSTANTIATE_TEST_SUITE_P(Other, Refused, ::testing::ValuesIn(kOtherRefusals),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(SubqueryRows, AValueSubqueryOfSeveralRowsFailsAsTheStatementRuns) {
+    Practice p;
+    const auto raised = testing::errorOf(*p.session, "SELECT Codigo, (SELECT Nome FROM Animais WHERE CodigoDoCliente = Clientes.Codigo) AS N FROM Clientes");
+    EXPECT_EQ(raised.number, -2147467259);
+    EXPECT_EQ(raised.description, "At most one record can be returned by this subquery.");
+    // The same subquery where each client has one animal at most.
+    const auto r = p.session->execute(
+        "SELECT Codigo, (SELECT Nome FROM Animais WHERE CodigoDoCliente = Clientes.Codigo) AS N FROM Clientes WHERE Codigo IN (2, 4, 5) ORDER BY Codigo");
+    EXPECT_EQ(testing::render(r.rows), "L2|'Thor';L4|Null;L5|'Toby'");
+}
+
 TEST(GroupingCheck, AcceptsAnAggregateSortedByItselfBesideGroupedColumns) {
     // The shape of the library's own grouped listings.
     Practice p;
