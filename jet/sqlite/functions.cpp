@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "jet/sqlite/aggregates.h"
 #include "jet/sqlite/generator.h"
 #include "jet/sqlite/values.h"
 #include "platform/conversions.h"
@@ -330,6 +331,7 @@ void registerFunctions(sqlite3* db) {
         const int flags = SQLITE_UTF8 | (f.deterministic ? SQLITE_DETERMINISTIC : 0);
         sqlite3_create_function(db, f.name, f.arity, flags, nullptr, f.fn, nullptr, nullptr);
     }
+    registerAggregates(db);
 }
 
 }  // namespace zolk::jet::sqlite

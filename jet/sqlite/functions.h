@@ -9,6 +9,7 @@ struct sqlite3;
 
 namespace zolk::jet::sqlite {
 
+// Registers the collation, the functions and the aggregates (aggregates.h).
 void registerFunctions(sqlite3* db);
 
 // Jet's LIKE (ANSI-92 wildcards: % _ [abc] [a-z] [!abc]), ignoring case. Raises

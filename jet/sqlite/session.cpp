@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "jet/engine.h"
-#include "jet/sqlite/aggregates.h"
 #include "jet/sqlite/database_file.h"
 #include "jet/sqlite/errors.h"
 #include "jet/sqlite/functions.h"
@@ -52,7 +51,6 @@ public:
         try {
             exec(db_, "PRAGMA foreign_keys=ON");
             sqlite::registerFunctions(db_);
-            sqlite::registerAggregates(db_);
         } catch (...) {
             sqlite3_close(db_);
             db_ = nullptr;
