@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <iterator>
 #include <string_view>
 #include <utility>
 
@@ -198,23 +199,53 @@ private:
         for (const auto& c : p.columns) types.push_back(c.type);
         std::vector<RepeatedText> repeated(n);
         std::vector<platform::Variant>& cells = rows.cells;
-        cells.reserve(std::max<std::size_t>(1, kFirstCells / std::max<std::size_t>(n, 1)) * n);
+        const std::size_t rowsFirst = std::max<std::size_t>(1, kFirstCells / std::max<std::size_t>(n, 1));
+        const std::size_t rowsPerBlock = std::max<std::size_t>(1, kLargeCells / std::max<std::size_t>(n, 1));
+        cells.reserve(rowsFirst * n);
+        // Up to kLargeCells the storage grows by doubling; past it, rows go into blocks of that
+        // size, joined once at the end, so that no cell of a large result is moved more than once
+        // more and the result never holds twice its size while it grows.
+        std::vector<std::vector<platform::Variant>> blocks;
+        std::vector<platform::Variant>* target = &cells;
         int rc;
         while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+            if (target->size() + n > target->capacity()) {
+                if (blocks.empty() && cells.capacity() < kLargeCells) {
+                    cells.reserve(2 * cells.capacity());
+                } else {
+                    blocks.emplace_back();
+                    blocks.back().reserve(rowsPerBlock * n);
+                    target = &blocks.back();
+                }
+            }
             for (std::size_t c = 0; c < n; ++c) {
                 sqlite3_value* v = sqlite3_column_value(st, static_cast<int>(c));
                 if (sqlite::readsAsText(sqlite3_value_type(v), types[c]) && repeated[c].worthTrying())
-                    cells.push_back(repeated[c].take(v));
+                    target->push_back(repeated[c].take(v));
                 else
-                    cells.push_back(sqlite::readValue(v, types[c]));
+                    target->push_back(sqlite::readValue(v, types[c]));
             }
         }
         if (rc != SQLITE_DONE) fail(rc, what);
-        // The storage grew by doubling; a result that leaves more than an eighth of it unused
-        // gives the rest back.
+        if (!blocks.empty()) {
+            std::size_t total = cells.size();
+            for (const auto& block : blocks) total += block.size();
+            std::vector<platform::Variant> all;
+            all.reserve(total);
+            std::move(cells.begin(), cells.end(), std::back_inserter(all));
+            std::vector<platform::Variant>().swap(cells);
+            for (auto& block : blocks) {
+                std::move(block.begin(), block.end(), std::back_inserter(all));
+                std::vector<platform::Variant>().swap(block);
+            }
+            cells = std::move(all);
+            return;
+        }
+        // A result that leaves more than an eighth of its storage unused gives the rest back.
         if (cells.capacity() - cells.size() > cells.capacity() / 8) cells.shrink_to_fit();
     }
     static constexpr std::size_t kFirstCells = 4096;
+    static constexpr std::size_t kLargeCells = std::size_t{1} << 20;
 
     // The last two texts of a column: a text that repeats one of them (Sim and Não, a name on
     // many rows) shares its cell's text instead of making another. A column whose texts seldom

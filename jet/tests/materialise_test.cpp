@@ -59,6 +59,17 @@ TEST(Materialise, EveryCellInItsPlaceAndTypeForAnySize) {
     }
 }
 
+// A result past a million cells (the rows beyond it are read in blocks and joined at the end):
+// every cell in its place, and no spare room.
+TEST(Materialise, ALargeResultIsWholeAndInOrder) {
+    testing::TempDatabase db;
+    const int rows = 180000;  // 1,080,000 cells
+    auto s = db.create(numberedRows(rows));
+    const ExecResult r = s->execute("SELECT Id, Nome, Valor, Quando, Ativo, Nota FROM Linhas ORDER BY Id");
+    expectRows(r.rows, rows);
+    EXPECT_EQ(r.rows.cells.capacity(), r.rows.cells.size());
+}
+
 // A result keeps little spare room, whatever its size: at most an eighth of what it holds.
 TEST(Materialise, ResultHoldsLittleSpareRoom) {
     testing::TempDatabase db;
