@@ -5,6 +5,7 @@
 
 #include "classes/class_table.h"
 #include "cli/demo_tour_narrator.h"
+#include "components/provider/session_pool.h"
 #include "components/provider/settings.h"
 #include "platform/conversions.h"
 #include "platform/date_time.h"
@@ -27,6 +28,8 @@ public:
     explicit Tour(std::ostream& out) : TourNarrator(out) {}
 
     void run(const std::string& url, bool replace) {
+        // This process's own kept sessions must not count as another program using the file.
+        components::closeIdleSessions();
         schema::createPracticeDatabase(url, true, replace);
         components::setDatabaseOverride(url);
         classes::registerClasses();

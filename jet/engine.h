@@ -60,13 +60,32 @@ public:
     virtual void rollback() = 0;
     virtual bool inTransaction() const = 0;
     virtual std::string engineName() const = 0;
+
+    // Between two users of a kept session: ends a transaction the last one left open, forgets
+    // what it ran, and reads the database's stamps again (emptying the shared translations when
+    // its schema changed since they were made). Returns the schema version stamped in the
+    // database (SQLite `PRAGMA user_version`).
+    virtual int reset() = 0;
+    // Which database file the session holds open (device and inode), read when it was opened;
+    // empty when it may not be kept for another user (a file opened read-only).
+    virtual const std::string& fileIdentity() const = 0;
 };
+
+// The catalog and the translations the sessions on one database share (jet/schema_cache.h).
+class SchemaCache;
+std::shared_ptr<SchemaCache> makeSchemaCache();
 
 // Opens a session on a database URL (`sqlite:PATH` or a bare path). Raises -2147467259 naming
 // the file and the reason when the database cannot be opened (missing, a folder, not a database,
 // truncated or damaged); does not create a missing file and changes nothing in an existing one.
 // A file this process may not write serves reads.
 std::unique_ptr<Session> openSession(const std::string& url);
+// The same, sharing `cache` with the other sessions on that database file.
+std::unique_ptr<Session> openSession(const std::string& url, std::shared_ptr<SchemaCache> cache);
+
+// Which file `url` names now (device and inode), read without opening it; empty when there is
+// none there. Two readings differ when the file was replaced in between.
+std::string fileIdentity(const std::string& url);
 
 // What is at a database URL, read without changing anything in the file or beside it.
 struct DatabaseFile {

@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
+#include "components/provider/session_pool.h"
 #include "components/provider/settings.h"
 #include "components/register_components.h"
 #include "schema/practice_database.h"
@@ -30,6 +31,8 @@ PracticeDatabase::PracticeDatabase(bool demo) {
 }
 
 PracticeDatabase::~PracticeDatabase() {
+    // The provider's kept sessions on this database end with it.
+    components::closeIdleSessions();
     components::setDatabaseOverride({});
     unsetenv("ZOLK_SQL_TRACE");
     std::error_code ec;

@@ -73,6 +73,9 @@ struct ScriptedSession : jet::Session {
     void rollback() override { log->push_back("rollback"), transaction = false; }
     bool inTransaction() const override { return transaction; }
     std::string engineName() const override { return "scripted"; }
+    int reset() override { return log->push_back("reset"), transaction = false, 0; }
+    const std::string& fileIdentity() const override { return identity; }
+    std::string identity;  // empty: never kept for another user
 };
 
 }  // namespace zolk::ado::test

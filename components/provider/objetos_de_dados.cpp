@@ -1,5 +1,6 @@
 #include "components/provider/objetos_de_dados.h"
 
+#include "components/provider/session_pool.h"
 #include "components/provider/settings.h"
 #include "components/provider/sql_trace.h"
 #include "platform/runtime_error.h"
@@ -36,6 +37,14 @@ void ObjetosDeDados::recordError(std::int32_t number, const std::string& descrip
 std::int16_t ObjetosDeDados::AbrirConexao() {
     const std::string url = databaseUrl();
     try {
+        // A kept session already holds this file at this schema version: nothing to look at.
+        if (auto session = SessionPool::shared().reuse(url, schema::SchemaVersion)) {
+            endConnection();
+            auto connection = std::make_shared<ado::Connection>(std::move(session));
+            attachTrace(*connection);
+            connection_ = std::move(connection);
+            return 0;
+        }
         const schema::ExistingDatabase existing = schema::examineDatabase(url);
         switch (existing.holding) {
             case schema::Holding::Nothing:
@@ -65,7 +74,7 @@ std::int16_t ObjetosDeDados::AbrirConexao() {
                 return 1;
         }
         endConnection();
-        auto connection = ado::Connection::open(url);
+        auto connection = std::make_shared<ado::Connection>(SessionPool::shared().open(url));
         attachTrace(*connection);
         connection_ = std::move(connection);
         return 0;

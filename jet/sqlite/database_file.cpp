@@ -95,6 +95,12 @@ std::string uriOf(const std::string& path) {
 
 std::string sideFile(const std::string& path, const char* suffix) { return path + suffix; }
 
+std::string identityOf(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+    return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino) + ":" + std::to_string(st.st_mode & 07777);
+}
+
 std::string filePathOf(const std::string& url) {
     std::string_view u(url);
     if (u.rfind("postgresql:", 0) == 0 || u.rfind("postgres:", 0) == 0)

@@ -33,6 +33,10 @@ FileCheck checkFile(const std::string& path);
 // file appears. Raises -2147467259 naming the file when SQLite refuses it.
 sqlite3* openFile(const std::string& path, const FileCheck& check);
 
+// Device, inode and permission bits of the file at `path`: a file put in its place, or made
+// writable or read-only since, reads differently. Empty when there is no file.
+std::string identityOf(const std::string& path);
+
 // `path` followed by "-wal", "-shm", "-journal": the files SQLite keeps beside a database.
 std::string sideFile(const std::string& path, const char* suffix);
 

@@ -153,6 +153,8 @@ DatabaseFile inspectDatabase(const std::string& url) {
     return file;
 }
 
+std::string fileIdentity(const std::string& url) { return sqlite::identityOf(sqlite::filePathOf(url)); }
+
 int databaseVersion(const std::string& url) { return inspectDatabase(url).userVersion; }
 
 void createDatabase(const std::string& url, const std::vector<std::string>& nativeScripts,

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "jet/engine.h"
+#include "jet/schema_cache.h"
 #include "jet/sqlite/database_file.h"
 #include "jet/sqlite/errors.h"
 #include "jet/sqlite/functions.h"
@@ -41,7 +42,8 @@ void exec(sqlite3* db, const char* sql) {
 
 class SqliteSession final : public Session, private catalog::TableSource {
 public:
-    explicit SqliteSession(const std::string& url) : path_(sqlite::filePathOf(url)), catalog_(*this) {
+    SqliteSession(const std::string& url, std::shared_ptr<SchemaCache> cache)
+        : path_(sqlite::filePathOf(url)), cache_(cache ? std::move(cache) : makeSchemaCache()) {
         const sqlite::FileCheck check = sqlite::checkFile(path_);
         if (!check.exists)
             throw RuntimeError(err::DbGeneralFailure, "Could not find file '" + path_ + "'.",
@@ -57,25 +59,34 @@ public:
             db_ = nullptr;
             throw;
         }
+        // A file opened read-only may become writable (or be written by others while this
+        // connection trusts it as it stands): such a session is not kept for another user.
+        if (!check.readOnly) identity_ = sqlite::identityOf(path_);
     }
 
     ~SqliteSession() override {
+        sqlite3_finalize(stamps_);
         if (depth_ > 0) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
         sqlite3_close(db_);
     }
 
-    Translation translate(std::string_view jetSql) override { return prepared(jetSql).translation; }
+    Translation translate(std::string_view jetSql) override { return prepared(jetSql)->translation; }
 
     ExecResult execute(std::string_view jetSql) override {
-        const PreparedStatement p = prepared(jetSql);
+        const std::shared_ptr<const PreparedStatement> held = prepared(jetSql);
+        last_.reset();  // the translation shown by the trace serves this run only
+        const PreparedStatement& p = *held;
         sqlite::FailedStatement what{p.kind, p.table, p.assignedColumns, true};
-        sqlite::failWhenDue(what, &catalog_);
+        {
+            SchemaCache::Use use(*cache_, *this);
+            sqlite::failWhenDue(what, &use.catalog());
+        }
         sqlite::WorkLimit limit(db_);
         Statement st;
         const char* tail = nullptr;
         const std::string& native = p.translation.native;
         int rc = sqlite3_prepare_v2(db_, native.c_str(), static_cast<int>(native.size()), &st.s, &tail);
-        if (rc != SQLITE_OK) sqlite::raise(db_, sqlite3_extended_errcode(db_), what, &catalog_);
+        if (rc != SQLITE_OK) fail(rc, what);
         // The translator prints one statement; anything SQLite sees after it is refused.
         if (tail && *tail)
             throw RuntimeError(err::DbErrorsInCommand, "Characters found after end of SQL statement.",
@@ -126,11 +137,51 @@ public:
     bool inTransaction() const override { return depth_ > 0 && !sqlite3_get_autocommit(db_); }
     std::string engineName() const override { return "SQLite"; }
 
+    int reset() override {
+        if (!sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        depth_ = 0;
+        last_.reset();
+        lastText_.clear();
+        const Stamps stamps = readStamps();
+        SchemaCache::Use use(*cache_, *this);
+        use.observe(stamps.schema);
+        return stamps.user;
+    }
+
+    const std::string& fileIdentity() const override { return identity_; }
+
 private:
     std::string path_;
     sqlite3* db_ = nullptr;
-    catalog::Catalog catalog_;
+    std::shared_ptr<SchemaCache> cache_;
     int depth_ = 0;
+    std::string identity_;
+    sqlite3_stmt* stamps_ = nullptr;
+    // The statement translated last: Connection translates (for the trace) and then runs.
+    std::shared_ptr<const PreparedStatement> last_;
+    std::string lastText_;
+
+    struct Stamps {
+        int user = 0;             // the schema version `fichas init` stamps
+        std::int64_t schema = 0;  // SQLite's count of schema changes
+    };
+
+    Stamps readStamps() {
+        if (!stamps_ && sqlite3_prepare_v3(db_,
+                                           "SELECT user_version, schema_version FROM pragma_user_version, "
+                                           "pragma_schema_version",
+                                           -1, SQLITE_PREPARE_PERSISTENT, &stamps_, nullptr) != SQLITE_OK)
+            runControlFailed();
+        Stamps stamps;
+        const int rc = sqlite3_step(stamps_);
+        if (rc == SQLITE_ROW) {
+            stamps.user = sqlite3_column_int(stamps_, 0);
+            stamps.schema = sqlite3_column_int64(stamps_, 1);
+        }
+        sqlite3_reset(stamps_);
+        if (rc != SQLITE_ROW) runControlFailed();
+        return stamps;
+    }
 
     [[noreturn]] static void noTransaction() {
         throw RuntimeError(err::NoTransaction, "No transaction is active.", sqlite::kErrorSource, 0);
@@ -143,51 +194,69 @@ private:
 
     void runControl(const char* sql) {
         const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
-        if (rc != SQLITE_OK) {
-            sqlite::FailedStatement what;
-            sqlite::raise(db_, sqlite3_extended_errcode(db_), what, nullptr);
-        }
+        if (rc != SQLITE_OK) runControlFailed();
+    }
+
+    [[noreturn]] void runControlFailed() {
+        sqlite::FailedStatement what;
+        sqlite::raise(db_, sqlite3_extended_errcode(db_), what, nullptr);
     }
 
     [[noreturn]] void fail(int rc, const sqlite::FailedStatement& what) {
         (void)rc;
-        sqlite::raise(db_, sqlite3_extended_errcode(db_), what, &catalog_);
+        const int code = sqlite3_extended_errcode(db_);
+        SchemaCache::Use use(*cache_, *this);
+        sqlite::raise(db_, code, what, &use.catalog());
     }
 
-    // Translates; when a name is unknown, reads the schema again once (another connection may
-    // have changed it) before giving up.
-    PreparedStatement prepared(std::string_view jetSql) {
-        try {
-            return prepare(jetSql, catalog_, sqlite::generator(), pivotValues());
-        } catch (const RuntimeError& e) {
-            const bool unknownName = e.description().rfind("Unknown", 0) == 0 ||
-                                     e.description().rfind("Cannot find", 0) == 0;
-            if (e.number() != err::DbErrorsInCommand || !unknownName || !catalogUsed_) throw;
+    // The translation of a text seen before, else a new one kept for next time. When a name is
+    // unknown and the schema changed since the catalog was read (another connection may have
+    // changed it), translates once more against the schema as it is now. A translation that read
+    // rows (a crosstab's pivot values) holds for this run only and is not kept.
+    std::shared_ptr<const PreparedStatement> prepared(std::string_view jetSql) {
+        if (last_ && jetSql == lastText_) return last_;
+        SchemaCache::Use use(*cache_, *this);
+        std::shared_ptr<const PreparedStatement> p = use.find(jetSql);
+        if (!p) {
+            bool readRows = false;
+            const ColumnQuery values = pivotValues(use, readRows);
+            try {
+                p = std::make_shared<const PreparedStatement>(prepare(jetSql, use.catalog(), sqlite::generator(), values));
+            } catch (const RuntimeError& e) {
+                const bool unknownName = e.description().rfind("Unknown", 0) == 0 ||
+                                         e.description().rfind("Cannot find", 0) == 0;
+                if (e.number() != err::DbErrorsInCommand || !unknownName || !use.observe(readStamps().schema))
+                    throw;
+                p = std::make_shared<const PreparedStatement>(prepare(jetSql, use.catalog(), sqlite::generator(), values));
+            }
+            if (!readRows) use.keep(jetSql, p);
         }
-        catalog_.reset();
-        return prepare(jetSql, catalog_, sqlite::generator(), pivotValues());
+        last_ = p;
+        lastText_.assign(jetSql);
+        return p;
     }
 
     // Runs the query that lists a crosstab's pivot values. More values than a select may have
     // fields are not read: the crosstab is refused for them.
-    ColumnQuery pivotValues() {
-        return [this](const std::string& native, JetType type) {
+    ColumnQuery pivotValues(SchemaCache::Use& use, bool& readRows) {
+        return [this, &use, &readRows](const std::string& native, JetType type) {
+            readRows = true;
             sqlite::FailedStatement what{ast::StatementKind::Select, "", {}, true};
             sqlite::WorkLimit limit(db_);
             Statement st;
             if (sqlite3_prepare_v2(db_, native.c_str(), static_cast<int>(native.size()), &st.s,
                                    nullptr) != SQLITE_OK)
-                sqlite::raise(db_, sqlite3_extended_errcode(db_), what, &catalog_);
+                sqlite::raise(db_, sqlite3_extended_errcode(db_), what, &use.catalog());
             what.preparing = false;
             std::vector<platform::Variant> values;
             int rc = SQLITE_DONE;
             while (values.size() <= limits::kFields && (rc = sqlite3_step(st.s)) == SQLITE_ROW)
                 values.push_back(sqlite::readColumn(st.s, 0, type));
-            if (values.size() <= limits::kFields && rc != SQLITE_DONE) fail(rc, what);
+            if (values.size() <= limits::kFields && rc != SQLITE_DONE)
+                sqlite::raise(db_, sqlite3_extended_errcode(db_), what, &use.catalog());
             return values;
         };
     }
-    bool catalogUsed_ = false;
 
     void materialise(sqlite3_stmt* st, const PreparedStatement& p, RowSet& rows,
                      const sqlite::FailedStatement& what) {
@@ -275,7 +344,6 @@ private:
 
     // catalog::TableSource
     std::vector<std::string> tableNames() override {
-        catalogUsed_ = true;
         Statement st;
         std::vector<std::string> names;
         if (sqlite3_prepare_v2(db_,
@@ -332,8 +400,10 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Session> openSession(const std::string& url) {
-    return std::make_unique<SqliteSession>(url);
+std::unique_ptr<Session> openSession(const std::string& url) { return std::make_unique<SqliteSession>(url, nullptr); }
+
+std::unique_ptr<Session> openSession(const std::string& url, std::shared_ptr<SchemaCache> cache) {
+    return std::make_unique<SqliteSession>(url, std::move(cache));
 }
 
 }  // namespace zolk::jet
