@@ -12,6 +12,7 @@
 #include "cli/new_database.h"
 #include "cli/suggestions.h"
 #include "classes/class_table.h"
+#include "components/provider/session_pool.h"
 #include "components/provider/settings.h"
 #include "platform/runtime_error.h"
 
@@ -89,6 +90,11 @@ int runUnguarded(const std::vector<std::string>& args, std::istream& in, std::os
 
 int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                std::ostream& err) {
+    // A command leaves the database as its process would at exit: the sessions it kept for its
+    // operations closed, and with them the log beside the file.
+    struct CloseKeptSessions {
+        ~CloseKeptSessions() { components::closeIdleSessions(); }
+    } closeKeptSessions;
     try {
         return runUnguarded(args, in, out, err);
     } catch (const platform::RuntimeError& e) {

@@ -16,6 +16,7 @@
 
 #include "classes/class_table.h"
 #include "components/provider/objetos_de_dados.h"
+#include "components/provider/session_pool.h"
 #include "components/userdata/dados_do_usuario.h"
 #include "jet/test_switches.h"
 #include "platform/conversions.h"
@@ -46,12 +47,15 @@ struct Practice {
         return out;
     }
 
-    // The database file as it is between operations (no connection open, so no WAL).
+    // The database file as it is between operations (no connection open, so no WAL: the
+    // provider's kept sessions are closed first, as at the end of a process).
     std::string snapshot() const {
+        components::closeIdleSessions();
         std::ifstream in(db.url(), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
     void restore(const std::string& bytes) const {
+        components::closeIdleSessions();
         for (const char* side : {"-wal", "-shm"}) fs::remove(db.url() + side);
         std::ofstream out(db.url(), std::ios::binary | std::ios::trunc);
         out << bytes;
