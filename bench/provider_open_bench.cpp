@@ -1,5 +1,6 @@
-// What opening a connection costs: the provider's AbrirConexao (the look at the file, which tells
-// a practice database from anything else, then the session), beside each part alone.
+// What opening a connection costs: the provider's AbrirConexao (after the first, a kept session
+// handed out again; the first looks at the file, which tells a practice database from anything
+// else, then opens the session), beside each part of a first opening alone.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
