@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "jet/like_pattern.h"
 #include "jet/sqlite/aggregates.h"
 #include "jet/sqlite/generator.h"
 #include "jet/sqlite/values.h"
@@ -21,20 +22,9 @@
 namespace zolk::jet::sqlite {
 namespace {
 
-using platform::nextFoldedCodePoint;
-
 int collate(void*, int n1, const void* p1, int n2, const void* p2) {
     return platform::compareText(std::string_view(static_cast<const char*>(p1), std::size_t(n1)),
                        std::string_view(static_cast<const char*>(p2), std::size_t(n2)));
-}
-
-std::vector<UChar32> foldedCodePoints(std::string_view s) {
-    std::vector<UChar32> out;
-    out.reserve(s.size());
-    std::int32_t i = 0;
-    const auto n = static_cast<std::int32_t>(s.size());
-    while (i < n) out.push_back(nextFoldedCodePoint(s.data(), i, n));
-    return out;
 }
 
 // A function error carrying a Jet error number: errors.cpp reads it back.
@@ -57,7 +47,8 @@ char letter(sqlite3_value* v) {
     return s.empty() ? 'X' : s[0];
 }
 
-// like(pattern, text) as SQLite calls it for `text LIKE pattern`.
+// like(pattern, text) as SQLite calls it for `text LIKE pattern`. A constant pattern is read
+// once per statement and kept with it.
 void likeFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (argc < 2 || sqlite3_value_type(argv[0]) == SQLITE_NULL ||
         sqlite3_value_type(argv[1]) == SQLITE_NULL) {
@@ -65,9 +56,18 @@ void likeFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         return;
     }
     try {
-        sqlite3_result_int(ctx, likeMatch(textOf(argv[1]), textOf(argv[0])) ? 1 : 0);
+        const std::string_view text = textOf(argv[1]);
+        if (const auto* kept = static_cast<const LikePattern*>(sqlite3_get_auxdata(ctx, 0))) {
+            sqlite3_result_int(ctx, kept->matches(text) ? 1 : 0);
+            return;
+        }
+        auto pattern = std::make_unique<LikePattern>(textOf(argv[0]));
+        sqlite3_result_int(ctx, pattern->matches(text) ? 1 : 0);
+        sqlite3_set_auxdata(ctx, 0, pattern.release(), [](void* p) { delete static_cast<LikePattern*>(p); });
     } catch (const platform::RuntimeError& e) {
         resultError(ctx, e.number(), e.description());
+    } catch (const std::exception& e) {
+        resultError(ctx, platform::err::DbGeneralFailure, e.what());
     }
 }
 
@@ -248,82 +248,7 @@ constexpr FunctionRow kFunctions[] = {
 
 }  // namespace
 
-bool likeMatch(std::string_view text, std::string_view pattern) {
-    const std::vector<UChar32> t = foldedCodePoints(text);
-    const std::vector<UChar32> p = foldedCodePoints(pattern);
-    // A set [..] at p[k]: returns the index after it, and whether c belongs to it.
-    auto matchSet = [&](std::size_t k, UChar32 c, bool& in) -> std::size_t {
-        std::size_t q = k + 1;
-        bool negate = false;
-        if (q < p.size() && p[q] == '!') {
-            negate = true;
-            ++q;
-        }
-        bool found = false;
-        bool first = true;
-        while (q < p.size() && (p[q] != ']' || first)) {
-            first = false;
-            if (q + 2 < p.size() && p[q + 1] == '-' && p[q + 2] != ']') {
-                if (c >= p[q] && c <= p[q + 2]) found = true;
-                q += 3;
-            } else {
-                if (c == p[q]) found = true;
-                ++q;
-            }
-        }
-        if (q >= p.size())
-            throw platform::RuntimeError(platform::err::DbErrorsInCommand,
-                                         "Invalid pattern string: a '[' is not closed.");
-        in = found != negate;
-        return q + 1;
-    };
-    // Greedy match with one backtrack point for the last '%'.
-    std::size_t ti = 0, pi = 0;
-    std::size_t starP = std::string::npos, starT = 0;
-    while (ti < t.size()) {
-        if (pi < p.size()) {
-            const UChar32 pc = p[pi];
-            if (pc == '%') {
-                starP = ++pi;
-                starT = ti;
-                continue;
-            }
-            if (pc == '_') {
-                ++pi;
-                ++ti;
-                continue;
-            }
-            if (pc == '[') {
-                bool in = false;
-                const std::size_t after = matchSet(pi, t[ti], in);
-                if (in) {
-                    pi = after;
-                    ++ti;
-                    continue;
-                }
-            } else if (pc == t[ti]) {
-                ++pi;
-                ++ti;
-                continue;
-            }
-        }
-        if (starP == std::string::npos) return false;
-        pi = starP;
-        ti = ++starT;
-    }
-    while (pi < p.size()) {
-        if (p[pi] == '%') {
-            ++pi;
-        } else if (p[pi] == '[') {
-            bool in = false;
-            matchSet(pi, 0, in);  // still refuse an unclosed set
-            return false;
-        } else {
-            return false;
-        }
-    }
-    return true;
-}
+bool likeMatch(std::string_view text, std::string_view pattern) { return LikePattern(pattern).matches(text); }
 
 void registerFunctions(sqlite3* db) {
     sqlite3_create_collation(db, kCollation, SQLITE_UTF8, nullptr, collate);
