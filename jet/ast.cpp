@@ -51,7 +51,6 @@ ExprPtr clone(const Expr& e) {
     c->number = e.number;
     c->text = e.text;
     c->qualifier = e.qualifier;
-    c->flags = e.flags;
     c->function = e.function;
     c->type = e.type;
     c->table = e.table;
@@ -84,6 +83,8 @@ std::unique_ptr<TableRef> clone(const TableRef& t) {
 std::unique_ptr<Select> clone(const Select& s) {
     auto c = std::make_unique<Select>();
     c->top = s.top;
+    c->topPercent = s.topPercent;
+    c->orderUnique = s.orderUnique;
     c->distinct = s.distinct;
     c->distinctRow = s.distinctRow;
     for (const auto& item : s.items) {

@@ -71,7 +71,6 @@ enum class ExprKind : std::uint8_t {
     Aggregate,       // `op`: 'c' Count, 's' Sum, 'x' Max, 'n' Min, 'a' Avg, 'f' First, 'l' Last,
                      // 'd' StDev, 'D' StDevP, 'v' Var, 'V' VarP; Count(*) has no arg
     Scalar,          // the other functions of the table, by `function`
-    Rank,            // rank() over the ORDER BY of args (`descending` per arg in `flags`)
     OutputRef,       // a column of a derived table, by `text` (the internal name)
     Subquery,        // (SELECT one value): `query`
     Exists,          // EXISTS (SELECT ...): `query`
@@ -101,7 +100,6 @@ struct Expr {
     std::string text;
     std::string qualifier;
     std::vector<ExprPtr> args;
-    std::vector<bool> flags;   // Rank: descending per key
     const FunctionDef* function = nullptr;
     std::unique_ptr<Select> query;  // Subquery, Exists, InQuery, Quantified
 
@@ -155,6 +153,8 @@ struct OrderItem {
 
 struct Select {
     std::optional<std::int64_t> top;
+    bool topPercent = false;   // TOP n PERCENT
+    bool orderUnique = false;  // no two result rows share their ORDER BY values (set by a rewrite)
     bool distinct = false;
     bool distinctRow = false;  // DISTINCTROW: one row per combination of the selected tables' rows
     std::vector<SelectItem> items;

@@ -712,7 +712,6 @@ private:
                                                                : e.args[0]->type;
                 if (isText(e.type) && e.function->result == JetType::Unknown) e.type = JetType::Double;
                 break;
-            case ExprKind::Rank: e.type = JetType::Long; break;
             case ExprKind::OutputRef: break;
         }
     }

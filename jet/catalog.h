@@ -36,6 +36,9 @@ struct Table {
     std::string name;
     std::vector<Column> columns;
     std::vector<ForeignKey> foreignKeys;  // this table's references to others
+    // Sets of columns that no two rows share and that can never be Null (the primary key and
+    // each unique index), by column name: what tells an ORDER BY without ties.
+    std::vector<std::vector<std::string>> uniqueKeys;
     const Column* find(std::string_view column) const;
     // Indexes the columns by name; the catalog does it once a table is described.
     void buildIndex();

@@ -11,9 +11,6 @@ namespace zolk::jet {
 
 struct EngineTraits {
     const char* name;
-    // The engine keeps the rows tied with the last one of a TOP n itself
-    // (FETCH FIRST n ROWS WITH TIES); otherwise the topWithTies rewrite ranks them.
-    bool fetchWithTies;
 };
 
 class Generator {

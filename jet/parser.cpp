@@ -10,6 +10,7 @@
 #include "jet/lexer.h"
 #include "jet/limits.h"
 #include "platform/runtime_error.h"
+#include "platform/text_compare.h"
 
 namespace zolk::jet {
 namespace {
@@ -224,6 +225,11 @@ private:
             if (errno != 0 || *end != '\0' || v < 0) fail(n, "expected a whole number after TOP");
             s->top = v;
             next();
+            if (peek().kind == TokenKind::Identifier && platform::equalsNoCase(peek().text, "PERCENT")) {
+                if (v > 100) fail(n, "expected a percentage from 0 to 100 after TOP");
+                s->topPercent = true;
+                next();
+            }
         }
         if (acceptKeyword(Keyword::Distinct)) s->distinct = true;
         else if (acceptKeyword(Keyword::DistinctRow)) s->distinctRow = true;

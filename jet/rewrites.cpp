@@ -1,6 +1,7 @@
 #include "jet/rewrites.h"
 
 #include "jet/limits.h"
+#include "jet/unique_order.h"
 
 namespace zolk::jet::rewrite {
 namespace {
@@ -49,13 +50,6 @@ void walkSelect(ast::Select& s, const Fn& fn) {
     for (auto& u : s.unions) walkSelect(*u.select, fn);
 }
 
-ExprPtr outputRef(const std::string& internal, JetType type) {
-    auto e = ast::makeExpr(ExprKind::OutputRef);
-    e->text = internal;
-    e->type = type;
-    return e;
-}
-
 using QueryFn = std::function<void(std::unique_ptr<ast::Select>&)>;
 
 // Calls `fn` on the slot of each subquery in `e` (not on those nested in them).
@@ -87,60 +81,9 @@ void querySlotsOfSelect(ast::Select& s, const QueryFn& fn) {
     for (auto& u : s.unions) querySlotsOfSelect(*u.select, fn);
 }
 
-void topWithTiesSelect(std::unique_ptr<ast::Select>& slot) {
-    ast::Select& s = *slot;
-    querySlotsOfSelect(s, [](std::unique_ptr<ast::Select>& q) { topWithTiesSelect(q); });
-    if (!s.top || s.orderBy.empty() || !s.unions.empty()) return;
-
-    auto inner = std::make_unique<ast::Select>();
-    inner->distinct = s.distinct;
-    inner->from = std::move(s.from);
-    inner->where = std::move(s.where);
-    inner->groupBy = std::move(s.groupBy);
-    inner->having = std::move(s.having);
-
-    auto outer = std::make_unique<ast::Select>();
-    for (auto& item : s.items) {
-        ast::SelectItem ref;
-        ref.expr = outputRef(item.internal, item.expr->type);
-        ref.name = item.name;
-        ref.alias = item.alias;
-        ref.internal = item.internal;
-        outer->items.push_back(std::move(ref));
-        inner->items.push_back(std::move(item));
-    }
-    auto rank = ast::makeExpr(ExprKind::Rank);
-    rank->type = JetType::Long;
-    for (auto& o : s.orderBy) {
-        rank->flags.push_back(o.descending);
-        rank->args.push_back(std::move(o.expr));
-    }
-    ast::SelectItem rankItem;
-    rankItem.expr = std::move(rank);
-    rankItem.name = rankItem.internal = "jet_rank";
-    inner->items.push_back(std::move(rankItem));
-
-    auto derived = std::make_unique<ast::TableRef>();
-    derived->kind = ast::TableRef::Kind::Derived;
-    derived->alias = "jet_top";
-    derived->derived = std::move(inner);
-    outer->from.push_back(std::move(derived));
-
-    auto limit = ast::makeExpr(ExprKind::NumberLiteral);
-    limit->number = double(*s.top);
-    limit->whole = true;
-    limit->type = JetType::Long;
-    auto keep = ast::makeExpr(ExprKind::Comparison);
-    keep->op = int(ast::CompareOp::LessEqual);
-    keep->type = JetType::Boolean;
-    keep->args.push_back(outputRef("jet_rank", JetType::Long));
-    keep->args.push_back(std::move(limit));
-    outer->where = std::move(keep);
-
-    ast::OrderItem byRank;
-    byRank.expr = outputRef("jet_rank", JetType::Long);
-    outer->orderBy.push_back(std::move(byRank));
-    slot = std::move(outer);
+void markSelect(ast::Select& s) {
+    querySlotsOfSelect(s, [](std::unique_ptr<ast::Select>& q) { markSelect(*q); });
+    s.orderUnique = s.top && !s.orderBy.empty() && s.unions.empty() && orderIsUnique(s);
 }
 
 }  // namespace
@@ -292,16 +235,16 @@ void conditionalBranchesToText(ast::Statement& st) {
     });
 }
 
-void topWithTies(ast::Statement& st) {
-    if (st.select) topWithTiesSelect(st.select);
+void markUniqueOrder(ast::Statement& st) {
+    if (st.select) markSelect(*st.select);
 }
 
-void forEngine(ast::Statement& st, const EngineTraits& traits) {
+void forEngine(ast::Statement& st, const EngineTraits&) {
     distinctRowAsGroups(st);
     trueAsMinusOne(st);
     concatOperandsToText(st);
     conditionalBranchesToText(st);
-    if (!traits.fetchWithTies) topWithTies(st);
+    markUniqueOrder(st);
 }
 
 }  // namespace zolk::jet::rewrite

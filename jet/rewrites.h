@@ -32,9 +32,9 @@ void forEachSelect(ast::Statement& st, const std::function<void(ast::Select&)>& 
 // the only one), it keeps every row, as Jet does; a grouped select ignores it.
 void distinctRowAsGroups(ast::Statement& st);
 
-// SELECT TOP n ... ORDER BY keeps every row tied with the n-th: the select moves into a derived
-// table that ranks its rows, and the outer query keeps the ranks up to n.
-void topWithTies(ast::Statement& st);
+// Marks each SELECT TOP ... ORDER BY whose sort keys no two result rows can share (orderUnique):
+// its TOP is then a plain limit, with no ties to look for.
+void markUniqueOrder(ast::Statement& st);
 
 // All of the above that the engine needs, in order.
 void forEngine(ast::Statement& st, const EngineTraits& traits);

@@ -192,13 +192,13 @@ private:
 
     void select(const ast::Select& s, bool derived) {
         limits::WalkLevel level(depth_);
+        if (s.top && !s.orderBy.empty() && s.unions.empty() && !s.orderUnique && (s.topPercent || *s.top > 0)) {
+            topWithTies(s, derived);
+            return;
+        }
         // Duplicates of a UNION or DISTINCT are found under the result columns' collation.
         const bool collateItems = s.distinct || !s.unions.empty();
-        selectCore(s, derived, collateItems);
-        for (const auto& u : s.unions) {
-            out += u.all ? " UNION ALL " : " UNION ";
-            selectCore(*u.select, derived, collateItems);
-        }
+        compound(s, derived, collateItems);
         if (!s.orderBy.empty()) {
             out += " ORDER BY ";
             for (std::size_t i = 0; i < s.orderBy.size(); ++i) {
@@ -213,10 +213,123 @@ private:
                 if (o.descending) out += " DESC";
             }
         }
-        if (s.top && (s.orderBy.empty() || !s.unions.empty())) {
+        if (s.top) {
             out += " LIMIT ";
-            out += std::to_string(*s.top);
+            rowsOfTop(s);
         }
+    }
+
+    void compound(const ast::Select& s, bool derived, bool collateItems) {
+        selectCore(s, derived, collateItems);
+        for (const auto& u : s.unions) {
+            out += u.all ? " UNION ALL " : " UNION ";
+            selectCore(*u.select, derived, collateItems);
+        }
+    }
+
+    // How many rows a TOP keeps before its ties: n, or n percent of the rows rounded up.
+    void rowsOfTop(const ast::Select& s) {
+        if (!s.topPercent) {
+            out += std::to_string(*s.top);
+            return;
+        }
+        out += "(SELECT (count(*) * ";
+        out += std::to_string(*s.top);
+        out += " + 99) / 100 FROM (";
+        compound(s, true, s.distinct || !s.unions.empty());
+        out += "))";
+    }
+
+    // TOP n ... ORDER BY on keys that rows may share: the first n rows and every row tied with
+    // the n-th on all the keys. The n-th row's keys are found first, along the sort (an index
+    // serves it); then the first n rows but those tied with it, and all the rows tied with it:
+    //   SELECT items FROM (SELECT * FROM (rows ORDER BY keys LIMIT n) WHERE NOT (keys IS (n-th))
+    //                      UNION ALL SELECT * FROM (rows) WHERE keys IS (n-th)) ORDER BY keys
+    // With fewer than n rows the n-th is all Null, which only rows with Null keys equal: the
+    // second part gives those back and the first part keeps the others.
+    void topWithTies(const ast::Select& s, bool derived) {
+        out += "SELECT ";
+        for (std::size_t i = 0; i < s.items.size(); ++i) {
+            if (i) out += ", ";
+            quoteIdent(out, s.items[i].internal);
+            out += " AS ";
+            quoteIdent(out, derived ? s.items[i].internal : s.items[i].name);
+        }
+        out += " FROM (SELECT * FROM (";
+        rowsWithKeys(s, false);
+        keyOrder(s);
+        out += " LIMIT ";
+        rowsOfTop(s);
+        out += ") WHERE NOT (";
+        tiedWithTheLast(s);
+        out += ") UNION ALL SELECT * FROM (";
+        rowsWithKeys(s, false);
+        out += ") WHERE ";
+        tiedWithTheLast(s);
+        if (s.topPercent) {
+            out += " AND ";
+            rowsOfTop(s);
+            out += " > 0";
+        }
+        out += ") AS \"jet_top\"";
+        keyOrder(s);
+    }
+
+    // The select's rows with its sort keys as jet_k0, jet_k1, ...; `keysOnly` leaves the
+    // select list out (not for DISTINCT, whose rows are told apart by it).
+    void rowsWithKeys(const ast::Select& s, bool keysOnly) {
+        keysOnly = keysOnly && !s.distinct;
+        out += "SELECT ";
+        if (s.distinct) out += "DISTINCT ";
+        if (!keysOnly) {
+            for (const auto& item : s.items) {
+                value(*item.expr);
+                if (s.distinct) collate(*item.expr);
+                out += " AS ";
+                quoteIdent(out, item.internal);
+                out += ", ";
+            }
+        }
+        for (std::size_t i = 0; i < s.orderBy.size(); ++i) {
+            if (i) out += ", ";
+            value(*s.orderBy[i].expr);
+            if (s.distinct) collate(*s.orderBy[i].expr);
+            out += " AS ";
+            quoteIdent(out, "jet_k" + std::to_string(i));
+        }
+        fromToHaving(s);
+    }
+
+    void keyOrder(const ast::Select& s) {
+        out += " ORDER BY ";
+        for (std::size_t i = 0; i < s.orderBy.size(); ++i) {
+            if (i) out += ", ";
+            quoteIdent(out, "jet_k" + std::to_string(i));
+            collate(*s.orderBy[i].expr);
+            if (s.orderBy[i].descending) out += " DESC";
+        }
+    }
+
+    // (jet_k0, ...) IS (the keys of the last row the TOP takes before its ties)
+    void tiedWithTheLast(const ast::Select& s) {
+        out += '(';
+        for (std::size_t i = 0; i < s.orderBy.size(); ++i) {
+            if (i) out += ", ";
+            quoteIdent(out, "jet_k" + std::to_string(i));
+            collate(*s.orderBy[i].expr);
+        }
+        out += ") IS (SELECT ";
+        for (std::size_t i = 0; i < s.orderBy.size(); ++i) {
+            if (i) out += ", ";
+            quoteIdent(out, "jet_k" + std::to_string(i));
+        }
+        out += " FROM (";
+        rowsWithKeys(s, true);
+        out += ')';
+        keyOrder(s);
+        out += " LIMIT 1 OFFSET ";
+        rowsOfTop(s);
+        out += " - 1)";
     }
 
     void selectCore(const ast::Select& s, bool derived, bool collateItems) {
@@ -230,6 +343,10 @@ private:
             out += " AS ";
             quoteIdent(out, derived ? item.internal : item.name);
         }
+        fromToHaving(s);
+    }
+
+    void fromToHaving(const ast::Select& s) {
         for (std::size_t i = 0; i < s.from.size(); ++i) {
             out += i ? ", " : " FROM ";
             source(*s.from[i], false);
@@ -546,16 +663,6 @@ private:
                 quoteIdent(out, e.source);
                 out += "._rowid_";
                 break;
-            case ExprKind::Rank:
-                out += "rank() OVER (ORDER BY ";
-                for (std::size_t i = 0; i < e.args.size(); ++i) {
-                    if (i) out += ", ";
-                    value(*e.args[i]);
-                    collate(*e.args[i]);
-                    if (e.flags[i]) out += " DESC";
-                }
-                out += ')';
-                break;
         }
     }
 
@@ -760,7 +867,7 @@ private:
 class SqliteGenerator final : public Generator {
 public:
     const EngineTraits& traits() const override {
-        static const EngineTraits t{"SQLite", false};
+        static const EngineTraits t{"SQLite"};
         return t;
     }
     std::string statement(const ast::Statement& st) const override {

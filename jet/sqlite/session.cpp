@@ -18,6 +18,7 @@
 #include "jet/translator.h"
 #include "jet/limits.h"
 #include "platform/runtime_error.h"
+#include "platform/text_compare.h"
 
 namespace zolk::jet {
 namespace {
@@ -356,9 +357,60 @@ private:
         return names;
     }
 
+    // The primary key and the unique indexes whose columns can never be Null: an INTEGER
+    // PRIMARY KEY is the row id; any other column must be declared NOT NULL.
+    void uniqueKeys(catalog::Table& t, std::vector<std::pair<int, std::size_t>> primaryKey,
+                    const std::string& declaredKeyType) {
+        const auto neverNull = [&](const std::vector<std::string>& key) {
+            for (const auto& name : key) {
+                const catalog::Column* c = t.find(name);
+                if (!c || !c->notNull) return false;
+            }
+            return !key.empty();
+        };
+        t.buildIndex();
+        if (!primaryKey.empty()) {
+            std::sort(primaryKey.begin(), primaryKey.end());
+            std::vector<std::string> key;
+            for (const auto& part : primaryKey) key.push_back(t.columns[part.second].name);
+            if ((key.size() == 1 && platform::equalsNoCase(declaredKeyType, "INTEGER")) || neverNull(key))
+                t.uniqueKeys.push_back(std::move(key));
+        }
+        Statement st;
+        if (sqlite3_prepare_v2(db_,
+                               "SELECT il.name, ii.name FROM pragma_index_list(?1) AS il, "
+                               "pragma_index_info(il.name) AS ii WHERE il.\"unique\" AND NOT il.partial "
+                               "ORDER BY il.seq, ii.seqno",
+                               -1, &st.s, nullptr) != SQLITE_OK)
+            return;
+        sqlite3_bind_text(st.s, 1, t.name.c_str(), -1, SQLITE_TRANSIENT);
+        std::string index;
+        std::vector<std::string> key;
+        bool usable = true;
+        const auto close = [&] {
+            if (!index.empty() && usable && neverNull(key)) t.uniqueKeys.push_back(key);
+            key.clear();
+            usable = true;
+        };
+        while (sqlite3_step(st.s) == SQLITE_ROW) {
+            const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(st.s, 0));
+            const auto* column = reinterpret_cast<const char*>(sqlite3_column_text(st.s, 1));
+            if (!name) continue;
+            if (index != name) {
+                close();
+                index = name;
+            }
+            if (column) key.emplace_back(column);
+            else usable = false;  // an expression
+        }
+        close();
+    }
+
     std::optional<catalog::Table> describe(const std::string& table) override {
         catalog::Table t;
         t.name = table;
+        std::vector<std::pair<int, std::size_t>> primaryKey;  // position in the key, column
+        std::string declaredKeyType;
         {
             Statement st;
             if (sqlite3_prepare_v2(db_, "SELECT name, type, \"notnull\", pk FROM pragma_table_info(?1)",
@@ -366,6 +418,8 @@ private:
                 return std::nullopt;
             sqlite3_bind_text(st.s, 1, table.c_str(), -1, SQLITE_TRANSIENT);
             while (sqlite3_step(st.s) == SQLITE_ROW) {
+                if (const int position = sqlite3_column_int(st.s, 3); position > 0)
+                    primaryKey.emplace_back(position, t.columns.size());
                 catalog::Column c;
                 c.name = reinterpret_cast<const char*>(sqlite3_column_text(st.s, 0));
                 const auto* decl = reinterpret_cast<const char*>(sqlite3_column_text(st.s, 1));
@@ -374,10 +428,12 @@ private:
                 c.size = d.size;
                 c.notNull = sqlite3_column_int(st.s, 2) != 0;
                 c.primaryKey = sqlite3_column_int(st.s, 3) != 0;
+                if (c.primaryKey) declaredKeyType = decl ? decl : "";
                 t.columns.push_back(std::move(c));
             }
         }
         if (t.columns.empty()) return std::nullopt;
+        uniqueKeys(t, primaryKey, declaredKeyType);
         {
             Statement st;
             if (sqlite3_prepare_v2(db_, "SELECT \"from\", \"table\", \"to\" FROM pragma_foreign_key_list(?1)",
