@@ -147,6 +147,15 @@ TEST_F(FichasTest, RecentRecordsAreTheHighestNumbersSortedDescending) {
     const std::string sql = db.traced("Open").at(0);
     EXPECT_EQ(sql, "SELECT TOP 3 " + (kListingHead + kRecordColumns + kListingTail).substr(7) + bothTypes +
                        "ORDER BY    FichasClinicas.Numero DESC;");
+    // The record's number is a key and every joined table is reached through its own key, so
+    // the engine runs a plain limit, with no search for ties.
+    std::string native;
+    for (const auto& line : db.trace())
+        if (line.op == "Open") native = line.native;
+    const std::string tail = R"( ORDER BY "FichasClinicas"."Numero" DESC LIMIT 3)";
+    ASSERT_GT(native.size(), tail.size());
+    EXPECT_EQ(native.substr(native.size() - tail.size()), tail);
+    EXPECT_EQ(native.find("jet_k0"), std::string::npos);
     auto rs = ficha->ResultadoDaSelecaoEmRecordset();
     EXPECT_EQ(rs->Sort(), "Numero DESC");
     EXPECT_EQ(rs->PageSize(), 3);
