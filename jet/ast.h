@@ -48,7 +48,7 @@ enum class ExprKind : std::uint8_t {
     Identity,        // @@Identity: the last generated number on the connection
     Negate,          // -x
     Not,             // NOT x
-    Arithmetic,      // args[0] op args[1]: + - * / \ Mod
+    Arithmetic,      // args[0] op args[1]: + - * / \ Mod ^
     Concat,          // & over args (a chain, flattened by the rewrite)
     Comparison,      // args[0] op args[1]: = <> < <= > >=
     And,             // args
@@ -79,7 +79,7 @@ enum class ExprKind : std::uint8_t {
     RowId,           // the row identity of the source named `source` (DISTINCTROW's key)
 };
 
-enum class ArithOp : std::uint8_t { Add, Subtract, Multiply, Divide, IntDivide, Modulo };
+enum class ArithOp : std::uint8_t { Add, Subtract, Multiply, Divide, IntDivide, Modulo, Power };
 enum class CompareOp : std::uint8_t { Equal, NotEqual, Less, LessEqual, Greater, GreaterEqual };
 
 struct Expr;

@@ -181,7 +181,7 @@ std::vector<Token> tokenize(std::string_view sql) {
                 t.text = std::string(two);
                 t.symbol = symbolCode(t.text.c_str());
                 i += 2;
-            } else if (std::string_view("(),.;*+-/\\&=<>").find(static_cast<char>(c)) !=
+            } else if (std::string_view("(),.;*+-/\\&=<>^").find(static_cast<char>(c)) !=
                        std::string_view::npos) {
                 t.text = std::string(1, static_cast<char>(c));
                 t.symbol = symbolCode(t.text.c_str());

@@ -19,10 +19,11 @@ using ast::ExprKind;
 using ast::ExprPtr;
 
 // Binary operators by precedence, lowest first (VBA's order: Imp < Eqv < Xor < Or < And < Not
-// < comparisons < & < + - < Mod < \ < * /). NOT and the comparison forms written with keywords
-// (IS, LIKE, IN, BETWEEN) are handled beside the table at their levels.
+// < comparisons < & < + - < Mod < \ < * / < unary minus < ^). NOT and the comparison forms
+// written with keywords (IS, LIKE, IN, BETWEEN) are handled beside the table at their levels.
 enum Level : int { kImp = 1, kEqv = 2, kXor = 3, kOr = 4, kAnd = 5, kNot = 6, kCompare = 7,
-                   kConcat = 8, kAdd = 9, kMod = 10, kIntDiv = 11, kMul = 12, kUnary = 13 };
+                   kConcat = 8, kAdd = 9, kMod = 10, kIntDiv = 11, kMul = 12, kUnary = 13,
+                   kPower = 14 };
 
 struct BinaryOp {
     TokenKind kind;
@@ -33,7 +34,7 @@ struct BinaryOp {
     int op;
 };
 
-constexpr std::array<BinaryOp, 17> kBinary{{
+constexpr std::array<BinaryOp, 18> kBinary{{
     {TokenKind::Keyword, Keyword::Imp, "", kImp, ExprKind::Imp, 0},
     {TokenKind::Keyword, Keyword::Eqv, "", kEqv, ExprKind::Eqv, 0},
     {TokenKind::Keyword, Keyword::Xor, "", kXor, ExprKind::Xor, 0},
@@ -51,6 +52,7 @@ constexpr std::array<BinaryOp, 17> kBinary{{
     {TokenKind::Keyword, Keyword::Mod, "", kMod, ExprKind::Arithmetic, int(ast::ArithOp::Modulo)},
     {TokenKind::Symbol, Keyword::None, "\\", kIntDiv, ExprKind::Arithmetic, int(ast::ArithOp::IntDivide)},
     {TokenKind::Symbol, Keyword::None, "*", kMul, ExprKind::Arithmetic, int(ast::ArithOp::Multiply)},
+    {TokenKind::Symbol, Keyword::None, "^", kPower, ExprKind::Arithmetic, int(ast::ArithOp::Power)},
 }};
 constexpr BinaryOp kDivide{TokenKind::Symbol, Keyword::None, "/", kMul, ExprKind::Arithmetic,
                            int(ast::ArithOp::Divide)};
@@ -593,7 +595,8 @@ private:
         if (t.kind == TokenKind::Symbol && (t.text == "-" || t.text == "+")) {
             const bool minus = t.text == "-";
             next();
-            ExprPtr operand = binary(kUnary);
+            // The operand takes the powers after it: -10^2 negates 100.
+            ExprPtr operand = binary(kPower);
             if (!minus) return operand;
             if (operand->kind == ExprKind::NumberLiteral) {
                 operand->number = -operand->number;
@@ -654,8 +657,10 @@ private:
                     e->query = subquery();
                     return e;
                 }
-                // Left(x, n) and Right(x, n) share their spelling with the join keywords.
-                if ((t.keyword == Keyword::Left || t.keyword == Keyword::Right) && isSymbol("(", 1))
+                // Left(x, n), Right(x, n) and Asc(x) share their spelling with keywords.
+                if ((t.keyword == Keyword::Left || t.keyword == Keyword::Right ||
+                     t.keyword == Keyword::Asc) &&
+                    isSymbol("(", 1))
                     return call();
                 fail(t, "expected an expression");
             case TokenKind::Symbol:
