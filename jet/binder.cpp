@@ -707,6 +707,16 @@ private:
             case ExprKind::Now: e.type = JetType::Date; break;
             case ExprKind::Aggregate: e.type = aggregate(e); break;
             case ExprKind::Scalar:
+                if (e.function->id == Builtin::CVar) {
+                    e.type = e.args[0]->type;
+                    break;
+                }
+                if (e.function->id == Builtin::Choose) {
+                    JetType t = JetType::Null;
+                    for (std::size_t i = 1; i < e.args.size(); ++i) t = mergeTypes(t, e.args[i]->type);
+                    e.type = t == JetType::Null ? JetType::Text : t;
+                    break;
+                }
                 e.type = e.function->result != JetType::Unknown ? e.function->result
                          : e.args.empty()                      ? JetType::Double
                                                                : e.args[0]->type;
@@ -728,17 +738,22 @@ private:
         const JetType a = e.args[0]->type, b = e.args[1]->type;
         if (a == JetType::Null || b == JetType::Null) return mergeTypes(a, b) == JetType::Null ? JetType::Double : mergeTypes(a, b);
         switch (static_cast<ast::ArithOp>(e.op)) {
-            case ast::ArithOp::Divide: return JetType::Double;
+            case ast::ArithOp::Divide:
+            case ast::ArithOp::Power: return JetType::Double;
             case ast::ArithOp::IntDivide:
             case ast::ArithOp::Modulo: return JetType::Long;
+            // A date plus a date is the moment their serials add up to; a date minus a date
+            // the days between them.
             case ast::ArithOp::Add:
                 if (isText(a) && isText(b)) return JetType::Text;
+                if (a == JetType::Date || b == JetType::Date) return JetType::Date;
                 [[fallthrough]];
             case ast::ArithOp::Subtract:
                 if (a == JetType::Date && b == JetType::Date) return JetType::Double;
                 if (a == JetType::Date || b == JetType::Date) return JetType::Date;
                 [[fallthrough]];
             case ast::ArithOp::Multiply:
+                if (a == JetType::Date || b == JetType::Date) return JetType::Double;
                 if (isText(a) || isText(b) || a == JetType::Double || b == JetType::Double)
                     return JetType::Double;
                 if (a == JetType::Currency || b == JetType::Currency) return JetType::Currency;

@@ -99,7 +99,7 @@ ExprPtr buildScalar(const FunctionDef& d, std::vector<ExprPtr>&& a, std::uint32_
 using J = JetType;
 constexpr std::uint8_t kAny = 255;
 
-constexpr std::array<FunctionDef, 46> kFunctions{{
+constexpr FunctionDef kFunctions[] = {
     {"IIF", Builtin::Iif, 3, 3, false, J::Unknown, buildIif},
     {"SWITCH", Builtin::Switch, 2, kAny, true, J::Unknown, buildSwitch},
     {"ISNULL", Builtin::IsNull, 1, 1, false, J::Boolean, buildIsNull},
@@ -134,7 +134,7 @@ constexpr std::array<FunctionDef, 46> kFunctions{{
     {"MID", Builtin::Mid, 2, 3, false, J::Text, buildScalar},
     {"UCASE", Builtin::UCase, 1, 1, false, J::Text, buildScalar},
     {"LCASE", Builtin::LCase, 1, 1, false, J::Text, buildScalar},
-    {"INSTR", Builtin::InStr, 2, 2, false, J::Long, buildScalar},
+    {"INSTR", Builtin::InStr, 2, 4, false, J::Long, buildScalar},
     {"CSTR", Builtin::CStr, 1, 1, false, J::Text, buildScalar},
     {"CDBL", Builtin::CDbl, 1, 1, false, J::Double, buildScalar},
     {"CLNG", Builtin::CLng, 1, 1, false, J::Long, buildScalar},
@@ -146,9 +146,57 @@ constexpr std::array<FunctionDef, 46> kFunctions{{
     {"ABS", Builtin::Abs, 1, 1, false, J::Unknown, buildScalar},
     {"INT", Builtin::Int, 1, 1, false, J::Unknown, buildScalar},
     {"FIX", Builtin::Fix, 1, 1, false, J::Unknown, buildScalar},
-}};
+    {"SGN", Builtin::Sgn, 1, 1, false, J::SmallInt, buildScalar},
+    {"ROUND", Builtin::Round, 1, 2, false, J::Unknown, buildScalar},
+    {"SQR", Builtin::Sqr, 1, 1, false, J::Double, buildScalar},
+    {"EXP", Builtin::Exp, 1, 1, false, J::Double, buildScalar},
+    {"LOG", Builtin::Log, 1, 1, false, J::Double, buildScalar},
+    {"SIN", Builtin::Sin, 1, 1, false, J::Double, buildScalar},
+    {"COS", Builtin::Cos, 1, 1, false, J::Double, buildScalar},
+    {"TAN", Builtin::Tan, 1, 1, false, J::Double, buildScalar},
+    {"ATN", Builtin::Atn, 1, 1, false, J::Double, buildScalar},
+    {"RND", Builtin::Rnd, 0, 1, false, J::Double, buildScalar},
+    {"INSTRREV", Builtin::InStrRev, 2, 4, false, J::Long, buildScalar},
+    {"REPLACE", Builtin::Replace, 3, 6, false, J::Text, buildScalar},
+    {"STRCOMP", Builtin::StrComp, 2, 3, false, J::SmallInt, buildScalar},
+    {"SPACE", Builtin::Space, 1, 1, false, J::Text, buildScalar},
+    {"STRING", Builtin::String, 2, 2, false, J::Text, buildScalar},
+    {"STRREVERSE", Builtin::StrReverse, 1, 1, false, J::Text, buildScalar},
+    {"ASC", Builtin::Asc, 1, 1, false, J::SmallInt, buildScalar},
+    {"CHR", Builtin::Chr, 1, 1, false, J::Text, buildScalar},
+    {"HEX", Builtin::Hex, 1, 1, false, J::Text, buildScalar},
+    {"OCT", Builtin::Oct, 1, 1, false, J::Text, buildScalar},
+    {"CVAR", Builtin::CVar, 1, 1, false, J::Unknown, buildScalar},
+    {"STR", Builtin::Str, 1, 1, false, J::Text, buildScalar},
+    {"ISNUMERIC", Builtin::IsNumeric, 1, 1, false, J::Boolean, buildScalar},
+    {"ISDATE", Builtin::IsDate, 1, 1, false, J::Boolean, buildScalar},
+    {"ISEMPTY", Builtin::IsEmpty, 1, 1, false, J::Boolean, buildScalar},
+    {"WEEKDAY", Builtin::Weekday, 1, 2, false, J::SmallInt, buildScalar},
+    {"WEEKDAYNAME", Builtin::WeekdayName, 1, 3, false, J::Text, buildScalar},
+    {"MONTHNAME", Builtin::MonthName, 1, 2, false, J::Text, buildScalar},
+    {"DATEADD", Builtin::DateAdd, 3, 3, false, J::Date, buildScalar},
+    {"DATEDIFF", Builtin::DateDiff, 3, 5, false, J::Long, buildScalar},
+    {"DATEPART", Builtin::DatePart, 2, 4, false, J::SmallInt, buildScalar},
+    {"DATESERIAL", Builtin::DateSerial, 3, 3, false, J::Date, buildScalar},
+    {"TIMESERIAL", Builtin::TimeSerial, 3, 3, false, J::Date, buildScalar},
+    {"DATEVALUE", Builtin::DateValue, 1, 1, false, J::Date, buildScalar},
+    {"TIMEVALUE", Builtin::TimeValue, 1, 1, false, J::Date, buildScalar},
+    {"FORMATNUMBER", Builtin::FormatNumber, 1, 5, false, J::Text, buildScalar},
+    {"FORMATCURRENCY", Builtin::FormatCurrency, 1, 5, false, J::Text, buildScalar},
+    {"FORMATPERCENT", Builtin::FormatPercent, 1, 5, false, J::Text, buildScalar},
+    {"FORMATDATETIME", Builtin::FormatDateTime, 1, 2, false, J::Text, buildScalar},
+    {"CHOOSE", Builtin::Choose, 2, kAny, false, J::Unknown, buildScalar},
+};
 
 }  // namespace
+
+const FunctionDef& functionDef(Builtin id) {
+    for (const auto& f : kFunctions)
+        if (f.id == id) return f;
+    return kFunctions[0];
+}
+
+std::span<const FunctionDef> allFunctions() { return kFunctions; }
 
 const FunctionDef* findFunction(std::string_view name) {
     for (const auto& f : kFunctions) {

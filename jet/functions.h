@@ -3,6 +3,7 @@
 // arity, the result type (Unknown: derived from the arguments by the binder) and the builder
 // that turns a call into the node of its meaning.
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +17,12 @@ enum class Builtin : std::uint8_t {
     Count, Sum, Max, Min, Avg, First, Last, StDev, StDevP, Var, VarP,
     Len, Left, Right, Mid, UCase, LCase, InStr,
     CStr, CDbl, CLng, CInt, CCur, CDate, CBool, Val, Abs, Int, Fix,
+    Sgn, Round, Sqr, Exp, Log, Sin, Cos, Tan, Atn, Rnd,
+    InStrRev, Replace, StrComp, Space, String, StrReverse, Asc, Chr, Hex, Oct,
+    CVar, Str, IsNumeric, IsDate, IsEmpty,
+    Weekday, WeekdayName, MonthName, DateAdd, DateDiff, DatePart, DateSerial, TimeSerial,
+    DateValue, TimeValue,
+    FormatNumber, FormatCurrency, FormatPercent, FormatDateTime, Choose,
 };
 
 struct FunctionDef {
@@ -31,5 +38,9 @@ struct FunctionDef {
 
 // The row for a name (any letter case), or nullptr.
 const FunctionDef* findFunction(std::string_view name);
+// The row of a function.
+const FunctionDef& functionDef(Builtin id);
+// Every row.
+std::span<const FunctionDef> allFunctions();
 
 }  // namespace zolk::jet

@@ -1,5 +1,6 @@
 #include "jet/rewrites.h"
 
+#include "jet/functions.h"
 #include "jet/limits.h"
 #include "jet/unique_order.h"
 
@@ -227,6 +228,10 @@ void conditionalBranchesToText(ast::Statement& st) {
     forEachExpr(st, [](ExprPtr& e) {
         if (e->kind == ExprKind::NullDefault && isText(e->type)) {
             for (auto& branch : e->args) asText(branch);
+            return;
+        }
+        if (e->kind == ExprKind::Scalar && e->function->id == Builtin::Choose && isText(e->type)) {
+            for (std::size_t i = 1; i < e->args.size(); ++i) asText(e->args[i]);
             return;
         }
         if (e->kind != ExprKind::Conditional || !isText(e->type)) return;

@@ -19,7 +19,7 @@ void trueAsMinusOne(ast::Statement& st);
 // regional rules; Null operands stay Null, so the chain is Null only when all of them are.
 void concatOperandsToText(ast::Statement& st);
 
-// An IIF, SWITCH or Nz whose branches mix text with numbers, dates or Yes/No gives text: the other
+// An IIF, SWITCH, Choose or Nz whose branches mix text with numbers, dates or Yes/No gives text: the other
 // branches are written by the regional rules (a date as 15/05/2024, 12.5 as 12,5), as Jet does.
 void conditionalBranchesToText(ast::Statement& st);
 

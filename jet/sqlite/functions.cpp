@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "jet/evaluators.h"
 #include "jet/like_pattern.h"
 #include "jet/sqlite/aggregates.h"
 #include "jet/sqlite/generator.h"
@@ -226,6 +227,58 @@ void castFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
     }
 }
 
+// A Variant as SQLite stores it: dates as ISO text, Yes/No as -1/0, Currency as a number.
+void resultVariant(sqlite3_context* ctx, const platform::Variant& v) {
+    using platform::VarType;
+    switch (v.type()) {
+        case VarType::Empty:
+        case VarType::Null: sqlite3_result_null(ctx); break;
+        case VarType::Integer: sqlite3_result_int(ctx, v.asInteger()); break;
+        case VarType::Long: sqlite3_result_int(ctx, v.asLong()); break;
+        case VarType::Boolean: sqlite3_result_int(ctx, v.asBoolean() ? -1 : 0); break;
+        case VarType::Double: sqlite3_result_double(ctx, v.asDouble()); break;
+        case VarType::Currency: sqlite3_result_double(ctx, v.asCurrency().toDouble()); break;
+        case VarType::Date: resultText(ctx, v.asDate().iso()); break;
+        case VarType::String: resultText(ctx, v.asString()); break;
+        default: resultError(ctx, platform::err::TypeMismatch, "Type mismatch"); break;
+    }
+}
+
+// jet_<name>(kinds, arg, ...): a function of the table evaluated by the platform; `kinds`
+// holds the kind letter of each argument.
+void evaluatorFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    const auto* row = static_cast<const EvaluatorRow*>(sqlite3_user_data(ctx));
+    try {
+        const std::string kinds(textOf(argv[0]));
+        std::vector<platform::Variant> args;
+        args.reserve(static_cast<std::size_t>(argc));
+        for (int i = 1; i < argc; ++i) {
+            const auto k = static_cast<std::size_t>(i - 1);
+            args.push_back(toVariant(argv[i], k < kinds.size() ? kinds[k] : 'X'));
+        }
+        resultVariant(ctx, row->evaluate(args));
+    } catch (const platform::RuntimeError& e) {
+        resultError(ctx, e.number(), e.description());
+    } catch (const std::exception& e) {
+        resultError(ctx, platform::err::DbGeneralFailure, e.what());
+    }
+}
+
+// jet_op(op, a, kind of a, b, kind of b): VB's arithmetic where SQL's would differ (texts read
+// by the regional rules, division by zero, dates, powers).
+void operatorFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    try {
+        const char op = letter(argv[0]);
+        const platform::Variant a = toVariant(argv[1], letter(argv[2]));
+        const platform::Variant b = toVariant(argv[3], letter(argv[4]));
+        resultVariant(ctx, evaluateOperator(op, a, b));
+    } catch (const platform::RuntimeError& e) {
+        resultError(ctx, e.number(), e.description());
+    } catch (const std::exception& e) {
+        resultError(ctx, platform::err::DbGeneralFailure, e.what());
+    }
+}
+
 struct FunctionRow {
     const char* name;
     int arity;
@@ -244,6 +297,7 @@ constexpr FunctionRow kFunctions[] = {
     {"jet_right", 2, rightFunction, true},
     {"jet_cast", 3, castFunction, true},
     {"jet_date", 1, dateFunction, true},
+    {"jet_op", 5, operatorFunction, true},
 };
 
 }  // namespace
@@ -257,6 +311,11 @@ void registerFunctions(sqlite3* db) {
         sqlite3_create_function(db, f.name, f.arity, flags, nullptr, f.fn, nullptr, nullptr);
     }
     registerAggregates(db);
+    for (const EvaluatorRow& row : evaluators()) {
+        const int flags = SQLITE_UTF8 | (row.deterministic ? SQLITE_DETERMINISTIC : 0);
+        sqlite3_create_function(db, evaluatorName(row.id).c_str(), -1, flags,
+                                const_cast<EvaluatorRow*>(&row), evaluatorFunction, nullptr, nullptr);
+    }
 }
 
 }  // namespace zolk::jet::sqlite

@@ -1,16 +1,20 @@
 // SQLite emitter. Jet meanings it relies on being registered on the connection (functions.cpp):
 // the JETTEXT collation on every text comparison, like() with Jet's wildcards, jet_format,
-// jet_text, jet_concat, jet_case, jet_right and jet_cast.
+// jet_text, jet_concat, jet_case, jet_right, jet_cast, jet_op, and one jet_<name> function
+// per function the platform evaluates (jet/evaluators.h).
 #include "jet/sqlite/generator.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "jet/catalog.h"
+#include "jet/evaluators.h"
 #include "jet/functions.h"
 #include "jet/limits.h"
 #include "platform/runtime_error.h"
+#include "platform/text_compare.h"
 
 namespace zolk::jet::sqlite {
 namespace {
@@ -471,6 +475,41 @@ private:
         out += close;
     }
 
+    // Whether literal `a` sorts after literal `b`; std::nullopt when they are not two literals
+    // of one kind.
+    static std::optional<bool> literalsReversed(const Expr& a, const Expr& b) {
+        if (a.kind != b.kind) return std::nullopt;
+        switch (a.kind) {
+            case ExprKind::NumberLiteral: return a.number > b.number;
+            case ExprKind::DateLiteral: return a.text > b.text;
+            case ExprKind::TextLiteral: return platform::compareText(a.text, b.text) > 0;
+            default: return std::nullopt;
+        }
+    }
+
+    // Between's bounds, lower first whichever order they were written in: literals are put in
+    // order here, anything else is ordered when the statement runs.
+    void bounds(const Expr& a, const Expr& b) {
+        if (const auto reversed = literalsReversed(a, b)) {
+            operand(*reversed ? b : a);
+            out += " AND ";
+            operand(*reversed ? a : b);
+            return;
+        }
+        const bool text = isText(a.type) || isText(b.type);
+        for (const char* f : {"min(", " AND max("}) {
+            out += f;
+            value(a);
+            if (text) {
+                out += " COLLATE ";
+                out += kCollation;
+            }
+            out += ", ";
+            value(b);
+            out += ')';
+        }
+    }
+
     void predicate(const Expr& e) {
         limits::WalkLevel level(depth_);
         switch (e.kind) {
@@ -525,9 +564,7 @@ private:
                 comparand(*e.args[0]);
                 collate(*e.args[0]);
                 out += e.negated ? " NOT BETWEEN " : " BETWEEN ";
-                operand(*e.args[1]);
-                out += " AND ";
-                operand(*e.args[2]);
+                bounds(*e.args[1], *e.args[2]);
                 out += ')';
                 break;
             case ExprKind::NullTest:
@@ -570,6 +607,15 @@ private:
             case ExprKind::Star: out += '*'; break;
             case ExprKind::Identity: out += "last_insert_rowid()"; break;
             case ExprKind::Negate:
+                if (!isNumeric(e.args[0]->type)) {
+                    // A text is read as a number by the regional rules; a date stays a date.
+                    out += "jet_op('n', ";
+                    value(*e.args[0]);
+                    out += ", '";
+                    out += kindLetter(e.args[0]->type);
+                    out += "', NULL, 'X')";
+                    break;
+                }
                 out += "-";
                 operand(*e.args[0]);
                 break;
@@ -637,6 +683,11 @@ private:
                 out += ", ' ')";
                 break;
             case ExprKind::DatePart: {
+                if (e.args[0]->type != JetType::Date) {
+                    // A text (or number) is read as a date by the regional rules.
+                    evaluated(e, datePartFunction(e.op));
+                    break;
+                }
                 const char* f = e.op == 'y' ? "%Y" : e.op == 'm' ? "%m" : e.op == 'd' ? "%d"
                                 : e.op == 'h' ? "%H" : e.op == 'n' ? "%M" : "%S";
                 out += "CAST(strftime('";
@@ -682,10 +733,40 @@ private:
         out += ')';
     }
 
+    // VB's arithmetic by the platform: texts read by CDbl's rules, a zero divisor's error 11,
+    // dates added as serials, powers.
+    void vbOperator(const Expr& e) {
+        static constexpr char kLetters[] = {'+', '-', '*', '/', '\\', 'm', '^'};
+        out += "jet_op('";
+        out += kLetters[e.op];
+        out += "', ";
+        value(*e.args[0]);
+        out += ", '";
+        out += kindLetter(e.args[0]->type);
+        out += "', ";
+        value(*e.args[1]);
+        out += ", '";
+        out += kindLetter(e.args[1]->type);
+        out += "')";
+    }
+
     void arithmetic(const Expr& e) {
         const Expr& a = *e.args[0];
         const Expr& b = *e.args[1];
         const auto op = static_cast<ast::ArithOp>(e.op);
+        const bool numbers = isNumeric(a.type) && isNumeric(b.type);
+        const bool dateAndNumber = (a.type == JetType::Date && (isNumeric(b.type) || b.type == JetType::Date)) ||
+                                   (b.type == JetType::Date && isNumeric(a.type));
+        const bool sqlDoes =
+            (op == ast::ArithOp::Multiply && numbers) ||
+            ((op == ast::ArithOp::Add || op == ast::ArithOp::Subtract) && numbers) ||
+            (op == ast::ArithOp::Add && isText(a.type) && isText(b.type)) ||
+            (op == ast::ArithOp::Subtract && dateAndNumber) ||
+            (op == ast::ArithOp::Add && dateAndNumber && !(a.type == JetType::Date && b.type == JetType::Date));
+        if (!sqlDoes) {
+            vbOperator(e);
+            return;
+        }
         if (op == ast::ArithOp::Add && isText(a.type) && isText(b.type)) {
             out += '(';
             operand(a);
@@ -722,21 +803,7 @@ private:
                 out += op == ast::ArithOp::Add ? " + " : op == ast::ArithOp::Subtract ? " - " : " * ";
                 operand(b);
                 break;
-            case ast::ArithOp::Divide:
-                out += "CAST(";
-                value(a);
-                out += " AS REAL) / ";
-                operand(b);
-                break;
-            case ast::ArithOp::IntDivide:
-            case ast::ArithOp::Modulo:
-                out += "jet_cast(";
-                value(a);
-                out += ", 'L', 'X')";
-                out += op == ast::ArithOp::IntDivide ? " / " : " % ";
-                out += "jet_cast(";
-                value(b);
-                out += ", 'L', 'X')";
+            default:
                 break;
         }
         out += ')';
@@ -836,7 +903,6 @@ private:
         {Builtin::Mid, "substr($0, $1[, max($2, 0)])"},
         {Builtin::UCase, "jet_case($0, 'U')"},
         {Builtin::LCase, "jet_case($0, 'L')"},
-        {Builtin::InStr, "instr($0, $1)"},
         {Builtin::CStr, "jet_text($0, '#0')"},
         {Builtin::CDbl, "jet_cast($0, 'N', '#0')"},
         {Builtin::CLng, "jet_cast($0, 'L', '#0')"},
@@ -851,12 +917,63 @@ private:
         {Builtin::Time, "('1899-12-30 ' || time('now', 'localtime'))"},
     };
 
+    static Builtin datePartFunction(int letter) {
+        switch (letter) {
+            case 'm': return Builtin::Month;
+            case 'd': return Builtin::Day;
+            case 'h': return Builtin::Hour;
+            case 'n': return Builtin::Minute;
+            case 's': return Builtin::Second;
+            default: return Builtin::Year;
+        }
+    }
+
+    // jet_<name>('kinds', arg, ...): a function the platform evaluates.
+    void evaluated(const Expr& e, Builtin id) {
+        out += evaluatorName(id);
+        out += "('";
+        for (const auto& a : e.args) out += kindLetter(a->type);
+        out += '\'';
+        for (const auto& a : e.args) {
+            out += ", ";
+            value(*a);
+        }
+        out += ')';
+    }
+
+    // Choose(i, a, b, ...): the index worked out once, then only the chosen value; an index
+    // outside the choices gives Null.
+    void choose(const Expr& e) {
+        out += "CASE ";
+        out += evaluatorName(Builtin::Choose);
+        out += "('";
+        out += kindLetter(e.args[0]->type);
+        out += "', ";
+        value(*e.args[0]);
+        out += ')';
+        for (std::size_t i = 1; i < e.args.size(); ++i) {
+            out += " WHEN ";
+            out += std::to_string(i);
+            out += " THEN ";
+            value(*e.args[i]);
+        }
+        out += " END";
+    }
+
     void scalar(const Expr& e) {
         for (const WriteRule& rule : kScalarWrites) {
             if (rule.id == e.function->id) {
                 pattern(e, rule.pattern);
                 return;
             }
+        }
+        if (e.function->id == Builtin::Choose) {
+            choose(e);
+            return;
+        }
+        if (evaluatorOf(e.function->id)) {
+            evaluated(e, e.function->id);
+            return;
         }
         throw platform::RuntimeError(platform::err::DbErrorsInCommand,
                                      std::string("The function '") + e.function->name +
