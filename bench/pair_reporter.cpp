@@ -130,7 +130,7 @@ void PairReporter::Finalize() {
     display_->Finalize();
     // The table goes beside the display: into it for the console, to the error stream when the
     // display is JSON or CSV that a tool reads.
-    const bool console = dynamic_cast<benchmark::ConsoleReporter*>(display_.get()) != nullptr;
+    const bool console = dynamic_cast<benchmark::ConsoleReporter*>(display_) != nullptr;
     std::ostream& out = console ? GetOutputStream() : GetErrorStream();
     out << table() << std::flush;
 }

@@ -42,7 +42,8 @@ public:
     std::string table() const;
 
 private:
-    std::unique_ptr<benchmark::BenchmarkReporter> display_;
+    // The library's own display reporter: one for the whole program, never ours to delete.
+    benchmark::BenchmarkReporter* display_;
     std::map<std::string, Pair> pairs_;
     std::vector<std::string> order_;
     // Each side's times of single runs: ours real, raw real, ours CPU, raw CPU.
