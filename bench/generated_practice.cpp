@@ -12,6 +12,7 @@
 #include <mutex>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "schema/practice_database.h"
 
@@ -241,5 +242,28 @@ std::string generatedPractice(int records) {
 }
 
 std::string generatedPracticeUrl(int records) { return "sqlite:" + generatedPractice(records); }
+
+std::vector<std::string> wideTableStatements(int rows, int columns) {
+    const char* types[] = {"INTEGER", "VARCHAR(50)", "DOUBLE", "DATETIME", "CURRENCY", "YESNO", "LONGTEXT", "SMALLINT"};
+    std::string ddl = "CREATE TABLE Wide (Id INTEGER PRIMARY KEY AUTOINCREMENT";
+    for (int c = 1; c < columns; ++c) ddl += ", C" + std::to_string(c) + " " + types[c % 8];
+    ddl += ");";
+    std::string fill = "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
+                       std::to_string(rows) + ") INSERT INTO Wide SELECT i";
+    for (int c = 1; c < columns; ++c) {
+        switch (c % 8) {
+            case 0: fill += ", i * " + std::to_string(c); break;
+            case 1: fill += ", 'texto ' || i"; break;
+            case 2: fill += ", i / 3.0"; break;
+            case 3: fill += ", '2024-05-15 10:30:00'"; break;
+            case 4: fill += ", i * 1.25"; break;
+            case 5: fill += ", -(i % 2)"; break;
+            case 6: fill += ", 'uma observação um pouco mais longa que o texto curto ' || i"; break;
+            case 7: fill += ", i % 100"; break;
+        }
+    }
+    fill += " FROM n;";
+    return {ddl, fill};
+}
 
 }  // namespace zolk::bench

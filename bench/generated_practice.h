@@ -6,6 +6,7 @@
 // Where: $ZOLK_BENCH_DATA, else <temporary folder>/zolk_bench_data. A file is written under a
 // temporary name and renamed when complete, so an interrupted generation is never reused.
 #include <string>
+#include <vector>
 
 namespace zolk::bench {
 
@@ -23,5 +24,9 @@ std::string generatedPractice(int records);
 
 // The same, as an engine URL ("sqlite:PATH").
 std::string generatedPracticeUrl(int records);
+
+// The statements of a table `Wide` of `columns` columns cycling through the declared types
+// (whole numbers, short and long texts, Doubles, dates, Currency, Yes/No) filled with `rows` rows.
+std::vector<std::string> wideTableStatements(int rows, int columns);
 
 }  // namespace zolk::bench

@@ -92,29 +92,10 @@ constexpr int kWideColumns = 100;
 std::string wideDatabase() {
     const fs::path file = fs::path(bench::generatedPractice(bench::kSmallPractice)).parent_path() / "wide-10000x100.db";
     if (fs::exists(file)) return file.string();
-    const char* types[] = {"INTEGER", "VARCHAR(50)", "DOUBLE", "DATETIME", "CURRENCY", "YESNO", "LONGTEXT", "SMALLINT"};
-    std::string ddl = "CREATE TABLE Wide (Id INTEGER PRIMARY KEY AUTOINCREMENT";
-    for (int c = 1; c < kWideColumns; ++c) ddl += ", C" + std::to_string(c) + " " + types[c % 8];
-    ddl += ");";
-    std::string fill = "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
-                       std::to_string(kWideRows) + ") INSERT INTO Wide SELECT i";
-    for (int c = 1; c < kWideColumns; ++c) {
-        switch (c % 8) {
-            case 0: fill += ", i * " + std::to_string(c); break;
-            case 1: fill += ", 'texto ' || i"; break;
-            case 2: fill += ", i / 3.0"; break;
-            case 3: fill += ", '2024-05-15 10:30:00'"; break;
-            case 4: fill += ", i * 1.25"; break;
-            case 5: fill += ", -(i % 2)"; break;
-            case 6: fill += ", 'uma observação um pouco mais longa que o texto curto ' || i"; break;
-            case 7: fill += ", i % 100"; break;
-        }
-    }
-    fill += " FROM n;";
     const fs::path partial = fs::path(file).concat(".partial");
     std::error_code ec;
     fs::remove(partial, ec);
-    jet::createDatabase("sqlite:" + partial.string(), {ddl, fill}, 1, false);
+    jet::createDatabase("sqlite:" + partial.string(), bench::wideTableStatements(kWideRows, kWideColumns), 1, false);
     fs::rename(partial, file);
     return file.string();
 }
