@@ -1,20 +1,27 @@
 #pragma once
-// The number of the run-time error an action raises, for tests of error paths.
+// The run-time error an action raises, for tests of error paths.
 #include <cstdint>
+#include <utility>
 
 #include "platform/runtime_error.h"
 
 namespace zolk::testsupport {
 
-// The number of the RuntimeError `action` raises; 0 when it raises none.
+// The RuntimeError `action` raises; one numbered 0 when it raises none.
 template <class F>
-std::int32_t errorNumber(F&& action) {
+platform::RuntimeError raised(F&& action) {
     try {
         action();
     } catch (const platform::RuntimeError& e) {
-        return e.number();
+        return e;
     }
-    return 0;
+    return platform::RuntimeError(0, "");
+}
+
+// The number of the RuntimeError `action` raises; 0 when it raises none.
+template <class F>
+std::int32_t errorNumber(F&& action) {
+    return raised(std::forward<F>(action)).number();
 }
 
 }  // namespace zolk::testsupport

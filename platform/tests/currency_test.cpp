@@ -76,11 +76,5 @@ TEST(Currency, PlainText) {
     for (const auto& c : cases) EXPECT_EQ(Currency::fromRaw(c.raw).toPlainText(), c.text) << c.raw;
 }
 
-TEST(Currency, Ordering) {
-    EXPECT_LT(Currency::fromRaw(-1), Currency());
-    EXPECT_GT(Currency::fromInt(2), Currency::fromDouble(1.9999));
-    EXPECT_DOUBLE_EQ(Currency::fromRaw(12345).toDouble(), 1.2345);
-}
-
 }  // namespace
 }  // namespace zolk::platform
