@@ -12,6 +12,7 @@
 #include "schema/practice_file.h"
 #include "testsupport/folder_snapshot.h"
 #include "testsupport/outside_files.h"
+#include "testsupport/raised.h"
 
 namespace zolk::schema {
 namespace {
@@ -99,7 +100,8 @@ TEST_F(PracticeFile, APracticeDatabaseIsReplacedOnlyWhenAskedAndAFolderNever) {
     const std::string practice = path("practice.db");
     createPracticeDatabase(practice, true, false);
     const FolderSnapshot before(folder_.path());
-    EXPECT_THROW(createPracticeDatabase(practice, false, false), platform::RuntimeError);
+    EXPECT_EQ(testsupport::errorNumber([&] { createPracticeDatabase(practice, false, false); }),
+              platform::err::DbGeneralFailure);
     EXPECT_EQ(FolderSnapshot(folder_.path()).changesSince(before), "");
 
     createPracticeDatabase(practice, false, true);
