@@ -1,8 +1,6 @@
 // The outside components: text treatment, the user data object and the data-object provider.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "ado/connection.h"
 #include "components/provider/objetos_de_dados.h"
 #include "components/provider/settings.h"
@@ -64,29 +62,6 @@ TEST_F(Provider, OpensGivesFreshRecordsetsAndCloses) {
     EXPECT_EQ(a->State(), 0);
     EXPECT_EQ(provider.FecharConexao(), 0);
     EXPECT_FALSE(provider.ReferenciaDeConexao());
-}
-
-TEST_F(Provider, MissingOrUninitialisedDatabaseIsAFailureNamingFichasInit) {
-    ObjetosDeDados provider;
-    setDatabaseOverride((db.folder() / "none.db").string());
-    EXPECT_EQ(provider.AbrirConexao(), 3);
-    EXPECT_NE(provider.DescricaoDaFalha().find("fichas init"), std::string::npos);
-
-    const auto empty = db.folder() / "empty.db";
-    std::ofstream{empty};
-    setDatabaseOverride(empty.string());
-    EXPECT_EQ(provider.AbrirConexao(), 3);
-    EXPECT_EQ(provider.NumeroDoErro(), 0);
-}
-
-TEST_F(Provider, UnreadableDatabaseIsAnErrorWithTheProvidersLocation) {
-    const auto bogus = db.folder() / "bogus.db";
-    std::ofstream(bogus) << std::string(4096, 'x');
-    setDatabaseOverride(bogus.string());
-    ObjetosDeDados provider;
-    EXPECT_EQ(provider.AbrirConexao(), 1);
-    EXPECT_EQ(provider.NumeroDoErro(), platform::err::DbGeneralFailure);
-    EXPECT_EQ(provider.LocalDoErro(), "ZOLK_I_ADO, clsObjetosDeDados, AbrirConexao");
 }
 
 TEST_F(Provider, ReleasingItRollsBackAnOpenTransactionWithoutTracingIt) {
