@@ -1,12 +1,10 @@
 // Connection and Recordset on a real practice database (SQLite), each test with its own file.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-
 #include "ado_test_support.h"
 #include "platform/dispatch.h"
 #include "schema/practice_database.h"
+#include "testsupport/outside_files.h"
 
 namespace zolk::ado::test {
 namespace {
@@ -15,25 +13,15 @@ using platform::VarType;
 
 class Database : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string dir = (std::filesystem::temp_directory_path() / "zolk-ado-XXXXXX").string();
-        ASSERT_NE(mkdtemp(dir.data()), nullptr);
-        dir_ = dir;
-        url_ = "sqlite:" + (dir_ / "practice.db").string();
-        schema::createPracticeDatabase(url_, false, false);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
+    void SetUp() override { schema::createPracticeDatabase(url_, false, false); }
     std::shared_ptr<Connection> connect() { return Connection::open(url_); }
     // Through a connection of its own, so only committed rows count.
     std::int32_t countSpecies() {
         return connect()->Execute("SELECT COUNT(*) FROM EspeciesDeAnimais")->value(0).toLong();
     }
 
-    std::filesystem::path dir_;
-    std::string url_;
+    testsupport::TempFolder folder_;
+    const std::string url_ = "sqlite:" + folder_ / "practice.db";
 };
 
 TEST_F(Database, ExecuteGivesRowsOrCountsAndTracesFirst) {
