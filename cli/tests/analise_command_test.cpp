@@ -5,7 +5,6 @@
 #include <libxml/xpathInternals.h>
 
 #include <algorithm>
-#include <tuple>
 
 #include "cli/grafico_diagnosticos.h"
 #include "cli/tests/cli_test_support.h"
@@ -144,19 +143,6 @@ TEST_F(AnaliseCommandTest, LeavesAFileItDidNotMakeAndReportsABrokenCondition) {
     EXPECT_EQ(hidden.status, 1);
     EXPECT_EQ(counted().size(), 6u);
     EXPECT_EQ(fichas({"analise", "--svg"}).status, 2);
-}
-
-TEST_F(AnaliseCommandTest, TheFourClassesListTheirInterfaces) {
-    for (const auto& [progId, count, last] : std::vector<std::tuple<std::string, std::size_t, std::string>>{
-             {"ZOLK_N_FichasClinicas.clsVacinacoes", 30, "29\tNomeDoCampoValidado\t"},
-             {"ZOLK_N_FichasClinicas.clsDiagnTrat", 6, "5\tDescricaoDaFalha\t"},
-             {"ZOLK_N_FichasClinicas.clsInternacao", 6, "5\tDescricaoDaFalha\t"},
-             {"ZOLK_N_FichasClinicas.clsAnaliseDiagn", 6, "5\tGerar\t"}}) {
-        const Outcome o = fichas({"members", progId});
-        ASSERT_EQ(o.status, 0) << progId << o.err;
-        EXPECT_EQ(static_cast<std::size_t>(std::count(o.out.begin(), o.out.end(), '\n')), count) << progId;
-        EXPECT_NE(o.out.find("\n" + last), std::string::npos) << o.out;
-    }
 }
 
 }  // namespace

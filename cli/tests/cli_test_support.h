@@ -19,6 +19,14 @@ namespace zolk::cli::testing {
 
 using Json = nlohmann::ordered_json;
 
+// One JSON value per non-empty line of `in`.
+inline std::vector<Json> jsonLines(std::istream& in) {
+    std::vector<Json> lines;
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty()) lines.push_back(Json::parse(line));
+    return lines;
+}
+
 struct Outcome {
     int status = -1;
     std::string out;
@@ -26,11 +34,8 @@ struct Outcome {
 
     // Standard output read as one JSON value per line.
     std::vector<Json> lines() const {
-        std::vector<Json> result;
         std::istringstream stream(out);
-        for (std::string line; std::getline(stream, line);)
-            if (!line.empty()) result.push_back(Json::parse(line));
-        return result;
+        return jsonLines(stream);
     }
 };
 
@@ -82,11 +87,8 @@ protected:
     }
 
     static std::vector<Json> traceLines(const std::string& file) {
-        std::vector<Json> lines;
         std::ifstream stream(file);
-        for (std::string line; std::getline(stream, line);)
-            if (!line.empty()) lines.push_back(Json::parse(line));
-        return lines;
+        return jsonLines(stream);
     }
 
     std::filesystem::path dir_;

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "cli/tests/cli_test_support.h"
 #include "platform/dispatch.h"
@@ -15,18 +16,21 @@ bool mentions(const std::string& text, const std::string& part) { return text.fi
 
 using InitCommand = CliTest;
 
-TEST_F(InitCommand, CreatesANewDatabaseAndRefusesAnExistingOneUnlessForced) {
+TEST_F(InitCommand, CreatesANewDatabaseAndReplacesAPracticeDatabaseOnlyWithForce) {
     ASSERT_EQ(fichas({"init"}).status, ExitOk);
+    for (const std::vector<std::string>& command : {std::vector<std::string>{"init", "--demo"}, {"demo"}}) {
+        const Outcome again = fichas(command);
+        EXPECT_EQ(again.status, ExitFailed) << command[0];
+        EXPECT_TRUE(mentions(again.err, "already holds a practice database (schema version 1); use --force"))
+            << again.err;
+    }
     EXPECT_EQ(fichas({"sql", "SELECT COUNT(*) AS N FROM Clientes"}).out, "N\n-\n0\n(1 row)\n");
 
-    const Outcome again = fichas({"init", "--demo"});
-    EXPECT_EQ(again.status, ExitFailed);
-    EXPECT_TRUE(mentions(again.err, "--force")) << again.err;
-    EXPECT_EQ(fichas({"sql", "SELECT COUNT(*) AS N FROM Clientes"}).out, "N\n-\n0\n(1 row)\n");
-
-    ASSERT_EQ(fichas({"init", "--demo", "--force"}).status, ExitOk);
+    ASSERT_EQ(fichas({"demo", "--force"}).status, ExitOk);
     const Outcome demo = fichas({"sql", "--json", "SELECT Codigo FROM Animais WHERE CodigoDoCliente = 95 AND Codigo = 140"});
     EXPECT_EQ(demo.lines().at(0)["rows"], Json::parse("[[140]]")) << demo.out << demo.err;
+    ASSERT_EQ(fichas({"init", "--demo", "--force"}).status, ExitOk);
+    EXPECT_EQ(fichas({"sql", "SELECT COUNT(*) AS N FROM Animais WHERE Codigo = 140"}).out, "N\n-\n1\n(1 row)\n");
 }
 
 TEST_F(InitCommand, WithoutDatabaseUsesTheDataFolderAndCreatesIt) {

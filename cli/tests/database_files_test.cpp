@@ -125,20 +125,6 @@ TEST_F(DatabaseFiles, WhatInitDidNotMakeIsRefusedByEverySubcommandAndLeftAsItWas
     EXPECT_EQ(bytesOf(database_), practice);
 }
 
-TEST_F(DatabaseFiles, APracticeDatabaseIsReplacedOnlyWithForce) {
-    createDatabase(false);
-    const Outcome refused = fichas({"demo"});
-    EXPECT_EQ(refused.status, ExitFailed);
-    EXPECT_TRUE(mentions(refused.err, "already holds a practice database")) << refused.err;
-    EXPECT_TRUE(mentions(refused.err, "--force")) << refused.err;
-    EXPECT_EQ(fichas({"sql", "SELECT COUNT(*) AS N FROM Clientes"}).out, "N\n-\n0\n(1 row)\n");
-
-    const Outcome tour = fichas({"demo", "--force"});
-    EXPECT_EQ(tour.status, ExitOk) << tour.out << tour.err;
-    EXPECT_EQ(fichas({"sql", "--json", "SELECT COUNT(*) AS N FROM Clientes WHERE Codigo = 95"}).lines().at(0)["rows"],
-              Json::parse("[[1]]"));
-}
-
 TEST_F(DatabaseFiles, ADatabaseOfAnotherSchemaVersionIsNamedWithBothVersions) {
     createDatabase(true);
     testsupport::sqliteFile(database_, "PRAGMA user_version = 5");

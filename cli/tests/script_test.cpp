@@ -256,17 +256,13 @@ TEST_F(ScriptTest, AnObjectNobodyHoldsIsReleasedAndItsTransactionRolledBack) {
     EXPECT_EQ(lines[16]["recordset"]["rows"], Json::parse("[[0]]")) << "replacing a name releases its object";
 }
 
-TEST_F(ScriptTest, FailedStepsPrintAutomationErrorsAndTheRunGoesOn) {
+// Each kind of failure a step meets (the dispatch errors themselves are the platform's) gives its
+// number on its own line, and the run goes on.
+TEST_F(ScriptTest, FailedStepsPrintTheirErrorsAndTheRunGoesOn) {
     const Outcome o = script(R"js([
         {"new": "s", "progid": "ZolkTests.clsSample"},
         {"get": "x.Saudacao"},
-        {"call": "s.Multiplicar"},
-        {"call": "s.Somar", "args": [1]},
-        {"call": "s.Somar", "args": [1, 2, 3, 4]},
         {"call": "s.Somar", "args": [1, "dois"]},
-        {"call": "s.Somar", "args": [1, 40000]},
-        {"get": "s.Nome"},
-        {"let": "s.Saudacao", "value": "oi"},
         {"new": "y", "progid": "ZolkTests.clsNaoExiste"},
         {"new": "z", "progid": "ZolkTests.clsNotBuilt"},
         {"call": "s.Falhar"},
@@ -279,17 +275,15 @@ TEST_F(ScriptTest, FailedStepsPrintAutomationErrorsAndTheRunGoesOn) {
     ])js");
     EXPECT_EQ(o.status, ExitFailed);
     const std::vector<Json> expected{
-        error(2, err::DispUnknownName),     error(3, err::DispUnknownName),   error(4, err::DispParamNotOptional),
-        error(5, err::DispBadParamCount),   error(6, err::DispTypeMismatch),  error(7, err::DispOverflow),
-        error(8, err::DispMemberNotFound),  error(9, err::DispMemberNotFound), error(10, err::InvalidClassString),
-        error(11, err::ClassNotRegistered), error(12, 3021),                  error(13, err::DispUnknownName),
-        error(14, err::DispTypeMismatch),   error(15, err::TypeMismatch),     error(16, err::DispUnknownName),
-        error(17, err::InvalidProcedureCall)};
+        error(2, err::DispUnknownName),     error(3, err::DispTypeMismatch),   error(4, err::InvalidClassString),
+        error(5, err::ClassNotRegistered),  error(6, 3021),                    error(7, err::DispUnknownName),
+        error(8, err::DispTypeMismatch),    error(9, err::TypeMismatch),       error(10, err::DispUnknownName),
+        error(11, err::InvalidProcedureCall)};
     EXPECT_EQ(errors(o), expected);
     const std::vector<Json> lines = o.lines();
-    ASSERT_EQ(lines.size(), 18u);
-    EXPECT_EQ(lines[11]["error"]["description"], "Either BOF or EOF is True.");
-    EXPECT_EQ(lines[17], Json::parse(R"({"step":18,"value":"Olá, "})"));
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_EQ(lines[5]["error"]["description"], "Either BOF or EOF is True.");
+    EXPECT_EQ(lines[11], Json::parse(R"({"step":12,"value":"Olá, "})"));
 }
 
 TEST_F(ScriptTest, ScriptFormsAndScriptsThatAreNotJson) {
@@ -305,9 +299,6 @@ TEST_F(ScriptTest, ScriptFormsAndScriptsThatAreNotJson) {
     EXPECT_EQ(lines.status, ExitUnreadable);
     EXPECT_EQ(lines.out, "") << "nothing runs";
     EXPECT_NE(lines.err.find("line 2, column 9"), std::string::npos) << lines.err;
-    const Outcome array = script("[\n  {\"new\": \"s\", \"progid\": \"ZolkTests.clsSample\"},\n  {\"get\" \"s.X\"}\n]");
-    EXPECT_EQ(array.status, ExitUnreadable);
-    EXPECT_NE(array.err.find("line 3, column 14"), std::string::npos) << array.err;
 }
 
 }  // namespace
