@@ -22,12 +22,11 @@
 
 #include "classes/class_table.h"
 #include "components/provider/session_pool.h"
-#include "components/userdata/dados_do_usuario.h"
 #include "fichas/fichas_clinicas.h"
 #include "platform/conversions.h"
 #include "platform/date_time.h"
-#include "platform/format.h"
 #include "procedimentos/procedimentos.h"
+#include "reliability/tests/front_end.h"
 #include "testsupport/practice_fixture.h"
 
 namespace zolk::reliability {
@@ -48,18 +47,6 @@ struct WriterLog {
     volatile double lastRecord;     // the number of the last record Adicionar reported stored
     char fault[512];                // why the writer stopped on its own
 };
-
-std::shared_ptr<components::DadosDoUsuario> administrator() {
-    auto user = std::make_shared<components::DadosDoUsuario>();
-    user->Add(Variant("ana"), "NomeDeUsuario");
-    user->Add(Variant(1.0), "CodigoDoUsuario");
-    user->Add(Variant(true), "Administrador");
-    return user;
-}
-
-std::string dayText(int daysFromToday) {
-    return platform::CStr(platform::Format(Variant(platform::DateTime::today().addDays(daysFromToday)), "dd/mm/yyyy"));
-}
 
 // A consultation of Thor (140) of client 95 by veterinarian 3, with a return date or none.
 void fill(fichas::clsFichasClinicas& f, const std::string& retorno) {
@@ -88,76 +75,56 @@ void fill(procedimentos::clsProcedimentos& p, int produto, double quantidade) {
     p.ValorLiquido(platform::Currency::fromDouble(10 * quantidade));
 }
 
-// Posts a product or deletes one of the writer's postings; 0 when done.
-std::int16_t movePosting(WriterLog& log, std::mt19937& random, std::vector<double>& postings, std::string& what) {
-    auto p = std::make_shared<procedimentos::clsProcedimentos>();
-    std::int16_t code = 0;
-    if (postings.empty() || random() % 3 != 0) {
-        what = "Adicionar of a product";
-        fill(*p, Products[random() % std::size(Products)], 0.5 * static_cast<double>(1 + random() % 6));
-        log.inOperation = 1;
-        code = p->Adicionar();
-        log.inOperation = 0;
-        if (code == 0) postings.push_back(p->NumeroDeLancamentoGerado());
-    } else {
-        what = "Excluir of a product";
-        const std::size_t at = random() % postings.size();
-        p->DadosDoUsuario(administrator());
-        p->TipoDeLancamento("2");
-        p->NumeroDaFichaClinica(812);
-        p->NumeroDeLancamento(postings[at]);
-        log.inOperation = 1;
-        code = p->Excluir();
-        log.inOperation = 0;
-        if (code == 0) postings.erase(postings.begin() + static_cast<std::ptrdiff_t>(at));
-    }
-    if (code != 0) what += " returned " + std::to_string(code) + ": " + p->DescricaoDoErro() + " at " + p->LocalDoErro();
-    return code;
-}
-
 // The writer: adds records, changes their return dates, posts products and deletes postings
 // until it is killed. Returns only when an operation failed, with the reason in the log.
 void keepWriting(WriterLog& log, std::uint32_t seed, std::vector<double> records, std::vector<double> postings) {
     std::mt19937 random(seed);
     auto chance = [&](int percent) { return static_cast<int>(random() % 100) < percent; };
     auto someDay = [&] { return dayText(1 + static_cast<int>(random() % 60)); };
-    for (;;) {
-        if (chance(40)) {
-            std::string what;
-            if (movePosting(log, random, postings, what) != 0) {
-                std::strncpy(log.fault, what.c_str(), sizeof log.fault - 1);
-                return;
-            }
-            log.completed = log.completed + 1;
-            continue;
-        }
-        auto f = std::make_shared<fichas::clsFichasClinicas>();
-        const bool add = records.empty() || chance(50);
-        std::int16_t code = 0;
-        if (add) {
-            fill(*f, chance(70) ? someDay() : "");
-            log.inOperation = 1;
-            code = f->Adicionar();
-            log.inOperation = 0;
-            if (code == 0) {
-                log.lastRecord = f->NumeroGerado();
-                records.push_back(f->NumeroGerado());
-            }
-        } else {
-            // Moves the appointment, books one, or cancels it by clearing the date.
-            fill(*f, chance(75) ? someDay() : "");
-            f->Numero(records[random() % records.size()]);
-            log.inOperation = 1;
-            code = f->Alterar();
-            log.inOperation = 0;
-        }
+    // Runs one operation of `object` with the log saying so; true when it returned 0.
+    auto done = [&log](const auto& object, auto operation, const char* what) {
+        log.inOperation = 1;
+        const std::int16_t code = operation();
+        log.inOperation = 0;
         if (code != 0) {
-            const std::string why = std::string(add ? "Adicionar" : "Alterar") + " returned " + std::to_string(code) +
-                                    ": " + f->DescricaoDoErro() + " " + f->DescricaoDaFalha() + " at " + f->LocalDoErro();
+            const std::string why = std::string(what) + " returned " + std::to_string(code) + ": " +
+                                    object.DescricaoDoErro() + " " + object.DescricaoDaFalha() + " at " +
+                                    object.LocalDoErro();
             std::strncpy(log.fault, why.c_str(), sizeof log.fault - 1);
-            return;
+            return false;
         }
         log.completed = log.completed + 1;
+        return true;
+    };
+    for (;;) {
+        if (chance(40)) {
+            auto p = std::make_shared<procedimentos::clsProcedimentos>();
+            if (postings.empty() || random() % 3 != 0) {
+                fill(*p, Products[random() % std::size(Products)], 0.5 * static_cast<double>(1 + random() % 6));
+                if (!done(*p, [&] { return p->Adicionar(); }, "Adicionar of a product")) return;
+                postings.push_back(p->NumeroDeLancamentoGerado());
+            } else {
+                const std::size_t at = random() % postings.size();
+                p->DadosDoUsuario(administrator());
+                p->TipoDeLancamento("2");
+                p->NumeroDaFichaClinica(812);
+                p->NumeroDeLancamento(postings[at]);
+                if (!done(*p, [&] { return p->Excluir(); }, "Excluir of a product")) return;
+                postings.erase(postings.begin() + static_cast<std::ptrdiff_t>(at));
+            }
+        } else if (records.empty() || chance(50)) {
+            auto f = std::make_shared<fichas::clsFichasClinicas>();
+            fill(*f, chance(70) ? someDay() : "");
+            if (!done(*f, [&] { return f->Adicionar(); }, "Adicionar")) return;
+            log.lastRecord = f->NumeroGerado();
+            records.push_back(f->NumeroGerado());
+        } else {
+            // Moves the appointment, books one, or cancels it by clearing the date.
+            auto f = std::make_shared<fichas::clsFichasClinicas>();
+            fill(*f, chance(75) ? someDay() : "");
+            f->Numero(records[random() % records.size()]);
+            if (!done(*f, [&] { return f->Alterar(); }, "Alterar")) return;
+        }
     }
 }
 

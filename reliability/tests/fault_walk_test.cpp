@@ -17,13 +17,12 @@
 #include "classes/class_table.h"
 #include "components/provider/objetos_de_dados.h"
 #include "components/provider/session_pool.h"
-#include "components/userdata/dados_do_usuario.h"
 #include "jet/test_switches.h"
 #include "platform/conversions.h"
 #include "platform/date_time.h"
 #include "platform/dispatch.h"
-#include "platform/format.h"
 #include "platform/runtime_error.h"
+#include "reliability/tests/front_end.h"
 #include "testsupport/practice_fixture.h"
 
 namespace zolk::reliability {
@@ -62,14 +61,6 @@ struct Practice {
     }
 };
 
-platform::ObjectRef administrator() {
-    auto user = std::make_shared<components::DadosDoUsuario>();
-    user->Add(Variant(std::string("ana")), "NomeDeUsuario");
-    user->Add(Variant(1.0), "CodigoDoUsuario");
-    user->Add(Variant(true), "Administrador");
-    return user;
-}
-
 using Contents = std::map<std::string, std::string>;
 
 // The tables whose contents differ, for a short failure message.
@@ -82,27 +73,7 @@ std::string differences(const Contents& a, const Contents& b) {
     return out.empty() ? "none" : out;
 }
 
-std::string dayText(int daysFromToday) {
-    return platform::CStr(platform::Format(Variant(platform::DateTime::today().addDays(daysFromToday)), "dd/mm/yyyy"));
-}
-
 using Properties = std::vector<std::pair<std::string, Variant>>;
-
-// Thor (140) of client 95 seen by veterinarian 3, with a return date or none.
-Properties ficha(const std::string& retorno) {
-    return {{"TipoDeAtendimento", Variant(1)},    {"CodigoDoCliente", Variant(95)},
-            {"CodigoDoAnimal", Variant(140)},     {"CodigoDoVeterinario", Variant(3)},
-            {"QueixaPrincipal", Variant(std::string("Vômitos há dois dias"))},
-            {"EFPeso", Variant(std::string("31,8"))}, {"DataDeRetorno", Variant(retorno)}};
-}
-
-// A request to laboratory 2 for Thor's record 812.
-Properties exame() {
-    return {{"NumeroDaFichaClinica", Variant(812)}, {"CodigoDoVeterinario", Variant(3)},
-            {"CodigoDoCliente", Variant(95)},       {"CodigoDoAnimal", Variant(140)},
-            {"CodigoDoLaboratorio", Variant(2)},    {"ExameSelecionado", Variant(true)},
-            {"Relato", Variant(std::string("Apatia d'água há dois dias"))}};
-}
 
 // Runs `operation` of a new object of `progId` with `properties`; returns the object.
 platform::ObjectRef run(const std::string& progId, const Properties& properties, const std::string& operation,
@@ -122,6 +93,110 @@ platform::ObjectRef run(const std::string& progId, const Properties& properties,
     return object;
 }
 
+const char* const kFichas = "ZOLK_N_FichasClinicas.clsFichasClinicas";
+const char* const kExames = "ZOLK_N_FichasClinicas.clsExames";
+const char* const kVacinacoes = "ZOLK_N_FichasClinicas.clsVacinacoes";
+const char* const kProcedimentos = "ZOLK_N_FichasClinicas.clsProcedimentos";
+const char* const kReceitas = "ZOLK_N_FichasClinicas.clsReceitas";
+const char* const kMedicacoes = "ZOLK_N_FichasClinicas.clsMedicacoes";
+
+// The rows below are Thor's (140, of client 95), in his record 812, by veterinarian 3.
+// A consultation, with a return date or none.
+Properties ficha(const std::string& retorno) {
+    return {{"TipoDeAtendimento", 1}, {"CodigoDoCliente", 95}, {"CodigoDoAnimal", 140}, {"CodigoDoVeterinario", 3},
+            {"QueixaPrincipal", "Vômitos há dois dias"}, {"EFPeso", "31,8"}, {"DataDeRetorno", retorno}};
+}
+
+// A request to laboratory 2.
+Properties exame() {
+    return {{"NumeroDaFichaClinica", 812}, {"CodigoDoVeterinario", 3}, {"CodigoDoCliente", 95},
+            {"CodigoDoAnimal", 140}, {"CodigoDoLaboratorio", 2}, {"ExameSelecionado", true},
+            {"Relato", "Apatia d'água há dois dias"}};
+}
+
+// The first dose of two of Giárdia (3).
+Properties vacina() {
+    return {{"DataDaAplicacao", "15/12/2026"}, {"NumeroDaFichaClinica", 812}, {"CodigoDoCliente", 95},
+            {"CodigoDoAnimal", 140}, {"CodigoDaVacina", 3}, {"NumeroDaDose", 1}, {"NumeroDeDoses", 2},
+            {"IntervaloEntreAsDoses", 21}, {"CodigoDoVeterinario", 3}, {"VacinaAplicada", true},
+            {"Partida", "GIA-2026-0101"}, {"Observacao", "Reação leve, pôs gelo n'água"}};
+}
+
+// A consultation charged, or two Meloxicam (product 5) reserved.
+Properties servico() {
+    return {{"TipoDeLancamento", "1"}, {"NumeroDaFichaClinica", 812}, {"CodigoDoVeterinario", 3},
+            {"CodigoDoCliente", 95}, {"CodigoDoAnimal", 140}, {"NumeroDoTipoDeProcedimento", 1},
+            {"CodigoDoProcedimento", 1}, {"Quantidade", "1"}, {"ValorTotal", "150"},
+            {"Observacao", "Consulta d'urgência"}};
+}
+Properties produto() {
+    return {{"TipoDeLancamento", "2"}, {"NumeroDaFichaClinica", 812}, {"CodigoDoVeterinario", 3},
+            {"CodigoDoCliente", 95}, {"CodigoInternoDoProduto", 5}, {"Quantidade", "2"}, {"ValorTotal", "83"}};
+}
+
+// A controlled prescription.
+Properties receita() {
+    return {{"NumeroDaFichaClinica", 812}, {"CodigoDoCliente", 95}, {"CodigoDoAnimal", 140},
+            {"CodigoDoVeterinario", 3}, {"ReceitaControlada", true},
+            {"Prescricao", "Tramadol 50 mg d'água a cada 12 horas"}};
+}
+
+// Medication 3 of the demo, found by its key, or a new one like it given today.
+Properties medicacao(bool existing) {
+    Properties p = {{"CodigoDoMedicamento", 4}, {"NumeroDaFichaClinica", 812}, {"CodigoDoCliente", 95},
+                    {"CodigoDoAnimal", 140}, {"CodigoDoVeterinario", 3}, {"Quantidade", "0,8"}, {"Unidade", "ml"},
+                    {"Via", "Intramuscular"}, {"Data", platform::DateTime::today()}, {"Hora", "20:30"},
+                    {"Observacao", "Registrar no livro d'ocorrências"}};
+    if (existing) p.emplace_back("DataHoraDeInclusao", platform::DateTime::fromParts(2026, 11, 20, 20, 5, 33));
+    return p;
+}
+
+// Budget 7 of the demo (two services and a Meloxicam), accepted: its items as the front end
+// loads them, disconnected.
+Properties orcamento() {
+    components::ObjetosDeDados provider;
+    EXPECT_EQ(provider.AbrirConexao(), 0);
+    auto items = provider.ReferenciaDeRecordset();
+    items->Source("SELECT * FROM ItensDoOrcamento WHERE NumeroDoOrcamento = 7 ORDER BY NumeroDoItemDoOrcamento");
+    items->ActiveConnection(provider.ReferenciaDeConexao());
+    items->Open();
+    items->ActiveConnection(nullptr);
+    return {{"NumeroDaFichaClinica", 812}, {"CodigoDoVeterinario", 3}, {"CodigoDoCliente", 95},
+            {"CodigoDoAnimal", 140}, {"Observacao", "Orçamento aprovado"}, {"OrcamentoImportado", true},
+            {"DadosDosItensDoOrcamento", platform::ObjectRef(items)}};
+}
+
+// Adds a row through `progId` with `properties`; gives the key it generated (the Get `generated`).
+Variant stored(const char* progId, const Properties& properties, const char* generated) {
+    std::int16_t result = -1;
+    auto added = run(progId, properties, "Adicionar", result);
+    EXPECT_EQ(result, 0) << platform::CStr(added->get("DescricaoDoErro"));
+    return added->get(generated);
+}
+
+// The properties that change a row stored with `properties`: `after` (the stored ones when
+// empty), the row's key under `key`, then `changes`.
+Properties changing(const char* progId, const Properties& properties, const char* generated, const char* key,
+                    const Properties& changes, Properties after = {}) {
+    if (after.empty()) after = properties;
+    after.emplace_back(key, stored(progId, properties, generated));
+    after.insert(after.end(), changes.begin(), changes.end());
+    return after;
+}
+
+Properties storedFicha(const std::string& retorno, const std::string& changedTo) {
+    return changing(kFichas, ficha(retorno), "NumeroGerado", "Numero", {{"QueixaPrincipal", "Melhorou"}},
+                    ficha(changedTo));
+}
+Properties storedProduto() {
+    return changing(kProcedimentos, produto(), "NumeroDeLancamentoGerado", "NumeroDeLancamento",
+                    {{"CodigoInternoDoProduto", 4}, {"Quantidade", "3"}});
+}
+Properties storedServico() {
+    return changing(kProcedimentos, servico(), "NumeroDeLancamentoGerado", "NumeroDeLancamento",
+                    {{"Quantidade", "2"}, {"Observacao", "Retorno"}});
+}
+
 // One row per write operation. `setUp` runs once, cleanly, before the walk and gives the
 // properties of the operation (an existing row's number, for a change).
 struct WriteOperation {
@@ -132,7 +207,7 @@ struct WriteOperation {
     // What a database failure (-2147467259) gives: 1 with the error state filled, or 3 with the
     // error state and the failure text left as they were (a deletion refused by the database).
     std::int16_t onDatabaseFailure;
-    std::function<Properties(Practice&)> setUp;
+    std::function<Properties()> setUp;
     // A helper whose failure the operation does not check (the budget import's commission
     // lookups, each on a connection of its own): failed there, the operation goes on to its end
     // with the helper's error state left on the object. Its actions are the trace's "Open" lines
@@ -143,183 +218,43 @@ struct WriteOperation {
 
 std::ostream& operator<<(std::ostream& os, const WriteOperation& w) { return os << w.name; }
 
-const char* const kFichas = "ZOLK_N_FichasClinicas.clsFichasClinicas";
-const char* const kExames = "ZOLK_N_FichasClinicas.clsExames";
-const char* const kVacinacoes = "ZOLK_N_FichasClinicas.clsVacinacoes";
-
-// The first dose of two of Giárdia (3) for Thor, applied in record 812 by veterinarian 3.
-Properties vacina() {
-    return {{"DataDaAplicacao", Variant(std::string("15/12/2026"))}, {"NumeroDaFichaClinica", Variant(812)},
-            {"CodigoDoCliente", Variant(95)},     {"CodigoDoAnimal", Variant(140)},
-            {"CodigoDaVacina", Variant(3)},       {"NumeroDaDose", Variant(1)},
-            {"NumeroDeDoses", Variant(2)},        {"IntervaloEntreAsDoses", Variant(21)},
-            {"CodigoDoVeterinario", Variant(3)},  {"VacinaAplicada", Variant(true)},
-            {"Partida", Variant(std::string("GIA-2026-0101"))},
-            {"Observacao", Variant(std::string("Reação leve, pôs gelo n'água"))}};
-}
-
-// A stored record (with that return date) and the properties that change it to `retorno`.
-Properties existingFicha(const std::string& before, const std::string& after) {
-    std::int16_t result = -1;
-    auto added = run(kFichas, ficha(before), "Adicionar", result);
-    EXPECT_EQ(result, 0) << platform::CStr(added->get("DescricaoDoErro"));
-    Properties p = ficha(after);
-    p.emplace_back("Numero", added->get("NumeroGerado"));
-    p.emplace_back("QueixaPrincipal", Variant(std::string("Melhorou")));
-    return p;
-}
-
-Properties existingExame() {
-    std::int16_t result = -1;
-    auto added = run(kExames, exame(), "Adicionar", result);
-    EXPECT_EQ(result, 0) << platform::CStr(added->get("DescricaoDoErro"));
-    Properties p = exame();
-    p.emplace_back("Numero", added->get("NumeroGerado"));
-    p.emplace_back("Relato", Variant(std::string("Piorou")));
-    return p;
-}
-
-// A stored vaccination and its code.
-Variant existingVacina() {
-    std::int16_t result = -1;
-    auto added = run(kVacinacoes, vacina(), "Adicionar", result);
-    EXPECT_EQ(result, 0) << platform::CStr(added->get("DescricaoDoErro"));
-    return added->get("CodigoGerado");
-}
-
-const char* const kProcedimentos = "ZOLK_N_FichasClinicas.clsProcedimentos";
-
-// A consultation charged to record 812, or two Meloxicam (product 5) reserved in it.
-Properties servico() {
-    return {{"TipoDeLancamento", Variant(std::string("1"))}, {"NumeroDaFichaClinica", Variant(812)},
-            {"CodigoDoVeterinario", Variant(3)},               {"CodigoDoCliente", Variant(95)},
-            {"CodigoDoAnimal", Variant(140)},                  {"NumeroDoTipoDeProcedimento", Variant(1)},
-            {"CodigoDoProcedimento", Variant(1)},              {"Quantidade", Variant(std::string("1"))},
-            {"ValorTotal", Variant(std::string("150"))},       {"Observacao", Variant(std::string("Consulta d'urgência"))}};
-}
-Properties produto() {
-    return {{"TipoDeLancamento", Variant(std::string("2"))}, {"NumeroDaFichaClinica", Variant(812)},
-            {"CodigoDoVeterinario", Variant(3)},               {"CodigoDoCliente", Variant(95)},
-            {"CodigoInternoDoProduto", Variant(5)},            {"Quantidade", Variant(std::string("2"))},
-            {"ValorTotal", Variant(std::string("83"))}};
-}
-
-// A stored product posting and the properties that change it to `quantidade` of product 4.
-Properties existingProduto(const char* quantidade) {
-    std::int16_t result = -1;
-    auto added = run(kProcedimentos, produto(), "Adicionar", result);
-    EXPECT_EQ(result, 0) << platform::CStr(added->get("DescricaoDoErro"));
-    Properties p = produto();
-    p.emplace_back("NumeroDeLancamento", added->get("NumeroDeLancamentoGerado"));
-    p.emplace_back("CodigoInternoDoProduto", Variant(4));
-    p.emplace_back("Quantidade", Variant(std::string(quantidade)));
-    return p;
-}
-
-// A stored service posting and the properties that change its note and quantity.
-Properties existingServico() {
-    std::int16_t result = -1;
-    auto added = run(kProcedimentos, servico(), "Adicionar", result);
-    EXPECT_EQ(result, 0) << platform::CStr(added->get("DescricaoDoErro"));
-    Properties p = servico();
-    p.emplace_back("NumeroDeLancamento", added->get("NumeroDeLancamentoGerado"));
-    p.emplace_back("Quantidade", Variant(std::string("2")));
-    p.emplace_back("Observacao", Variant(std::string("Retorno")));
-    return p;
-}
-
-// Budget 7 of the demo (two services and a Meloxicam), accepted in record 812: its items as the
-// front end loads them, disconnected.
-Properties orcamento() {
-    components::ObjetosDeDados provider;
-    EXPECT_EQ(provider.AbrirConexao(), 0);
-    auto items = provider.ReferenciaDeRecordset();
-    items->Source("SELECT * FROM ItensDoOrcamento WHERE NumeroDoOrcamento = 7 ORDER BY NumeroDoItemDoOrcamento");
-    items->ActiveConnection(provider.ReferenciaDeConexao());
-    items->Open();
-    items->ActiveConnection(nullptr);
-    return {{"NumeroDaFichaClinica", Variant(812)}, {"CodigoDoVeterinario", Variant(3)},
-            {"CodigoDoCliente", Variant(95)},       {"CodigoDoAnimal", Variant(140)},
-            {"Observacao", Variant(std::string("Orçamento aprovado"))},
-            {"OrcamentoImportado", Variant(true)},
-            {"DadosDosItensDoOrcamento", Variant(platform::ObjectRef(items))}};
-}
-
-const char* const kReceitas = "ZOLK_N_FichasClinicas.clsReceitas";
-const char* const kMedicacoes = "ZOLK_N_FichasClinicas.clsMedicacoes";
-
-// A controlled prescription for Thor's record 812.
-Properties receita() {
-    return {{"NumeroDaFichaClinica", Variant(812)}, {"CodigoDoCliente", Variant(95)},
-            {"CodigoDoAnimal", Variant(140)},       {"CodigoDoVeterinario", Variant(3)},
-            {"ReceitaControlada", Variant(true)},
-            {"Prescricao", Variant(std::string("Tramadol 50 mg d'água a cada 12 horas"))}};
-}
-
-Properties existingReceita() {
-    std::int16_t result = -1;
-    auto added = run(kReceitas, receita(), "Adicionar", result);
-    EXPECT_EQ(result, 0) << platform::CStr(added->get("DescricaoDoErro"));
-    Properties p = receita();
-    p.emplace_back("Numero", added->get("NumeroGerado"));
-    p.emplace_back("Prescricao", Variant(std::string("Tramadol 50 mg por 3 dias")));
-    return p;
-}
-
-// Medication 3 of the demo, found by its key, or a new one like it given today.
-Properties medicacao(bool existing) {
-    Properties p = {{"CodigoDoMedicamento", Variant(4)}, {"NumeroDaFichaClinica", Variant(812)},
-                    {"CodigoDoCliente", Variant(95)},     {"CodigoDoAnimal", Variant(140)},
-                    {"CodigoDoVeterinario", Variant(3)},  {"Quantidade", Variant(std::string("0,8"))},
-                    {"Unidade", Variant(std::string("ml"))}, {"Via", Variant(std::string("Intramuscular"))},
-                    {"Data", Variant(platform::DateTime::today())}, {"Hora", Variant(std::string("20:30"))},
-                    {"Observacao", Variant(std::string("Registrar no livro d'ocorrências"))}};
-    if (existing) p.emplace_back("DataHoraDeInclusao", Variant(platform::DateTime::fromParts(2026, 11, 20, 20, 5, 33)));
-    return p;
-}
-
 const WriteOperation kWrites[] = {
-    {"fichas_adicionar_with_a_return_date", kFichas, "Adicionar", true, 1, [](Practice&) { return ficha(dayText(7)); }},
-    {"fichas_adicionar_without_a_return_date", kFichas, "Adicionar", true, 1, [](Practice&) { return ficha(""); }},
-    {"fichas_alterar_booking_the_return", kFichas, "Alterar", true, 1, [](Practice&) { return existingFicha("", dayText(7)); }},
-    {"fichas_alterar_moving_the_return", kFichas, "Alterar", true, 1, [](Practice&) { return existingFicha(dayText(7), dayText(9)); }},
-    {"fichas_alterar_cancelling_the_return", kFichas, "Alterar", true, 1, [](Practice&) { return existingFicha(dayText(7), ""); }},
-    {"exames_adicionar", kExames, "Adicionar", false, 1, [](Practice&) { return exame(); }},
-    {"exames_alterar", kExames, "Alterar", true, 1, [](Practice&) { return existingExame(); }},
-    {"exames_excluir", kExames, "Excluir", false, 3, [](Practice&) {
-         Properties p = existingExame();
-         return Properties{{"Numero", p[p.size() - 2].second}};
+    {"fichas_adicionar_with_a_return_date", kFichas, "Adicionar", true, 1, [] { return ficha(dayText(7)); }},
+    {"fichas_adicionar_without_a_return_date", kFichas, "Adicionar", true, 1, [] { return ficha(""); }},
+    {"fichas_alterar_booking_the_return", kFichas, "Alterar", true, 1, [] { return storedFicha("", dayText(7)); }},
+    {"fichas_alterar_moving_the_return", kFichas, "Alterar", true, 1,
+     [] { return storedFicha(dayText(7), dayText(9)); }},
+    {"fichas_alterar_cancelling_the_return", kFichas, "Alterar", true, 1, [] { return storedFicha(dayText(7), ""); }},
+    {"exames_adicionar", kExames, "Adicionar", false, 1, [] { return exame(); }},
+    {"exames_alterar", kExames, "Alterar", true, 1,
+     [] { return changing(kExames, exame(), "NumeroGerado", "Numero", {{"Relato", "Piorou"}}); }},
+    {"exames_excluir", kExames, "Excluir", false, 3,
+     [] { return Properties{{"Numero", stored(kExames, exame(), "NumeroGerado")}}; }},
+    {"vacinacoes_adicionar", kVacinacoes, "Adicionar", false, 1, [] { return vacina(); }},
+    {"vacinacoes_alterar", kVacinacoes, "Alterar", false, 1,
+     [] { return changing(kVacinacoes, vacina(), "CodigoGerado", "Codigo", {{"Observacao", "Sem reação"}}); }},
+    {"vacinacoes_excluir", kVacinacoes, "Excluir", false, 3,
+     [] { return Properties{{"Codigo", stored(kVacinacoes, vacina(), "CodigoGerado")}}; }},
+    {"procedimentos_adicionar_servico", kProcedimentos, "Adicionar", true, 1, [] { return servico(); }},
+    {"procedimentos_adicionar_produto", kProcedimentos, "Adicionar", true, 1, [] { return produto(); }},
+    {"procedimentos_alterar_produto", kProcedimentos, "Alterar", true, 1, storedProduto},
+    {"procedimentos_alterar_servico", kProcedimentos, "Alterar", true, 1, storedServico},
+    {"procedimentos_excluir_servico", kProcedimentos, "Excluir", true, 3, storedServico},
+    {"procedimentos_excluir_produto", kProcedimentos, "Excluir", true, 3, [] {
+         return Properties{{"TipoDeLancamento", "2"},
+                           {"NumeroDeLancamento", stored(kProcedimentos, produto(), "NumeroDeLancamentoGerado")}};
      }},
-    {"vacinacoes_adicionar", kVacinacoes, "Adicionar", false, 1, [](Practice&) { return vacina(); }},
-    {"vacinacoes_alterar", kVacinacoes, "Alterar", false, 1, [](Practice&) {
-         Properties p = vacina();
-         p.emplace_back("Codigo", existingVacina());
-         p.emplace_back("Observacao", Variant(std::string("Sem reação")));
-         return p;
-     }},
-    {"vacinacoes_excluir", kVacinacoes, "Excluir", false, 3, [](Practice&) {
-         return Properties{{"Codigo", existingVacina()}};
-     }},
-    {"procedimentos_adicionar_servico", kProcedimentos, "Adicionar", true, 1, [](Practice&) { return servico(); }},
-    {"procedimentos_adicionar_produto", kProcedimentos, "Adicionar", true, 1, [](Practice&) { return produto(); }},
-    {"procedimentos_alterar_produto", kProcedimentos, "Alterar", true, 1, [](Practice&) { return existingProduto("3"); }},
-    {"procedimentos_alterar_servico", kProcedimentos, "Alterar", true, 1, [](Practice&) { return existingServico(); }},
-    {"procedimentos_excluir_servico", kProcedimentos, "Excluir", true, 3, [](Practice&) { return existingServico(); }},
-    {"procedimentos_excluir_produto", kProcedimentos, "Excluir", true, 3, [](Practice&) {
-         Properties p = existingProduto("2");
-         return Properties{{"TipoDeLancamento", Variant(std::string("2"))}, p[p.size() - 3]};
-     }},
-    {"procedimentos_importar_orcamento", kProcedimentos, "Adicionar", true, 1, [](Practice&) { return orcamento(); },
+    {"procedimentos_importar_orcamento", kProcedimentos, "Adicionar", true, 1, orcamento,
      "ObterComissaoDoFuncionario", "Funcionarios"},
-    {"receitas_adicionar", kReceitas, "Adicionar", false, 1, [](Practice&) { return receita(); }},
-    {"receitas_alterar", kReceitas, "Alterar", false, 1, [](Practice&) { return existingReceita(); }},
-    {"receitas_excluir", kReceitas, "Excluir", false, 3, [](Practice&) {
-         Properties p = existingReceita();
-         return Properties{{"Numero", p[p.size() - 2].second}};
+    {"receitas_adicionar", kReceitas, "Adicionar", false, 1, [] { return receita(); }},
+    {"receitas_alterar", kReceitas, "Alterar", false, 1, [] {
+         return changing(kReceitas, receita(), "NumeroGerado", "Numero", {{"Prescricao", "Tramadol 50 mg por 3 dias"}});
      }},
-    {"medicacoes_adicionar", kMedicacoes, "Adicionar", false, 1, [](Practice&) { return medicacao(false); }},
-    {"medicacoes_alterar", kMedicacoes, "Alterar", false, 1, [](Practice&) { return medicacao(true); }},
-    {"medicacoes_excluir", kMedicacoes, "Excluir", false, 3, [](Practice&) { return medicacao(true); }},
+    {"receitas_excluir", kReceitas, "Excluir", false, 3,
+     [] { return Properties{{"Numero", stored(kReceitas, receita(), "NumeroGerado")}}; }},
+    {"medicacoes_adicionar", kMedicacoes, "Adicionar", false, 1, [] { return medicacao(false); }},
+    {"medicacoes_alterar", kMedicacoes, "Alterar", false, 1, [] { return medicacao(true); }},
+    {"medicacoes_excluir", kMedicacoes, "Excluir", false, 3, [] { return medicacao(true); }},
 };
 
 struct FaultKind {
@@ -358,7 +293,7 @@ class FaultWalk : public ::testing::TestWithParam<WriteOperation> {};
 TEST_P(FaultWalk, EveryActionFailedInTurnLeavesWhatTheOperationPromises) {
     const WriteOperation& w = GetParam();
     Practice p;
-    const Properties properties = w.setUp(p);
+    const Properties properties = w.setUp();
     const std::string saved = p.snapshot();
     const auto before = p.contents();
 
