@@ -4,7 +4,6 @@
 // fresh object then does the same operation.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -271,13 +270,8 @@ const FaultKind kFaults[] = {
 };
 
 bool writes(const std::string& sql) {
-    std::string head;
-    for (char c : sql) {
-        if (std::isspace(static_cast<unsigned char>(c)) && head.empty()) continue;
-        if (!std::isalpha(static_cast<unsigned char>(c))) break;
-        head += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return head == "INSERT" || head == "UPDATE" || head == "DELETE";
+    static const std::regex write(R"(^\s*(INSERT|UPDATE|DELETE)\b)", std::regex::icase);
+    return std::regex_search(sql, write);
 }
 
 // The database actions of a clean run, as the trace shows them (a rollback is never failed).
