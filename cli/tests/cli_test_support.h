@@ -19,6 +19,8 @@ namespace zolk::cli::testing {
 
 using Json = nlohmann::ordered_json;
 
+inline bool mentions(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
 // One JSON value per non-empty line of `in`.
 inline std::vector<Json> jsonLines(std::istream& in) {
     std::vector<Json> lines;

@@ -16,8 +16,6 @@
 namespace zolk::cli::testing {
 namespace {
 
-bool mentions(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
 using CommandHelp = CliTest;
 
 TEST_F(CommandHelp, VersionNamesThePackageAndLibraryVersionsAndTheyAgree) {

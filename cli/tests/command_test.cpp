@@ -12,8 +12,6 @@
 namespace zolk::cli::testing {
 namespace {
 
-bool mentions(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
 using InitCommand = CliTest;
 
 TEST_F(InitCommand, CreatesANewDatabaseAndReplacesAPracticeDatabaseOnlyWithForce) {

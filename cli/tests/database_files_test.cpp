@@ -24,8 +24,6 @@ namespace fs = std::filesystem;
 using testsupport::bytesOf;
 using testsupport::FolderSnapshot;
 
-bool mentions(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
 class DatabaseFiles : public CliTest {
 protected:
     std::string path(const std::string& name) const { return (dir_ / name).string(); }
