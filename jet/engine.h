@@ -1,6 +1,7 @@
 #pragma once
 // The engine contract: a session takes Jet-dialect statement text and gives typed rows.
-// One folder per engine implements it (jet/sqlite/, later jet/postgres/).
+// One folder per engine implements it (jet/sqlite/, later jet/postgres/); the functions below
+// find the engine of a URL in the registry (jet/engine_registry.h).
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -75,7 +76,8 @@ public:
 class SchemaCache;
 std::shared_ptr<SchemaCache> makeSchemaCache();
 
-// Opens a session on a database URL (`sqlite:PATH` or a bare path). Raises -2147467259 naming
+// Opens a session on a database URL (`sqlite:PATH` or a bare path; a URL of a scheme no engine
+// of this build serves raises -2147467259). Raises -2147467259 naming
 // the file and the reason when the database cannot be opened (missing, a folder, not a database,
 // truncated or damaged); does not create a missing file and changes nothing in an existing one.
 // A file this process may not write serves reads.

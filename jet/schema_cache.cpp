@@ -1,5 +1,7 @@
 #include "jet/schema_cache.h"
 
+#include "platform/runtime_error.h"
+
 #include "jet/engine.h"
 
 namespace zolk::jet {
@@ -60,6 +62,29 @@ void SchemaCache::clear() {
 std::size_t SchemaCache::statements() const {
     std::lock_guard<std::mutex> lock(mutex_);
     return recent_.size();
+}
+
+std::shared_ptr<const PreparedStatement> SchemaCache::Use::prepared(std::string_view text, const Generator& gen,
+                                                                    const ColumnQuery& values,
+                                                                    const std::function<std::int64_t()>& schemaNow) {
+    if (auto kept = find(text)) return kept;
+    bool readRows = false;
+    const ColumnQuery counted = [&](const std::string& native, JetType type) {
+        readRows = true;
+        return values(native, type);
+    };
+    const ColumnQuery& pivot = values ? counted : values;
+    std::shared_ptr<const PreparedStatement> p;
+    try {
+        p = std::make_shared<const PreparedStatement>(prepare(text, catalog(), gen, pivot));
+    } catch (const platform::RuntimeError& e) {
+        const bool unknownName =
+            e.description().rfind("Unknown", 0) == 0 || e.description().rfind("Cannot find", 0) == 0;
+        if (e.number() != platform::err::DbErrorsInCommand || !unknownName || !observe(schemaNow())) throw;
+        p = std::make_shared<const PreparedStatement>(prepare(text, catalog(), gen, pivot));
+    }
+    if (!readRows) keep(text, p);
+    return p;
 }
 
 }  // namespace zolk::jet

@@ -5,6 +5,7 @@
 // are translated every time and the least recently used translations make room for new ones.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <memory>
 #include <mutex>
@@ -43,6 +44,15 @@ public:
         void keep(std::string_view text, std::shared_ptr<const PreparedStatement> prepared);
         // Forgets the catalog and every translation (tables created or changed since).
         void forget();
+
+        // The translation of a text seen before, else a new one kept for next time. When a name
+        // is unknown and the schema changed since the catalog was read (`schemaNow` reads the
+        // database's stamp; another connection may have changed it), translates once more
+        // against the schema as it is now. A translation that read rows (a crosstab's pivot
+        // values) holds for this run only and is not kept.
+        std::shared_ptr<const PreparedStatement> prepared(std::string_view text, const Generator& gen,
+                                                          const ColumnQuery& values,
+                                                          const std::function<std::int64_t()>& schemaNow);
 
     private:
         std::unique_lock<std::mutex> lock_;

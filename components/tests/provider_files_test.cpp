@@ -76,7 +76,7 @@ TEST_F(ProviderFiles, AnythingElseIsAnErrorWithTheReasonAndTheFileUntouched) {
         {newer, "está na versão 7 do esquema; este programa usa a versão " + std::to_string(schema::SchemaVersion)},
         {tagged, "foi marcado por outro programa"},
         {":memory:", "nothing written there would be kept"},
-        {"postgresql://localhost/clinica", "PostgreSQL"},
+        {"postgresql://localhost/clinica", "No database engine of this build serves 'postgresql:' URLs"},
     };
     const FolderSnapshot before(db.folder());
     for (const Case& c : cases) {

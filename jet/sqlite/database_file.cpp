@@ -103,8 +103,6 @@ std::string identityOf(const std::string& path) {
 
 std::string filePathOf(const std::string& url) {
     std::string_view u(url);
-    if (u.rfind("postgresql:", 0) == 0 || u.rfind("postgres:", 0) == 0)
-        refuse("The PostgreSQL engine is not available in this build.");
     if (u.rfind("sqlite:", 0) == 0) {
         u.remove_prefix(7);
         if (u.rfind("//", 0) == 0) u.remove_prefix(2);

@@ -9,7 +9,7 @@ struct sqlite3;
 namespace zolk::jet::sqlite {
 
 // The file of `sqlite:PATH`, `sqlite://PATH` or a bare PATH. Raises -2147467259 for an empty
-// path, for ":memory:" (nothing would be kept) and for a server URL.
+// path and for ":memory:" (nothing would be kept).
 std::string filePathOf(const std::string& url);
 
 // What a look at the file itself says, before SQLite opens it.

@@ -11,6 +11,7 @@
 
 #include "jet/engine.h"
 #include "jet/sqlite/database_file.h"
+#include "jet/sqlite/engine.h"
 #include "jet/sqlite/errors.h"
 #include "platform/runtime_error.h"
 
@@ -129,7 +130,11 @@ void install(const std::string& file, const std::string& path, bool replacing) {
 
 }  // namespace
 
-DatabaseFile inspectDatabase(const std::string& url) {
+}  // namespace zolk::jet
+
+namespace zolk::jet::sqlite {
+
+DatabaseFile inspect(const std::string& url) {
     DatabaseFile file;
     file.path = sqlite::filePathOf(url);
     const sqlite::FileCheck check = sqlite::checkFile(file.path);
@@ -153,12 +158,10 @@ DatabaseFile inspectDatabase(const std::string& url) {
     return file;
 }
 
-std::string fileIdentity(const std::string& url) { return sqlite::identityOf(sqlite::filePathOf(url)); }
+std::string identity(const std::string& url) { return identityOf(filePathOf(url)); }
 
-int databaseVersion(const std::string& url) { return inspectDatabase(url).userVersion; }
-
-void createDatabase(const std::string& url, const std::vector<std::string>& nativeScripts,
-                    int version, bool replace, std::int32_t applicationId) {
+void create(const std::string& url, const std::vector<std::string>& nativeScripts, int version, bool replace,
+            std::int32_t applicationId) {
     const std::string path = sqlite::filePathOf(url);
     const std::string folder = std::filesystem::path(path).parent_path().string();
     struct stat st {};
@@ -174,4 +177,4 @@ void createDatabase(const std::string& url, const std::vector<std::string>& nati
     install(file, path, existing.exists);
 }
 
-}  // namespace zolk::jet
+}  // namespace zolk::jet::sqlite

@@ -3,18 +3,19 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <iterator>
 #include <string_view>
 #include <utility>
 
 #include "jet/engine.h"
 #include "jet/schema_cache.h"
 #include "jet/sqlite/database_file.h"
+#include "jet/sqlite/engine.h"
 #include "jet/sqlite/errors.h"
 #include "jet/sqlite/functions.h"
 #include "jet/sqlite/generator.h"
 #include "jet/sqlite/switches.h"
 #include "jet/sqlite/values.h"
+#include "jet/row_builder.h"
 #include "jet/translator.h"
 #include "jet/limits.h"
 #include "platform/runtime_error.h"
@@ -210,38 +211,18 @@ private:
         sqlite::raise(db_, code, what, &use.catalog());
     }
 
-    // The translation of a text seen before, else a new one kept for next time. When a name is
-    // unknown and the schema changed since the catalog was read (another connection may have
-    // changed it), translates once more against the schema as it is now. A translation that read
-    // rows (a crosstab's pivot values) holds for this run only and is not kept.
     std::shared_ptr<const PreparedStatement> prepared(std::string_view jetSql) {
         if (last_ && jetSql == lastText_) return last_;
         SchemaCache::Use use(*cache_, *this);
-        std::shared_ptr<const PreparedStatement> p = use.find(jetSql);
-        if (!p) {
-            bool readRows = false;
-            const ColumnQuery values = pivotValues(use, readRows);
-            try {
-                p = std::make_shared<const PreparedStatement>(prepare(jetSql, use.catalog(), sqlite::generator(), values));
-            } catch (const RuntimeError& e) {
-                const bool unknownName = e.description().rfind("Unknown", 0) == 0 ||
-                                         e.description().rfind("Cannot find", 0) == 0;
-                if (e.number() != err::DbErrorsInCommand || !unknownName || !use.observe(readStamps().schema))
-                    throw;
-                p = std::make_shared<const PreparedStatement>(prepare(jetSql, use.catalog(), sqlite::generator(), values));
-            }
-            if (!readRows) use.keep(jetSql, p);
-        }
-        last_ = p;
+        last_ = use.prepared(jetSql, sqlite::generator(), pivotValues(use), [this] { return readStamps().schema; });
         lastText_.assign(jetSql);
-        return p;
+        return last_;
     }
 
     // Runs the query that lists a crosstab's pivot values. More values than a select may have
     // fields are not read: the crosstab is refused for them.
-    ColumnQuery pivotValues(SchemaCache::Use& use, bool& readRows) {
-        return [this, &use, &readRows](const std::string& native, JetType type) {
-            readRows = true;
+    ColumnQuery pivotValues(SchemaCache::Use& use) {
+        return [this, &use](const std::string& native, JetType type) {
             sqlite::FailedStatement what{ast::StatementKind::Select, "", {}, true};
             sqlite::WorkLimit limit(db_);
             Statement st;
@@ -261,87 +242,27 @@ private:
 
     void materialise(sqlite3_stmt* st, const PreparedStatement& p, RowSet& rows,
                      const sqlite::FailedStatement& what) {
+        RowBuilder builder(rows, p.columns);
         const std::size_t n = p.columns.size();
-        rows.columns.reserve(n);
-        for (const auto& c : p.columns) rows.columns.push_back(c.field);
         std::vector<JetType> types;
         types.reserve(n);
         for (const auto& c : p.columns) types.push_back(c.type);
-        std::vector<RepeatedText> repeated(n);
-        std::vector<platform::Variant>& cells = rows.cells;
-        const std::size_t rowsFirst = std::max<std::size_t>(1, kFirstCells / std::max<std::size_t>(n, 1));
-        const std::size_t rowsPerBlock = std::max<std::size_t>(1, kLargeCells / std::max<std::size_t>(n, 1));
-        cells.reserve(rowsFirst * n);
-        // Up to kLargeCells the storage grows by doubling; past it, rows go into blocks of that
-        // size, joined once at the end, so that no cell of a large result is moved more than once
-        // more and the result never holds twice its size while it grows.
-        std::vector<std::vector<platform::Variant>> blocks;
-        std::vector<platform::Variant>* target = &cells;
         int rc;
         while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
-            if (target->size() + n > target->capacity()) {
-                if (blocks.empty() && cells.capacity() < kLargeCells) {
-                    cells.reserve(2 * cells.capacity());
-                } else {
-                    blocks.emplace_back();
-                    blocks.back().reserve(rowsPerBlock * n);
-                    target = &blocks.back();
-                }
-            }
+            builder.beginRow();
             for (std::size_t c = 0; c < n; ++c) {
                 sqlite3_value* v = sqlite3_column_value(st, static_cast<int>(c));
-                if (sqlite::readsAsText(sqlite3_value_type(v), types[c]) && repeated[c].worthTrying())
-                    target->push_back(repeated[c].take(v));
-                else
-                    target->push_back(sqlite::readValue(v, types[c]));
+                if (sqlite::readsAsText(sqlite3_value_type(v), types[c]) && builder.sharesTexts(c)) {
+                    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(v));
+                    builder.addText(c, std::string_view(text ? text : "", text ? std::size_t(sqlite3_value_bytes(v)) : 0));
+                } else {
+                    builder.add(sqlite::readValue(v, types[c]));
+                }
             }
         }
         if (rc != SQLITE_DONE) fail(rc, what);
-        if (!blocks.empty()) {
-            std::size_t total = cells.size();
-            for (const auto& block : blocks) total += block.size();
-            std::vector<platform::Variant> all;
-            all.reserve(total);
-            std::move(cells.begin(), cells.end(), std::back_inserter(all));
-            std::vector<platform::Variant>().swap(cells);
-            for (auto& block : blocks) {
-                std::move(block.begin(), block.end(), std::back_inserter(all));
-                std::vector<platform::Variant>().swap(block);
-            }
-            cells = std::move(all);
-            return;
-        }
-        // A result that leaves more than an eighth of its storage unused gives the rest back.
-        if (cells.capacity() - cells.size() > cells.capacity() / 8) cells.shrink_to_fit();
+        builder.finish();
     }
-    static constexpr std::size_t kFirstCells = 4096;
-    static constexpr std::size_t kLargeCells = std::size_t{1} << 20;
-
-    // The last two texts of a column: a text that repeats one of them (Sim and Não, a name on
-    // many rows) shares its cell's text instead of making another. A column whose texts seldom
-    // repeat stops looking after a few rows.
-    struct RepeatedText {
-        platform::Variant recent[2];
-        std::uint32_t hits = 0, misses = 0;
-
-        bool worthTrying() const { return misses < 16 || hits >= misses; }
-
-        platform::Variant take(sqlite3_value* v) {
-            const auto* p = reinterpret_cast<const char*>(sqlite3_value_text(v));
-            const std::string_view text(p ? p : "", p ? std::size_t(sqlite3_value_bytes(v)) : 0);
-            for (int i = 0; i < 2; ++i) {
-                if (recent[i].isString() && recent[i].asString() == text) {
-                    ++hits;
-                    if (i == 1) std::swap(recent[0], recent[1]);
-                    return recent[0];
-                }
-            }
-            ++misses;
-            recent[1] = std::move(recent[0]);
-            recent[0] = platform::Variant(std::string(text));
-            return recent[0];
-        }
-    };
 
     // catalog::TableSource
     std::vector<std::string> tableNames() override {
@@ -456,9 +377,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Session> openSession(const std::string& url) { return std::make_unique<SqliteSession>(url, nullptr); }
-
-std::unique_ptr<Session> openSession(const std::string& url, std::shared_ptr<SchemaCache> cache) {
+std::unique_ptr<Session> sqlite::open(const std::string& url, std::shared_ptr<SchemaCache> cache) {
     return std::make_unique<SqliteSession>(url, std::move(cache));
 }
 
