@@ -64,12 +64,12 @@ enum class ExprKind : std::uint8_t {
     NullDefault,     // Nz: args[0] unless it is Null, then args[1]
     TextOf,          // args[0] turned into text by the regional rules (from `&`)
     FormatText,      // Format(args[0], args[1])
-    Trim,            // `op`: 0 both ends, 1 left, 2 right; blanks only
-    DatePart,        // `op`: 'y', 'm', 'd', 'h', 'n', 's'
+    Trim,            // Trim, LTrim, RTrim by `function`: blanks only
+    DatePart,        // Year, Month, Day, Hour, Minute, Second by `function`
     Today,           // Date()
     Now,             // Now() / NOW
-    Aggregate,       // `op`: 'c' Count, 's' Sum, 'x' Max, 'n' Min, 'a' Avg, 'f' First, 'l' Last,
-                     // 'd' StDev, 'D' StDevP, 'v' Var, 'V' VarP; Count(*) has no arg
+    Aggregate,       // Count, Sum, Max, Min, Avg, First, Last, StDev, StDevP, Var, VarP by
+                     // `function`; Count(*) has no arg
     Scalar,          // the other functions of the table, by `function`
     OutputRef,       // a column of a derived table, by `text` (the internal name)
     Subquery,        // (SELECT one value): `query`
@@ -90,7 +90,7 @@ struct Expr {
     ExprKind kind = ExprKind::NullLiteral;
     std::uint32_t offset = 0;  // where it starts in the statement text
     std::uint16_t levels = 1;  // height of the tree from here down, kept by the parser
-    int op = 0;                // ArithOp, CompareOp, Trim side, DatePart letter, Aggregate letter
+    int op = 0;                // ArithOp, CompareOp
     bool negated = false;
     bool whole = false;        // number literal without fraction or exponent
     bool hasElse = false;

@@ -437,7 +437,7 @@ private:
 
     // Two bound expressions that compute the same value the same way.
     static bool same(const Expr& a, const Expr& b) {
-        if (a.kind != b.kind || a.op != b.op || a.negated != b.negated || a.all != b.all ||
+        if (a.kind != b.kind || a.op != b.op || a.function != b.function || a.negated != b.negated || a.all != b.all ||
             a.args.size() != b.args.size() || a.query || b.query)
             return false;
         switch (a.kind) {
@@ -600,11 +600,13 @@ private:
         // NOW, DATE and TIME written without parentheses are the functions.
         if (platform::equalsNoCase(e.text, "NOW")) {
             e.kind = ExprKind::Now;
+            e.function = &functionDef(Builtin::Now);
             e.type = JetType::Date;
             return;
         }
         if (platform::equalsNoCase(e.text, "DATE")) {
             e.kind = ExprKind::Today;
+            e.function = &functionDef(Builtin::Date);
             e.type = JetType::Date;
             return;
         }
@@ -764,16 +766,16 @@ private:
 
     static JetType aggregate(const Expr& e) {
         const JetType arg = e.args.empty() ? JetType::Long : e.args[0]->type;
-        switch (e.op) {
-            case 'c': return JetType::Long;
-            case 's': return arg == JetType::Currency ? JetType::Currency
-                             : isInteger(arg)        ? JetType::Long
-                                                     : JetType::Double;
-            case 'a': return arg == JetType::Currency ? JetType::Currency : JetType::Double;
-            case 'd':
-            case 'D':
-            case 'v':
-            case 'V': return JetType::Double;
+        switch (e.function->id) {
+            case Builtin::Count: return JetType::Long;
+            case Builtin::Sum: return arg == JetType::Currency ? JetType::Currency
+                                      : isInteger(arg)        ? JetType::Long
+                                                              : JetType::Double;
+            case Builtin::Avg: return arg == JetType::Currency ? JetType::Currency : JetType::Double;
+            case Builtin::StDev:
+            case Builtin::StDevP:
+            case Builtin::Var:
+            case Builtin::VarP: return JetType::Double;
             default: return arg == JetType::Null ? JetType::Text : arg;
         }
     }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "jet/functions.h"
 #include "jet/limits.h"
 #include "platform/conversions.h"
 #include "platform/runtime_error.h"
@@ -117,10 +118,10 @@ void restrict(ExprPtr& e, const Expr& rows, int& depth) {
     const JetType type = e->type;
     if (e->args.empty()) e->args.push_back(numberLiteral(1, JetType::Long));  // Count(*)
     e->args[0] = only(ast::clone(rows), std::move(e->args[0]));
-    if (e->op != 'c') return;
+    if (e->function->id != Builtin::Count) return;
     // Count: Null unless the cell has rows.
     auto rowCount = typed(ExprKind::Aggregate, JetType::Long);
-    rowCount->op = 'c';
+    rowCount->function = &functionDef(Builtin::Count);
     rowCount->args.push_back(only(ast::clone(rows), numberLiteral(1, JetType::Long)));
     auto any = typed(ExprKind::Comparison, JetType::Boolean);
     any->op = int(ast::CompareOp::Greater);

@@ -1,7 +1,7 @@
 #pragma once
 // The seam between the Jet front end and an engine: the traits that decide which tree rewrites
-// an engine needs, and the generator that prints a bound, rewritten tree in its SQL. One
-// generator per engine folder (jet/sqlite/generator.cpp, later jet/postgres/generator.cpp).
+// an engine needs, and the generator that prints a bound, rewritten tree in its SQL. Engines
+// print with the standard printer (jet/printer.h) and their own rules (jet/<engine>/generator.cpp).
 #include <memory>
 #include <string>
 

@@ -10,8 +10,11 @@ namespace {
 using ast::ExprKind;
 using ast::ExprPtr;
 
-ExprPtr node(ExprKind kind, std::uint32_t at, std::vector<ExprPtr>&& args, int op = 0) {
+// A node of the function `def`: printers find how to write it by its row.
+ExprPtr node(ExprKind kind, std::uint32_t at, std::vector<ExprPtr>&& args, int op = 0,
+             const FunctionDef* def = nullptr) {
     auto e = ast::makeExpr(kind, at);
+    e->function = def;
     e->args = std::move(args);
     e->op = op;
     return e;
@@ -44,56 +47,31 @@ ExprPtr buildFormat(const FunctionDef&, std::vector<ExprPtr>&& a, std::uint32_t 
     return node(ExprKind::FormatText, at, std::move(a));
 }
 
+// Trim, LTrim, RTrim and the date parts: printed by their rows.
 ExprPtr buildTrim(const FunctionDef& d, std::vector<ExprPtr>&& a, std::uint32_t at) {
-    const int side = d.id == Builtin::LTrim ? 1 : d.id == Builtin::RTrim ? 2 : 0;
-    return node(ExprKind::Trim, at, std::move(a), side);
+    return node(ExprKind::Trim, at, std::move(a), 0, &d);
 }
 
 ExprPtr buildDatePart(const FunctionDef& d, std::vector<ExprPtr>&& a, std::uint32_t at) {
-    int letter = 'y';
-    switch (d.id) {
-        case Builtin::Month: letter = 'm'; break;
-        case Builtin::Day: letter = 'd'; break;
-        case Builtin::Hour: letter = 'h'; break;
-        case Builtin::Minute: letter = 'n'; break;
-        case Builtin::Second: letter = 's'; break;
-        default: break;
-    }
-    return node(ExprKind::DatePart, at, std::move(a), letter);
+    return node(ExprKind::DatePart, at, std::move(a), 0, &d);
 }
 
-ExprPtr buildToday(const FunctionDef&, std::vector<ExprPtr>&&, std::uint32_t at) {
-    return ast::makeExpr(ExprKind::Today, at);
+ExprPtr buildToday(const FunctionDef& d, std::vector<ExprPtr>&&, std::uint32_t at) {
+    return node(ExprKind::Today, at, {}, 0, &d);
 }
 
-ExprPtr buildNow(const FunctionDef&, std::vector<ExprPtr>&&, std::uint32_t at) {
-    return ast::makeExpr(ExprKind::Now, at);
+ExprPtr buildNow(const FunctionDef& d, std::vector<ExprPtr>&&, std::uint32_t at) {
+    return node(ExprKind::Now, at, {}, 0, &d);
 }
 
 ExprPtr buildAggregate(const FunctionDef& d, std::vector<ExprPtr>&& a, std::uint32_t at) {
-    int letter = 'c';
-    switch (d.id) {
-        case Builtin::Sum: letter = 's'; break;
-        case Builtin::Max: letter = 'x'; break;
-        case Builtin::Min: letter = 'n'; break;
-        case Builtin::Avg: letter = 'a'; break;
-        case Builtin::First: letter = 'f'; break;
-        case Builtin::Last: letter = 'l'; break;
-        case Builtin::StDev: letter = 'd'; break;
-        case Builtin::StDevP: letter = 'D'; break;
-        case Builtin::Var: letter = 'v'; break;
-        case Builtin::VarP: letter = 'V'; break;
-        default: break;
-    }
     // Count(*) counts rows: the star carries no value of its own.
     if (!a.empty() && a[0]->kind == ExprKind::Star) a.clear();
-    return node(ExprKind::Aggregate, at, std::move(a), letter);
+    return node(ExprKind::Aggregate, at, std::move(a), 0, &d);
 }
 
 ExprPtr buildScalar(const FunctionDef& d, std::vector<ExprPtr>&& a, std::uint32_t at) {
-    auto e = node(ExprKind::Scalar, at, std::move(a));
-    e->function = &d;
-    return e;
+    return node(ExprKind::Scalar, at, std::move(a), 0, &d);
 }
 
 using J = JetType;

@@ -1,0 +1,110 @@
+#pragma once
+// The printer of standard SQL: a bound, rewritten tree as the text an engine runs. What is Jet's
+// own and has no SQL form (regional text of values, VB arithmetic, Format, the conversions, the
+// platform's functions) is printed as calls of the jet_* functions every engine provides (SQLite
+// registers them on its connections, a server carries them in an extension). An engine states
+// only where its SQL differs, in its PrinterRules: a writer per node kind, a write pattern per
+// function, and a few spellings.
+#include <array>
+#include <span>
+#include <string>
+
+#include "jet/ast.h"
+#include "jet/dialect.h"
+#include "jet/functions.h"
+
+namespace zolk::jet {
+
+class Printer;
+
+// Writes node `e` in the engine's own form; returns false to leave it to the standard form.
+using NodeWriter = bool (*)(Printer& p, const ast::Expr& e);
+
+// A function call as a pattern: $n is argument n as a value, %n as an operand, #n the kind
+// letter of argument n; text between [ and ] is written only when the argument it names exists.
+struct FunctionWrite {
+    Builtin id;
+    const char* pattern;
+};
+
+inline constexpr std::size_t kExprKinds = static_cast<std::size_t>(ast::ExprKind::RowId) + 1;
+
+struct PrinterRules {
+    EngineTraits traits;
+    const char* textCollation;  // the collation of Jet's text comparisons
+    std::array<NodeWriter, kExprKinds> nodes{};   // nullptr: the standard form
+    std::span<const FunctionWrite> functions;     // looked up before the standard patterns
+    const char* positiveInfinity;                 // a Double past the range
+    const char* negativeInfinity;
+    const char* nulCharacter;                     // a NUL inside a text literal
+    const char* least;                            // the smaller of two values
+    const char* greatest;
+    const char* rowsTiedWith;                     // (keys) <this> (SELECT the n-th row's keys)
+    const char* truthAsValueOpen;                 // a truth value as Jet's -1, 0 or Null
+    const char* truthAsValueClose;
+};
+
+// The kind letter the jet_* functions read a stored value by (D, C, N, B, L, T, X).
+char kindLetter(JetType t);
+
+class Printer {
+public:
+    explicit Printer(const PrinterRules& rules) : rules_(rules) {}
+
+    void statement(const ast::Statement& st);
+
+    // The pieces an engine's writers build with.
+    std::string out;
+    void value(const ast::Expr& e);
+    void operand(const ast::Expr& e);    // parenthesised unless atomic
+    void condition(const ast::Expr& e);  // where SQL expects a truth value
+    void comparand(const ast::Expr& e);  // a compared date column in its full stored form
+    void collate(const ast::Expr& e);    // the text collation after a text expression
+    void identifier(const std::string& name);
+    void text(const std::string& literal);
+    void pattern(const ast::Expr& e, const char* p);
+    void standardValue(const ast::Expr& e);  // the standard form, ignoring the engine's writer
+
+private:
+    const PrinterRules& rules_;
+    int depth_ = 0;  // open recursive calls
+
+    template <class Items, class Print>
+    void commaList(const Items& items, Print print);
+    void where(const ast::Expr* e);
+    void select(const ast::Select& s, bool derived);
+    void compound(const ast::Select& s, bool derived, bool collateItems);
+    void rowsOfTop(const ast::Select& s);
+    void topWithTies(const ast::Select& s, bool derived);
+    void rowsWithKeys(const ast::Select& s, bool keysOnly);
+    void keyOrder(const ast::Select& s);
+    void tiedWithTheLast(const ast::Select& s);
+    void selectCore(const ast::Select& s, bool derived, bool collateItems);
+    void fromToHaving(const ast::Select& s);
+    void source(const ast::TableRef& t, bool nested);
+    void number(double v, bool whole);
+    void truthPair(const ast::Expr& e, const char* open, const char* middle, const char* close);
+    void bounds(const ast::Expr& a, const ast::Expr& b);
+    void predicate(const ast::Expr& e);
+    void concat(const std::vector<ast::ExprPtr>& args, std::size_t first, std::size_t last);
+    void vbOperator(const ast::Expr& e);
+    void arithmetic(const ast::Expr& e);
+    void quantified(const ast::Expr& e);
+    void aggregate(const ast::Expr& e);
+    void evaluated(const ast::Expr& e, Builtin id);
+    void choose(const ast::Expr& e);
+    void function(const ast::Expr& e);
+};
+
+// A generator that prints with `rules` (which must outlive it).
+class RulesGenerator final : public Generator {
+public:
+    explicit RulesGenerator(const PrinterRules& rules) : rules_(rules) {}
+    const EngineTraits& traits() const override { return rules_.traits; }
+    std::string statement(const ast::Statement& st) const override;
+
+private:
+    const PrinterRules& rules_;
+};
+
+}  // namespace zolk::jet
