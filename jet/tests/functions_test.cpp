@@ -90,6 +90,9 @@ const RowCase kRowCases[] = {
     {"SELECT Codigo FROM Pessoas WHERE Codigo BETWEEN Filhos + 2 AND Nivel ORDER BY Codigo", "L1;L2;L3"},
     {"SELECT Nascimento + Filhos AS D, Saldo * 2 AS C, Peso - Saldo AS F FROM Pessoas WHERE Codigo = 1",
      "D1980-05-17 00:00:00|C25|F57.75"},
+    // 15/05/1980 is serial 29356: a number minus a date is the date of that number minus the serial.
+    {"SELECT Nascimento - Filhos AS D, 29360 - Nascimento AS N FROM Pessoas WHERE Codigo = 1",
+     "D1980-05-13 00:00:00|D1900-01-03 00:00:00"},
     {"SELECT InStr(Nome, 'SILVA') AS P, InStr(1, Nome, 'SILVA', 0) AS B FROM Pessoas WHERE Codigo = 1", "L6|L0"},
     {"SELECT Year(Nascimento) AS Y, Weekday(Nascimento) AS W, DateDiff('yyyy', Nascimento, #05/15/2024#) AS A FROM Pessoas WHERE Codigo = 1",
      "I1980|I5|L44"},
