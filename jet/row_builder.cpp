@@ -45,18 +45,4 @@ void RowBuilder::finish() {
     if (cells_.capacity() - cells_.size() > cells_.capacity() / 8) cells_.shrink_to_fit();
 }
 
-platform::Variant RowBuilder::RepeatedText::take(std::string_view text) {
-    for (int i = 0; i < 2; ++i) {
-        if (recent[i].isString() && recent[i].asString() == text) {
-            ++hits;
-            if (i == 1) std::swap(recent[0], recent[1]);
-            return recent[0];
-        }
-    }
-    ++misses;
-    recent[1] = std::move(recent[0]);
-    recent[0] = platform::Variant(std::string(text));
-    return recent[0];
-}
-
 }  // namespace zolk::jet

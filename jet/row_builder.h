@@ -6,6 +6,7 @@
 // (Sim and Não, a name on many rows) share one text instead of making another.
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "jet/binder.h"
@@ -37,7 +38,19 @@ private:
         platform::Variant recent[2];
         std::uint32_t hits = 0, misses = 0;
         bool worthTrying() const { return misses < 16 || hits >= misses; }
-        platform::Variant take(std::string_view text);
+        platform::Variant take(std::string_view text) {
+            for (int i = 0; i < 2; ++i) {
+                if (recent[i].isString() && recent[i].asString() == text) {
+                    ++hits;
+                    if (i == 1) std::swap(recent[0], recent[1]);
+                    return recent[0];
+                }
+            }
+            ++misses;
+            recent[1] = std::move(recent[0]);
+            recent[0] = platform::Variant(std::string(text));
+            return recent[0];
+        }
     };
 
     void grow();
