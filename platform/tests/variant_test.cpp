@@ -43,19 +43,6 @@ TEST(Variant, SubtypesAndVarType) {
     }
 }
 
-TEST(Variant, ConversionMembersFollowTheFreeFunctions) {
-    EXPECT_EQ(Variant(12.5).toString(), "12,5");
-    EXPECT_EQ(Variant("1.234,5").toDouble(), 1234.5);
-    EXPECT_EQ(Variant("2,5").toInteger(), 2);
-    EXPECT_EQ(Variant(3.5).toLong(), 4);
-    EXPECT_EQ(Variant("0,00025").toCurrency().raw(), 2);
-    EXPECT_EQ(Variant("05/2024").toDate(), DateTime::fromParts(2024, 5, 1));
-    EXPECT_TRUE(Variant("true").toBoolean());
-    EXPECT_EQ(errorNumber([] { Null.toString(); }), err::InvalidUseOfNull);
-    EXPECT_EQ(errorNumber([] { Variant("abc").toDouble(); }), err::TypeMismatch);
-    EXPECT_EQ(errorNumber([] { Variant(40000.0).toInteger(); }), err::Overflow);
-}
-
 // `v <> Empty` is False for Empty, 0, False and "", True for "0", Null for Null.
 TEST(VariantCompare, AgainstEmpty) {
     for (const Variant& v : {Empty, i16(0), i32(0), Variant(0.0), cur(0), Variant(false), Variant(""), date(0)})
