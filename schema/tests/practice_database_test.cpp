@@ -119,25 +119,6 @@ TEST_F(PracticeDatabase, DeclaresOnlyTheEngineTypes) {
     EXPECT_EQ(text.find("PRAGMA"), std::string::npos) << "the version is stamped by the engine, not the script";
 }
 
-TEST_F(PracticeDatabase, ExamRequestsHaveOneYesNoColumnPerExam) {
-    auto s = createAndOpen(false);
-    const jet::RowSet rows = select(*s, "SELECT * FROM Exames");
-    ASSERT_EQ(rows.columns.size(), 201u);  // key, 6 numbers and dates, 3 texts, paid, 182 exams, 4 texts, 4 stamps
-    int booleans = 0;
-    bool herpes = false;
-    for (const auto& c : rows.columns) {
-        if (c.type == jet::adotype::Boolean) ++booleans;
-        if (c.name == "HerpesVirusFelinoSN") herpes = c.type == jet::adotype::Boolean;
-    }
-    EXPECT_EQ(booleans, 183);
-    EXPECT_TRUE(herpes);
-    // The irregular spellings the statements use, letter for letter.
-    EXPECT_EQ(changes(*s, "UPDATE Exames SET Testoterona=True,ErhlichioseElisa=True,DilofilariaImmitis=True,"
-                          "LepstospiraInterrogans=True,TesteElisaTriploDilofiralioseEhrlichioseLyme=True,"
-                          "FatorRematoideCanino=True,HerpesVirusFelinoSN=True WHERE Numero=1;"),
-              0);
-}
-
 TEST_F(PracticeDatabase, ResultColumnsAreTypedFromTheDeclarations) {
     auto s = createAndOpen(true);
     const jet::RowSet rows = select(
