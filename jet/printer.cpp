@@ -647,6 +647,13 @@ void Printer::value(const Expr& e) {
 }
 
 void Printer::standardValue(const Expr& e) {
+    if (isPredicate(e)) {
+        // A truth value as a Jet value: -1, 0 or Null.
+        out += rules_.truthAsValueOpen;
+        predicate(e);
+        out += rules_.truthAsValueClose;
+        return;
+    }
     switch (e.kind) {
         case ExprKind::NullLiteral: out += "NULL"; break;
         case ExprKind::NumberLiteral:
@@ -681,25 +688,6 @@ void Printer::standardValue(const Expr& e) {
             out += ", '";
             out += kindLetter(e.args[0]->type);
             out += "')";
-            break;
-        case ExprKind::Comparison:
-        case ExprKind::And:
-        case ExprKind::Or:
-        case ExprKind::Xor:
-        case ExprKind::Eqv:
-        case ExprKind::Imp:
-        case ExprKind::Not:
-        case ExprKind::Like:
-        case ExprKind::In:
-        case ExprKind::Between:
-        case ExprKind::NullTest:
-        case ExprKind::Exists:
-        case ExprKind::InQuery:
-        case ExprKind::Quantified:
-            // A truth value as a Jet value: -1, 0 or Null.
-            out += rules_.truthAsValueOpen;
-            predicate(e);
-            out += rules_.truthAsValueClose;
             break;
         case ExprKind::Conditional:
             out += "CASE";
@@ -742,7 +730,7 @@ void Printer::standardValue(const Expr& e) {
         case ExprKind::Scalar: function(e); break;
         case ExprKind::Aggregate: aggregate(e); break;
         case ExprKind::Subquery:
-            // A subquery standing for a value has one row at most (SQLite would take the
+            // A subquery standing for a value has one row at most (an engine might take the
             // first of several).
             out += "(SELECT jet_one(";
             identifier(e.query->items[0].internal);
@@ -755,6 +743,8 @@ void Printer::standardValue(const Expr& e) {
             throw platform::RuntimeError(platform::err::DbErrorsInCommand,
                                          std::string(e.kind == ExprKind::Identity ? "@@Identity" : "DISTINCTROW") +
                                              " cannot be expressed on " + rules_.traits.name + ".");
+        default:  // truth values, printed above
+            break;
     }
 }
 
