@@ -302,8 +302,6 @@ constexpr FunctionRow kFunctions[] = {
 
 }  // namespace
 
-bool likeMatch(std::string_view text, std::string_view pattern) { return LikePattern(pattern).matches(text); }
-
 void registerFunctions(sqlite3* db) {
     sqlite3_create_collation(db, kCollation, SQLITE_UTF8, nullptr, collate);
     for (const auto& f : kFunctions) {

@@ -12,8 +12,8 @@
 #include "jet/lexer.h"
 #include "jet/limits.h"
 #include "jet/parser.h"
+#include "jet/printer.h"
 #include "jet/rewrites.h"
-#include "jet/sqlite/generator.h"
 #include "jet/tests/jet_test_support.h"
 #include "jet/tests/small_stack.h"
 
@@ -273,11 +273,11 @@ TEST(Limits, EveryWalkBoundsItsOwnDepth) {
     }));
     EXPECT_TRUE(refused([&] {
         ast::Statement st = deepStatement();
-        rewrite::forEngine(st, sqlite::generator().traits());
+        rewrite::forEngine(st, testing::standardPrinterRules().traits);
     }));
     EXPECT_TRUE(refused([&] {
         ast::Statement st = deepStatement();
-        sqlite::generator().statement(st);
+        RulesGenerator(testing::standardPrinterRules()).statement(st);
     }));
 }
 

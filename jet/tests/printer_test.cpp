@@ -4,6 +4,7 @@
 
 #include "jet/catalog.h"
 #include "jet/printer.h"
+#include "jet/tests/jet_test_support.h"
 #include "jet/translator.h"
 #include "platform/runtime_error.h"
 
@@ -27,26 +28,10 @@ public:
     }
 };
 
-PrinterRules standardRules() {
-    PrinterRules r{};
-    r.traits = {"Standard"};
-    r.textCollation = "\"jet\"";
-    r.positiveInfinity = "'Infinity'";
-    r.negativeInfinity = "'-Infinity'";
-    r.nulCharacter = "chr(0)";
-    r.least = "LEAST";
-    r.greatest = "GREATEST";
-    r.rowsTiedWith = ") IS NOT DISTINCT FROM ";
-    r.truthAsValueOpen = "-CAST((";
-    r.truthAsValueClose = ") AS INTEGER)";
-    return r;
-}
-
 std::string print(const char* jet) {
     OneTable source;
     catalog::Catalog cat(source);
-    static const PrinterRules rules = standardRules();
-    const RulesGenerator gen(rules);
+    const RulesGenerator gen(testing::standardPrinterRules());
     return prepare(jet, cat, gen).translation.native;
 }
 
