@@ -10,8 +10,6 @@ namespace {
 
 bool inFirstUpdate(Exame e) { return catalogo[e].extra <= Run::Biopsia; }
 
-std::string where(double numero) { return "WHERE Numero=" + sql::number(numero) + ";"; }
-
 }  // namespace
 
 std::string firstUpdate(const Solicitacao& s) {
@@ -28,7 +26,7 @@ std::string firstUpdate(const Solicitacao& s) {
     for (std::size_t i = 0; i < catalogo.size() && inFirstUpdate(catalogo.id(i)); ++i)
         u += "," + std::string(catalogo.at(i).column()) + "=" + s.exames.literal(catalogo.id(i));
     u += " ";  // Biopsia, the last, is followed by a blank
-    return u + where(s.numero);
+    return u + sql::whereKey("Numero", s.numero);
 }
 
 std::string secondUpdate(const Solicitacao& s, const frame::Stamp& stamp) {
@@ -41,13 +39,9 @@ std::string secondUpdate(const Solicitacao& s, const frame::Stamp& stamp) {
     u += "ResultadosDeExames=" + sql::treatedText(s.resultadosDeExames) + ",";
     u += "Observacao=" + sql::treatedText(s.observacao) + ",";
     u += sql::changeStamp(stamp);
-    return u + where(s.numero);
+    return u + sql::whereKey("Numero", s.numero);
 }
 
-std::string deleteStatement(double numero) {
-    std::string d = "DELETE * ";
-    d += "FROM Exames ";
-    return d + where(numero);
-}
+std::string deleteStatement(double numero) { return sql::deletion("Exames", "Numero", numero); }
 
 }  // namespace zolk::exames

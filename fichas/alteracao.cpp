@@ -17,7 +17,7 @@ std::string updateStatement(const Ficha& ficha, const Stamp& stamp) {
     }
     s += sql::assign("CodigoDoVeterinario", sql::number(ficha.codigoDoVeterinario));
     s += sql::changeStamp(stamp);
-    s += "WHERE Numero=" + sql::number(ficha.numero) + ";";
+    s += sql::whereKey("Numero", ficha.numero);
     return s;
 }
 
@@ -31,15 +31,12 @@ std::string appointmentMove(const Ficha& ficha) {
     std::string s = "UPDATE Agendamentos SET ";
     s += "DataInicial=" + sql::treatedText(retorno) + ", ";
     s += "DataFinal=" + sql::treatedText(retorno) + " ";
-    s += "WHERE NumeroDaFichaClinica=" + sql::number(ficha.numero) + ";";
+    s += sql::whereKey("NumeroDaFichaClinica", ficha.numero);
     return s;
 }
 
 std::string appointmentDelete(double numeroDaFicha) {
-    std::string s = "DELETE * ";
-    s += "FROM Agendamentos ";
-    s += "WHERE NumeroDaFichaClinica=" + sql::number(numeroDaFicha) + ";";
-    return s;
+    return sql::deletion("Agendamentos", "NumeroDaFichaClinica", numeroDaFicha);
 }
 
 }  // namespace zolk::fichas

@@ -77,4 +77,12 @@ std::string assign(std::string_view column, std::string_view literal) {
     return std::string(column) + "=" + std::string(literal) + ", ";
 }
 
+std::string whereKey(std::string_view column, double value) {
+    return "WHERE " + std::string(column) + "=" + number(value) + ";";
+}
+
+std::string deletion(std::string_view table, std::string_view column, double value) {
+    return "DELETE * FROM " + std::string(table) + " " + whereKey(column, value);
+}
+
 }  // namespace zolk::frame::sql

@@ -42,6 +42,11 @@ std::string filterDate(platform::DateTime date);
 // whatever the day, so it always names the same second as the stamp that was stored.
 std::string filterDateTime(platform::DateTime dateTime);
 
+// The end of an update or deletion of one row: "WHERE column=n;".
+std::string whereKey(std::string_view column, double value);
+// "DELETE * FROM table WHERE column=n;"
+std::string deletion(std::string_view table, std::string_view column, double value);
+
 // A column assignment of an update list: "Col=value, " (Null values as "Col=Null, ").
 std::string assign(std::string_view column, std::string_view literal);
 

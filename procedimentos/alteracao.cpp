@@ -26,7 +26,7 @@ std::string tail(const Lancamento& l, const frame::Stamp& stamp) {
     t += "ValorDaComissaoDoFuncionario=" + amountText2(l.valorDaComissao) + ",";
     t += "TipoDeLancamento=" + sql::text(l.tipoDeLancamento) + ",";
     t += sql::changeStamp(stamp);
-    return t + "WHERE NumeroDeLancamento=" + sql::number(l.numeroDeLancamento) + ";";
+    return t + sql::whereKey("NumeroDeLancamento", l.numeroDeLancamento);
 }
 
 }  // namespace

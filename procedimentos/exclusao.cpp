@@ -7,11 +7,11 @@ namespace zolk::procedimentos {
 namespace sql = frame::sql;
 
 std::string serviceDelete(double numeroDeLancamento) {
-    return "DELETE * FROM ServicosEfetuados WHERE NumeroDeLancamento=" + sql::number(numeroDeLancamento) + ";";
+    return sql::deletion("ServicosEfetuados", "NumeroDeLancamento", numeroDeLancamento);
 }
 
 std::string productDelete(double numeroDeLancamento) {
-    return "DELETE * FROM ProdutosReservados WHERE NumeroDeLancamento=" + sql::number(numeroDeLancamento) + ";";
+    return sql::deletion("ProdutosReservados", "NumeroDeLancamento", numeroDeLancamento);
 }
 
 }  // namespace zolk::procedimentos

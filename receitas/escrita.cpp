@@ -31,11 +31,11 @@ std::string updateStatement(const Receita& r, const frame::Stamp& stamp) {
     u += "Prescricao=" + sql::treatedText(r.prescricao) + ",";
     u += "CodigoDoVeterinario=" + sql::number(r.codigoDoVeterinario) + ", ";
     u += sql::changeStamp(stamp);
-    return u + "WHERE Numero=" + sql::number(r.numero) + ";";
+    return u + sql::whereKey("Numero", r.numero);
 }
 
 std::string deleteStatement(double numero) {
-    return std::string("DELETE * ") + "FROM Receitas " + "WHERE Numero=" + sql::number(numero) + ";";
+    return sql::deletion("Receitas", "Numero", numero);
 }
 
 }  // namespace zolk::receitas

@@ -19,8 +19,6 @@ std::string applicationDate(const std::string& stored) {
     return "DataDaAplicacao=" + sql::text(formatted) + ",";
 }
 
-std::string whereCodigo(double codigo) { return "WHERE Codigo=" + sql::number(codigo) + ";"; }
-
 }  // namespace
 
 std::string insertStatement(const Vacinacao& v, const frame::Stamp& stamp) {
@@ -61,9 +59,9 @@ std::string updateStatement(const Vacinacao& v, const frame::Stamp& stamp) {
     s += "Partida=" + sql::treatedText(v.partida) + ",";
     s += "Observacao=" + sql::treatedText(v.observacao) + ", ";
     s += sql::changeStamp(stamp);
-    return s + whereCodigo(v.codigo);
+    return s + sql::whereKey("Codigo", v.codigo);
 }
 
-std::string deleteStatement(double codigo) { return std::string("DELETE * ") + "FROM Vacinacoes " + whereCodigo(codigo); }
+std::string deleteStatement(double codigo) { return sql::deletion("Vacinacoes", "Codigo", codigo); }
 
 }  // namespace zolk::vacinacoes

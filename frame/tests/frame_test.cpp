@@ -199,9 +199,13 @@ TEST(SqlLiterals, WriteValuesAsTheStatementsExpect) {
     EXPECT_EQ(sql::text("d'Ávila"), "'d''Ávila'");
     EXPECT_EQ(sql::text("''"), "''''''");
     EXPECT_EQ(sql::text(""), "''");
+    EXPECT_EQ(sql::text(std::string("antes\0depois", 12)), "'antesdepois'");
     EXPECT_EQ(sql::treatedText("d''Ávila"), "'d''Ávila'");
     EXPECT_EQ(sql::number(95.0), "95");
     EXPECT_EQ(sql::number(-1.0), "-1");
+    EXPECT_EQ(sql::number(2345678.0), "2345678");  // never in exponent form
+    EXPECT_EQ(sql::whereKey("Codigo", 9876543), "WHERE Codigo=9876543;");
+    EXPECT_EQ(sql::deletion("Receitas", "Numero", 63), "DELETE * FROM Receitas WHERE Numero=63;");
     EXPECT_EQ(sql::boolean(true), "True");
     EXPECT_EQ(sql::boolean(false), "False");
     EXPECT_EQ(sql::measurement(Variant(12.5)), "12.5");
