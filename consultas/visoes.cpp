@@ -4,18 +4,12 @@
 
 namespace zolk::consultas {
 
-using platform::Variant;
-
 HistoricoDaFicha::HistoricoDaFicha(std::string className, Notas notas, const char* nothingFound)
-    : BusinessObject(std::move(className)), notas_(notas), nothingFound_(nothingFound) {}
+    : RecordClass(std::move(className), nothingFound), notas_(notas) {}
 
-std::int16_t HistoricoDaFicha::Selecionar(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
-                                          const Variant& codigoOuNomeParaFiltro, std::int16_t modo,
-                                          double numeroDaFichaClinica, double codigoDoCliente, double codigoDoAnimal) {
-    return list("Selecionar", tipoDeLista, tamanhoDaPagina, nothingFound_, [&] {
-        return historyStatement(notas_, codigoOuNomeParaFiltro, modo, numeroDaFichaClinica, codigoDoCliente,
-                                codigoDoAnimal);
-    });
+std::string HistoricoDaFicha::listingStatement(const frame::sql::RecordListing& a) const {
+    return historyStatement(notas_, a.filtro, a.fichaAtualOuAnteriores, a.numeroDaFichaClinica, a.codigoDoCliente,
+                            a.codigoDoAnimal);
 }
 
 clsDiagnTrat::clsDiagnTrat()

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "consultas/historico.h"
-#include "frame/business_object.h"
+#include "frame/record_class.h"
 
 namespace zolk::consultas {
 
@@ -12,23 +12,17 @@ inline constexpr const char* DiagnTratProgId = "ZOLK_N_FichasClinicas.clsDiagnTr
 inline constexpr const char* InternacaoProgId = "ZOLK_N_FichasClinicas.clsInternacao";
 
 // What the two views share: one Selecionar, no record fields, no user data, no validation.
-class HistoricoDaFicha : public frame::BusinessObject {
-public:
-    // `modo` 1: the record given; any other value: the animal's earlier records. The last three
-    // arrive as 0 when the front end leaves them out.
-    std::int16_t Selecionar(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
-                            const platform::Variant& codigoOuNomeParaFiltro, std::int16_t modo,
-                            double numeroDaFichaClinica = 0, double codigoDoCliente = 0, double codigoDoAnimal = 0);
-
+// Selecionar's `modo` 1 lists the record given; any other value the animal's earlier records.
+class HistoricoDaFicha : public frame::RecordClass {
 protected:
     HistoricoDaFicha(std::string className, Notas notas, const char* nothingFound);
 
 private:
     // A view writes nothing: nothing to validate, and its interface has no ValidarDados.
     std::int16_t ValidarDados(std::int16_t, platform::ObjectRef, platform::ObjectRef&) override { return 0; }
+    std::string listingStatement(const frame::sql::RecordListing& args) const override;
 
     Notas notas_;
-    const char* nothingFound_;
 };
 
 class clsDiagnTrat : public HistoricoDaFicha {

@@ -22,7 +22,7 @@ constexpr const char* RelatedRows =
 
 }  // namespace
 
-clsExames::clsExames() : BusinessObject("clsExames") {}
+clsExames::clsExames() : RecordClass("clsExames", NothingFound) {}
 
 std::int16_t clsExames::Adicionar() {
     return run("Adicionar", [&](Operation& op) -> std::int16_t {
@@ -75,14 +75,9 @@ std::int16_t clsExames::Excluir() {
         deletionRefusal(RelatedRows));
 }
 
-std::int16_t clsExames::Selecionar(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
-                                   const Variant& codigoOuNomeParaFiltro,
-                                   std::int16_t examesDaFichaAtualOuDasFichasAnteriores, double numeroDaFichaClinica,
-                                   double codigoDoCliente, double codigoDoAnimal) {
-    return list("Selecionar", tipoDeLista, tamanhoDaPagina, NothingFound, [&] {
-        return listingStatement(codigoOuNomeParaFiltro, examesDaFichaAtualOuDasFichasAnteriores, numeroDaFichaClinica,
-                                codigoDoCliente, codigoDoAnimal);
-    });
+std::string clsExames::listingStatement(const frame::sql::RecordListing& a) const {
+    return exames::listingStatement(a.filtro, a.fichaAtualOuAnteriores, a.numeroDaFichaClinica, a.codigoDoCliente,
+                                    a.codigoDoAnimal);
 }
 
 std::int16_t clsExames::SelecionarParaImpressaoCabecalho(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,

@@ -7,13 +7,13 @@
 
 #include "exames/catalogo.h"
 #include "exames/solicitacao.h"
-#include "frame/business_object.h"
+#include "frame/record_class.h"
 
 namespace zolk::exames {
 
 inline constexpr const char* ProgId = "ZOLK_N_FichasClinicas.clsExames";
 
-class clsExames : public frame::BusinessObject {
+class clsExames : public frame::RecordClass {
 public:
     clsExames();
 
@@ -21,11 +21,6 @@ public:
     std::int16_t Adicionar();
     std::int16_t Alterar();
     std::int16_t Excluir();
-    // The last three arrive as 0 when the front end leaves them out.
-    std::int16_t Selecionar(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
-                            const platform::Variant& codigoOuNomeParaFiltro,
-                            std::int16_t examesDaFichaAtualOuDasFichasAnteriores, double numeroDaFichaClinica = 0,
-                            double codigoDoCliente = 0, double codigoDoAnimal = 0);
     std::int16_t SelecionarParaImpressaoCabecalho(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
                                                   const platform::Variant& codigoOuNomeParaFiltro);
     std::int16_t ValidarDados(std::int16_t operacao, platform::ObjectRef conexao,
@@ -61,6 +56,8 @@ public:
     const platform::MemberTable& memberTable() const override;
 
 private:
+    std::string listingStatement(const frame::sql::RecordListing& args) const override;
+
     Solicitacao s_;
     double numeroGerado_ = 0;
     std::string dataDeEmissao_;

@@ -6,7 +6,6 @@ namespace zolk::medicacoes {
 
 using frame::Operation;
 using platform::DateTime;
-using platform::Variant;
 namespace result = frame::result;
 
 namespace {
@@ -17,7 +16,7 @@ constexpr const char* RelatedRows = "A medicação não pode ser excluído porqu
 
 }  // namespace
 
-clsMedicacoes::clsMedicacoes() : BusinessObject("clsMedicacoes") {}
+clsMedicacoes::clsMedicacoes() : RecordClass("clsMedicacoes", NothingFound) {}
 
 std::int16_t clsMedicacoes::Adicionar() {
     return run("Adicionar", [&](Operation& op) -> std::int16_t {
@@ -61,14 +60,8 @@ std::int16_t clsMedicacoes::Excluir() {
         deletionRefusal(RelatedRows));
 }
 
-std::int16_t clsMedicacoes::Selecionar(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
-                                       const Variant& codigoOuNomeParaFiltro,
-                                       std::int16_t medicacoesDaFichaAtualOuDasFichasAnteriores,
-                                       double numeroDaFichaClinica, double codigoDoCliente, double codigoDoAnimal) {
-    return list("Selecionar", tipoDeLista, tamanhoDaPagina, NothingFound, [&] {
-        return listingStatement({codigoOuNomeParaFiltro, medicacoesDaFichaAtualOuDasFichasAnteriores,
-                                 numeroDaFichaClinica, codigoDoCliente, codigoDoAnimal});
-    });
+std::string clsMedicacoes::listingStatement(const frame::sql::RecordListing& args) const {
+    return medicacoes::listingStatement(args);
 }
 
 std::int16_t clsMedicacoes::ValidarDados(std::int16_t operacao, platform::ObjectRef conexao,

@@ -5,14 +5,14 @@
 #include <cstdint>
 #include <string_view>
 
-#include "frame/business_object.h"
+#include "frame/record_class.h"
 #include "medicacoes/medicacao.h"
 
 namespace zolk::medicacoes {
 
 inline constexpr const char* ProgId = "ZOLK_N_FichasClinicas.clsMedicacoes";
 
-class clsMedicacoes : public frame::BusinessObject {
+class clsMedicacoes : public frame::RecordClass {
 public:
     clsMedicacoes();
 
@@ -20,11 +20,6 @@ public:
     std::int16_t Adicionar();
     std::int16_t Alterar();
     std::int16_t Excluir();
-    // The last three arrive as 0 when the front end leaves them out.
-    std::int16_t Selecionar(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
-                            const platform::Variant& codigoOuNomeParaFiltro,
-                            std::int16_t medicacoesDaFichaAtualOuDasFichasAnteriores,
-                            double numeroDaFichaClinica = 0, double codigoDoCliente = 0, double codigoDoAnimal = 0);
     std::int16_t ValidarDados(std::int16_t operacao, platform::ObjectRef conexao,
                               platform::ObjectRef& recordset) override;
 
@@ -46,6 +41,8 @@ public:
     const platform::MemberTable& memberTable() const override;
 
 private:
+    std::string listingStatement(const frame::sql::RecordListing& args) const override;
+
     Medicacao m_;
 };
 

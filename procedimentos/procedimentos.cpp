@@ -29,7 +29,7 @@ double kindOf(const std::string& tipoDeLancamento) { return platform::CDbl(Varia
 
 }  // namespace
 
-clsProcedimentos::clsProcedimentos() : BusinessObject("clsProcedimentos") {}
+clsProcedimentos::clsProcedimentos() : RecordClass("clsProcedimentos", NothingFound) {}
 
 std::int32_t clsProcedimentos::NumeroDeLancamentoGerado() const { return platform::CLng(Variant(numeroGerado_)); }
 
@@ -153,13 +153,9 @@ std::int16_t clsProcedimentos::Excluir() {
         deletionRefusal(RelatedRows));
 }
 
-std::int16_t clsProcedimentos::Selecionar(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
-                                          const Variant& codigoOuNomeParaFiltro, std::int16_t fichaAtualOuAnteriores,
-                                          double numeroDaFichaClinica, double codigoDoCliente, double codigoDoAnimal) {
-    return list("Selecionar", tipoDeLista, tamanhoDaPagina, NothingFound, [&] {
-        return listingStatement(codigoOuNomeParaFiltro, fichaAtualOuAnteriores, numeroDaFichaClinica, codigoDoCliente,
-                                codigoDoAnimal);
-    });
+std::string clsProcedimentos::listingStatement(const frame::sql::RecordListing& a) const {
+    return procedimentos::listingStatement(a.filtro, a.fichaAtualOuAnteriores, a.numeroDaFichaClinica,
+                                           a.codigoDoCliente, a.codigoDoAnimal);
 }
 
 std::int16_t clsProcedimentos::ValidarDados(std::int16_t operacao, platform::ObjectRef conexao,

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "ado/recordset.h"
-#include "frame/business_object.h"
+#include "frame/record_class.h"
 #include "procedimentos/lancamento.h"
 
 namespace zolk::frame {
@@ -19,7 +19,7 @@ namespace zolk::procedimentos {
 
 inline constexpr const char* ProgId = "ZOLK_N_FichasClinicas.clsProcedimentos";
 
-class clsProcedimentos : public frame::BusinessObject {
+class clsProcedimentos : public frame::RecordClass {
 public:
     clsProcedimentos();
 
@@ -27,11 +27,6 @@ public:
     std::int16_t Adicionar();
     std::int16_t Alterar();
     std::int16_t Excluir();
-    // The last three arrive as 0 when the front end leaves them out.
-    std::int16_t Selecionar(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
-                            const platform::Variant& codigoOuNomeParaFiltro,
-                            std::int16_t procedimentosDaFichaAtualOuDasFichasAnteriores,
-                            double numeroDaFichaClinica = 0, double codigoDoCliente = 0, double codigoDoAnimal = 0);
     std::int16_t ValidarDados(std::int16_t operacao, platform::ObjectRef conexao,
                               platform::ObjectRef& recordset) override;
 
@@ -74,6 +69,8 @@ public:
     const platform::MemberTable& memberTable() const override;
 
 private:
+    std::string listingStatement(const frame::sql::RecordListing& args) const override;
+
     // The budget import, inside Adicionar's transaction.
     void importarOrcamento(frame::Operation& op, const frame::Stamp& stamp);
     // Sets FuncionarioComissionado and PercentualDeComissaoDoVeterinario from the employee's

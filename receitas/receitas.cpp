@@ -18,7 +18,7 @@ constexpr const char* RelatedRows = "A receita não pode ser excluído porque ex
 
 }  // namespace
 
-clsReceitas::clsReceitas() : BusinessObject("clsReceitas") {}
+clsReceitas::clsReceitas() : RecordClass("clsReceitas", NothingFound) {}
 
 std::int16_t clsReceitas::Adicionar() {
     return run("Adicionar", [&](Operation& op) -> std::int16_t {
@@ -64,20 +64,14 @@ std::int16_t clsReceitas::Excluir() {
         deletionRefusal(RelatedRows));
 }
 
-std::int16_t clsReceitas::Selecionar(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
-                                     const Variant& codigoOuNomeParaFiltro,
-                                     std::int16_t receitasDaFichaAtualOuDasFichasAnteriores,
-                                     double numeroDaFichaClinica, double codigoDoCliente, double codigoDoAnimal) {
-    return list("Selecionar", tipoDeLista, tamanhoDaPagina, NothingFound, [&] {
-        return listingStatement({codigoOuNomeParaFiltro, receitasDaFichaAtualOuDasFichasAnteriores,
-                                 numeroDaFichaClinica, codigoDoCliente, codigoDoAnimal});
-    });
+std::string clsReceitas::listingStatement(const frame::sql::RecordListing& args) const {
+    return receitas::listingStatement(args);
 }
 
 std::int16_t clsReceitas::SelecionarReceitaControladaParaImpressao(std::int32_t tipoDeLista,
                                                                    std::int16_t tamanhoDaPagina,
                                                                    const Variant& codigoOuNomeParaFiltro) {
-    return list("SelecionarReceitaControladaParaImpressao", tipoDeLista, tamanhoDaPagina, NothingFound,
+    return list("SelecionarReceitaControladaParaImpressao", tipoDeLista, tamanhoDaPagina, nothingFound(),
                 [&] { return controlledHeaderStatement(codigoOuNomeParaFiltro); }, true);
 }
 

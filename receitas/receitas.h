@@ -5,14 +5,14 @@
 #include <string>
 #include <string_view>
 
-#include "frame/business_object.h"
+#include "frame/record_class.h"
 #include "receitas/receita.h"
 
 namespace zolk::receitas {
 
 inline constexpr const char* ProgId = "ZOLK_N_FichasClinicas.clsReceitas";
 
-class clsReceitas : public frame::BusinessObject {
+class clsReceitas : public frame::RecordClass {
 public:
     clsReceitas();
 
@@ -20,11 +20,6 @@ public:
     std::int16_t Adicionar();
     std::int16_t Alterar();
     std::int16_t Excluir();
-    // The last three arrive as 0 when the front end leaves them out.
-    std::int16_t Selecionar(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
-                            const platform::Variant& codigoOuNomeParaFiltro,
-                            std::int16_t receitasDaFichaAtualOuDasFichasAnteriores, double numeroDaFichaClinica = 0,
-                            double codigoDoCliente = 0, double codigoDoAnimal = 0);
     std::int16_t SelecionarReceitaControladaParaImpressao(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
                                                           const platform::Variant& codigoOuNomeParaFiltro);
     std::int16_t ValidarDados(std::int16_t operacao, platform::ObjectRef conexao,
@@ -46,6 +41,8 @@ public:
     const platform::MemberTable& memberTable() const override;
 
 private:
+    std::string listingStatement(const frame::sql::RecordListing& args) const override;
+
     Receita r_;
     double numeroGerado_ = 0;
     std::string dataDeEmissao_;

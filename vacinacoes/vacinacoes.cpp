@@ -19,7 +19,7 @@ constexpr const char* RelatedRows = "A vacinação não pode ser excluído porqu
 
 }  // namespace
 
-clsVacinacoes::clsVacinacoes() : BusinessObject("clsVacinacoes") {}
+clsVacinacoes::clsVacinacoes() : RecordClass("clsVacinacoes", NothingFound) {}
 
 std::int16_t clsVacinacoes::Adicionar() {
     return run("Adicionar", [&](Operation& op) -> std::int16_t {
@@ -65,12 +65,9 @@ std::int16_t clsVacinacoes::Excluir() {
         deletionRefusal(RelatedRows));
 }
 
-std::int16_t clsVacinacoes::Selecionar(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
-                                       const Variant& codigoOuNomeParaFiltro, std::int16_t modo,
-                                       double numeroDaFichaClinica, double codigoDoCliente, double codigoDoAnimal) {
-    return list("Selecionar", tipoDeLista, tamanhoDaPagina, NothingFound, [&] {
-        return listingStatement(codigoOuNomeParaFiltro, modo, numeroDaFichaClinica, codigoDoCliente, codigoDoAnimal);
-    });
+std::string clsVacinacoes::listingStatement(const frame::sql::RecordListing& a) const {
+    return vacinacoes::listingStatement(a.filtro, a.fichaAtualOuAnteriores, a.numeroDaFichaClinica, a.codigoDoCliente,
+                                        a.codigoDoAnimal);
 }
 
 std::int16_t clsVacinacoes::ValidarDados(std::int16_t operacao, platform::ObjectRef conexao,

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "frame/business_object.h"
+#include "frame/record_class.h"
 #include "frame/sql_literals.h"
 #include "vacinacoes/vacinacao.h"
 
@@ -13,7 +13,7 @@ namespace zolk::vacinacoes {
 
 inline constexpr const char* ProgId = "ZOLK_N_FichasClinicas.clsVacinacoes";
 
-class clsVacinacoes : public frame::BusinessObject {
+class clsVacinacoes : public frame::RecordClass {
 public:
     clsVacinacoes();
 
@@ -21,11 +21,6 @@ public:
     std::int16_t Adicionar();
     std::int16_t Alterar();
     std::int16_t Excluir();
-    // `modo`: 1 the record's doses, 2 applied earlier, 3 overdue, 4 to come. The last three
-    // arrive as 0 when the front end leaves them out.
-    std::int16_t Selecionar(std::int32_t tipoDeLista, std::int16_t tamanhoDaPagina,
-                            const platform::Variant& codigoOuNomeParaFiltro, std::int16_t modo,
-                            double numeroDaFichaClinica = 0, double codigoDoCliente = 0, double codigoDoAnimal = 0);
     std::int16_t ValidarDados(std::int16_t operacao, platform::ObjectRef conexao,
                               platform::ObjectRef& recordset) override;
 
@@ -56,6 +51,9 @@ public:
     const platform::MemberTable& memberTable() const override;
 
 private:
+    // Selecionar's modes: 1 the record's doses, 2 applied earlier, 3 overdue, 4 to come.
+    std::string listingStatement(const frame::sql::RecordListing& args) const override;
+
     Vacinacao v_;
     double codigoGerado_ = 0;
 };
