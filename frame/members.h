@@ -102,11 +102,13 @@ public:
                              return Variant((o.*select)(a[0].asLong(), a[1].asInteger(), a[2]));
                          });
     }
-    // Adicionar, Alterar and Excluir: the first members of a class that writes rows.
-    ClassMembers& writeOperations() {
+    // The first members of a class whose rows belong to clinical records (a frame::RecordClass):
+    // Adicionar, Alterar, Excluir, then its Selecionar.
+    ClassMembers& recordOperations(std::string modeArgument) {
         return operation("Adicionar", {}, ParamType::Integer, [](T& o, CallArgs&) { return Variant(o.Adicionar()); })
             .operation("Alterar", {}, ParamType::Integer, [](T& o, CallArgs&) { return Variant(o.Alterar()); })
-            .operation("Excluir", {}, ParamType::Integer, [](T& o, CallArgs&) { return Variant(o.Excluir()); });
+            .operation("Excluir", {}, ParamType::Integer, [](T& o, CallArgs&) { return Variant(o.Excluir()); })
+            .recordSelection(std::move(modeArgument));
     }
     // Selecionar of a class that lists the rows of a clinical record or of the animal's earlier
     // records: list kind, page size, search box, the listing mode named `modeArgument`, then the
@@ -124,6 +126,12 @@ public:
                              return Variant(o.Selecionar(a[0].asLong(), a[1].asInteger(), a[2], a[3].asInteger(),
                                                          a[4].asDouble(), a[5].asDouble(), a[6].asDouble()));
                          });
+    }
+
+    // NumeroGerado, Numero and DataDeEmissao, in this order: a class whose rows carry a generated
+    // number and an issue date.
+    ClassMembers& numberAndIssueDate() {
+        return get("NumeroGerado", &T::NumeroGerado).let("Numero", &T::Numero).get("DataDeEmissao", &T::DataDeEmissao);
     }
 
     // The frame's members.
@@ -171,6 +179,9 @@ public:
     ClassMembers& localDoErro() { return text("LocalDoErro", &T::LocalDoErro); }
     ClassMembers& descricaoDaFalha() { return text("DescricaoDaFalha", &T::DescricaoDaFalha); }
     ClassMembers& nomeDoCampoValidado() { return text("NomeDoCampoValidado", &T::NomeDoCampoValidado); }
+    // DataHoraDaAtualizacao, DadosDoUsuario, then the error state and ValidarDados: how most
+    // interfaces end.
+    ClassMembers& closingMembers() { return dataHoraDaAtualizacao().dadosDoUsuario().errorStateAndValidation(); }
     // The last six members of every interface, in this order.
     ClassMembers& errorStateAndValidation() {
         return numeroDoErro().descricaoDoErro().localDoErro().descricaoDaFalha().validarDados().nomeDoCampoValidado();

@@ -4,39 +4,29 @@
 
 namespace zolk::medicacoes {
 
-using platform::CallArgs;
-using platform::ParamType;
-using platform::Variant;
 using T = clsMedicacoes;
 
-namespace {
-
-platform::MemberTable buildTable() {
-    frame::ClassMembers<T> m;
-    m.writeOperations()
-        .recordSelection("lintMedicacoesDaFichaAtualOuDasFichasAnteriores")
-        .resultadoDaSelecao()
-        .numeroTotalDeRegistros()
-        .let("CodigoDoMedicamento", &T::CodigoDoMedicamento)
-        .let("Quantidade", &T::Quantidade)
-        .let("Unidade", &T::Unidade)
-        .let("Via", &T::Via)
-        .let("Data", &T::Data)
-        .let("Hora", &T::Hora)
-        .let("Observacao", &T::Observacao)
-        .let("NumeroDaFichaClinica", &T::NumeroDaFichaClinica)
-        .let("CodigoDoVeterinario", &T::CodigoDoVeterinario)
-        .let("CodigoDoCliente", &T::CodigoDoCliente)
-        .let("CodigoDoAnimal", &T::CodigoDoAnimal)
-        .let("DataHoraDeInclusao", &T::DataHoraDeInclusao)
-        .dataHoraDaAtualizacao()
-        .dadosDoUsuario()
-        .errorStateAndValidation();
-    return m.build();
+const platform::MemberTable& clsMedicacoes::memberTable() const {
+    return frame::ClassMembers<T>::shared([] {
+        return frame::ClassMembers<T>()
+            .recordOperations("lintMedicacoesDaFichaAtualOuDasFichasAnteriores")
+            .resultadoDaSelecao()
+            .numeroTotalDeRegistros()
+            .let("CodigoDoMedicamento", &T::CodigoDoMedicamento)
+            .let("Quantidade", &T::Quantidade)
+            .let("Unidade", &T::Unidade)
+            .let("Via", &T::Via)
+            .let("Data", &T::Data)
+            .let("Hora", &T::Hora)
+            .let("Observacao", &T::Observacao)
+            .let("NumeroDaFichaClinica", &T::NumeroDaFichaClinica)
+            .let("CodigoDoVeterinario", &T::CodigoDoVeterinario)
+            .let("CodigoDoCliente", &T::CodigoDoCliente)
+            .let("CodigoDoAnimal", &T::CodigoDoAnimal)
+            .let("DataHoraDeInclusao", &T::DataHoraDeInclusao)
+            .closingMembers()
+            .build();
+    });
 }
-
-}  // namespace
-
-const platform::MemberTable& clsMedicacoes::memberTable() const { return frame::ClassMembers<T>::shared(buildTable); }
 
 }  // namespace zolk::medicacoes

@@ -7,51 +7,42 @@ namespace zolk::procedimentos {
 
 using T = clsProcedimentos;
 
-namespace {
-
-platform::MemberTable buildTable() {
-    frame::ClassMembers<T> m;
-    m.writeOperations()
-        .recordSelection("lintProcedimentosDaFichaAtualOuDasFichasAnteriores")
-        .resultadoDaSelecao()
-        .numeroTotalDeRegistros()
-        .get("NumeroDeLancamentoGerado", &T::NumeroDeLancamentoGerado)
-        .let("NumeroDeLancamento", &T::NumeroDeLancamento)
-        .get("DataDeLancamento", &T::DataDeLancamento)
-        .let("NumeroDaFichaClinica", &T::NumeroDaFichaClinica)
-        .let("NumeroDoOrcamento", &T::NumeroDoOrcamento)
-        .let("CodigoDoCliente", &T::CodigoDoCliente)
-        .let("CodigoDoVeterinario", &T::CodigoDoVeterinario)
-        .let("CodigoDoAnimal", &T::CodigoDoAnimal)
-        .let("NumeroDoTipoDeProcedimento", &T::NumeroDoTipoDeProcedimento)
-        .let("CodigoDoProcedimento", &T::CodigoDoProcedimento)
-        .let("Observacao", &T::Observacao)
-        .let("ValorUnitario", &T::ValorUnitario)
-        .let("DescontoEmPercentual", &T::DescontoEmPercentual)
-        .let("DescontoEmValor", &T::DescontoEmValor)
-        .let("ValorLiquido", &T::ValorLiquido)
-        .let("Custo", &T::Custo)
-        .let("FuncionarioComissionado", static_cast<void (T::*)(bool)>(&T::FuncionarioComissionado))
-        .let("PercentualDeComissaoDoVeterinario",
-             static_cast<void (T::*)(platform::Currency)>(&T::PercentualDeComissaoDoVeterinario))
-        .let("ValorDaComissaoDoVeterinario", &T::ValorDaComissaoDoVeterinario)
-        .let("TipoDeLancamento", &T::TipoDeLancamento)
-        .let("TipoDeVenda", &T::TipoDeVenda)
-        .let("CodigoInternoDoProduto", &T::CodigoInternoDoProduto)
-        .let("Quantidade", &T::Quantidade)
-        .let("ValorTotal", &T::ValorTotal)
-        .dataHoraDaAtualizacao()
-        .dadosDoUsuario()
-        .errorStateAndValidation()
-        .let("OrcamentoImportado", &T::OrcamentoImportado)
-        .set("DadosDosItensDoOrcamento", &T::DadosDosItensDoOrcamento);
-    return m.build();
-}
-
-}  // namespace
-
 const platform::MemberTable& clsProcedimentos::memberTable() const {
-    return frame::ClassMembers<T>::shared(buildTable);
+    return frame::ClassMembers<T>::shared([] {
+        return frame::ClassMembers<T>()
+            .recordOperations("lintProcedimentosDaFichaAtualOuDasFichasAnteriores")
+            .resultadoDaSelecao()
+            .numeroTotalDeRegistros()
+            .get("NumeroDeLancamentoGerado", &T::NumeroDeLancamentoGerado)
+            .let("NumeroDeLancamento", &T::NumeroDeLancamento)
+            .get("DataDeLancamento", &T::DataDeLancamento)
+            .let("NumeroDaFichaClinica", &T::NumeroDaFichaClinica)
+            .let("NumeroDoOrcamento", &T::NumeroDoOrcamento)
+            .let("CodigoDoCliente", &T::CodigoDoCliente)
+            .let("CodigoDoVeterinario", &T::CodigoDoVeterinario)
+            .let("CodigoDoAnimal", &T::CodigoDoAnimal)
+            .let("NumeroDoTipoDeProcedimento", &T::NumeroDoTipoDeProcedimento)
+            .let("CodigoDoProcedimento", &T::CodigoDoProcedimento)
+            .let("Observacao", &T::Observacao)
+            .let("ValorUnitario", &T::ValorUnitario)
+            .let("DescontoEmPercentual", &T::DescontoEmPercentual)
+            .let("DescontoEmValor", &T::DescontoEmValor)
+            .let("ValorLiquido", &T::ValorLiquido)
+            .let("Custo", &T::Custo)
+            .let("FuncionarioComissionado", static_cast<void (T::*)(bool)>(&T::FuncionarioComissionado))
+            .let("PercentualDeComissaoDoVeterinario",
+                 static_cast<void (T::*)(platform::Currency)>(&T::PercentualDeComissaoDoVeterinario))
+            .let("ValorDaComissaoDoVeterinario", &T::ValorDaComissaoDoVeterinario)
+            .let("TipoDeLancamento", &T::TipoDeLancamento)
+            .let("TipoDeVenda", &T::TipoDeVenda)
+            .let("CodigoInternoDoProduto", &T::CodigoInternoDoProduto)
+            .let("Quantidade", &T::Quantidade)
+            .let("ValorTotal", &T::ValorTotal)
+            .closingMembers()
+            .let("OrcamentoImportado", &T::OrcamentoImportado)
+            .set("DadosDosItensDoOrcamento", &T::DadosDosItensDoOrcamento)
+            .build();
+    });
 }
 
 }  // namespace zolk::procedimentos

@@ -4,38 +4,26 @@
 
 namespace zolk::receitas {
 
-using platform::CallArgs;
-using platform::ParamType;
-using platform::Variant;
 using T = clsReceitas;
 
-namespace {
-
-platform::MemberTable buildTable() {
-    frame::ClassMembers<T> m;
-    m.writeOperations()
-        .recordSelection("lintReceitasDaFichaAtualOuDasFichasAnteriores")
-        .printSelection("SelecionarReceitaControladaParaImpressao", &T::SelecionarReceitaControladaParaImpressao)
-        .resultadoDaSelecao()
-        .resultadoDaSelecaoParaImpressao()
-        .numeroTotalDeRegistros()
-        .get("NumeroGerado", &T::NumeroGerado)
-        .let("Numero", &T::Numero)
-        .get("DataDeEmissao", &T::DataDeEmissao)
-        .let("NumeroDaFichaClinica", &T::NumeroDaFichaClinica)
-        .let("CodigoDoCliente", &T::CodigoDoCliente)
-        .let("CodigoDoAnimal", &T::CodigoDoAnimal)
-        .let("ReceitaControlada", &T::ReceitaControlada)
-        .let("Prescricao", &T::Prescricao)
-        .let("CodigoDoVeterinario", &T::CodigoDoVeterinario)
-        .dataHoraDaAtualizacao()
-        .dadosDoUsuario()
-        .errorStateAndValidation();
-    return m.build();
+const platform::MemberTable& clsReceitas::memberTable() const {
+    return frame::ClassMembers<T>::shared([] {
+        return frame::ClassMembers<T>()
+            .recordOperations("lintReceitasDaFichaAtualOuDasFichasAnteriores")
+            .printSelection("SelecionarReceitaControladaParaImpressao", &T::SelecionarReceitaControladaParaImpressao)
+            .resultadoDaSelecao()
+            .resultadoDaSelecaoParaImpressao()
+            .numeroTotalDeRegistros()
+            .numberAndIssueDate()
+            .let("NumeroDaFichaClinica", &T::NumeroDaFichaClinica)
+            .let("CodigoDoCliente", &T::CodigoDoCliente)
+            .let("CodigoDoAnimal", &T::CodigoDoAnimal)
+            .let("ReceitaControlada", &T::ReceitaControlada)
+            .let("Prescricao", &T::Prescricao)
+            .let("CodigoDoVeterinario", &T::CodigoDoVeterinario)
+            .closingMembers()
+            .build();
+    });
 }
-
-}  // namespace
-
-const platform::MemberTable& clsReceitas::memberTable() const { return frame::ClassMembers<T>::shared(buildTable); }
 
 }  // namespace zolk::receitas
