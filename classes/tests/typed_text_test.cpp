@@ -17,6 +17,7 @@
 #include "fichas/fichas_clinicas.h"
 #include "platform/conversions.h"
 #include "procedimentos/procedimentos.h"
+#include "receitas/receitas.h"
 #include "testsupport/practice_fixture.h"
 #include "vacinacoes/vacinacoes.h"
 
@@ -95,6 +96,15 @@ const std::vector<TextCase>& textCases() {
           {"CodigoDoProcedimento", Variant(3.0)},
           {"Quantidade", Variant("1")}},
          {"Observacao"}},
+        {receitas::ProgId,
+         "Receitas",
+         "Numero",
+         "NumeroGerado",
+         {{"NumeroDaFichaClinica", Variant(812.0)},
+          {"CodigoDoCliente", Variant(95.0)},
+          {"CodigoDoAnimal", Variant(140.0)},
+          {"CodigoDoVeterinario", Variant(3.0)}},
+         {"Prescricao"}},
     };
     return cases;
 }

@@ -42,38 +42,26 @@ TEST_F(ExamesTest, EachFlagAtARunBoundaryLandsInItsOwnColumn) {
     }
 }
 
-TEST_F(ExamesTest, TreatedAndUntreatedTextsKeepTheirQuotes) {
-    fillValid(*exame);
-    const std::string accented = "Ação, coração, fígado " + std::string(3000, 'x');
-    exame->Relato(accented);
-    exame->ImagemObservacao("Tórax d'água");
-    exame->ResultadosDeExames("Leucócitos 'normais'\r\nsegunda linha");
-    exame->Observacao("Jejum (D'Ávila)");
-    ASSERT_EQ(exame->Adicionar(), 0) << exame->DescricaoDoErro();
-    EXPECT_EQ(db.column("SELECT Relato || '|' || ImagemObservacao || '|' || ResultadosDeExames || '|' || Observacao "
-                        "FROM Exames WHERE Numero = " + number(exame->NumeroGerado())),
-              std::vector<std::string>{accented + "|Tórax d'água|Leucócitos 'normais'\r\nsegunda linha|Jejum (D'Ávila)"});
-
+TEST_F(ExamesTest, UntreatedTextsHaveTheirQuotesDoubledAndAMissingUserWritesNothing) {
     // The texts stored unchanged reach the statement with their quotes doubled.
-    auto e = std::make_shared<clsExames>();
-    e->DadosDoUsuario(ana);
+    auto e = another();
     fillValid(*e);
     e->Relato("Retirar com D'Ávila");
     e->Amostra("Soro 'hemolisado'");
     e->ReceberResultadoPor("E-mail d'ela");
     ASSERT_EQ(e->Adicionar(), 0) << e->DescricaoDoErro();
-    EXPECT_NE(db.traced("Execute")[4].find("'Retirar com D''Ávila','Soro ''hemolisado''','E-mail d''ela',"),
+    EXPECT_NE(db.traced("Execute")[1].find("'Retirar com D''Ávila','Soro ''hemolisado''','E-mail d''ela',"),
               std::string::npos);
     EXPECT_EQ(db.scalar("SELECT Relato || '|' || Amostra || '|' || ReceberResultadoPor FROM Exames WHERE Numero = " +
                         number(e->NumeroGerado())),
               "Retirar com D'Ávila|Soro 'hemolisado'|E-mail d'ela");
 
-    const std::string rows = db.scalar("SELECT COUNT(*) FROM Exames");
+    const std::string rows = count("Exames");
     auto noUser = std::make_shared<clsExames>();
     fillValid(*noUser);
     EXPECT_EQ(noUser->Adicionar(), 1);
-    EXPECT_EQ(noUser->LocalDoErro(), "ZOLK_N_FichasClinicas, clsExames, Adicionar, Ponto: 6");
-    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM Exames"), rows);
+    EXPECT_EQ(noUser->LocalDoErro(), location("Adicionar", 6));
+    EXPECT_EQ(count("Exames"), rows);
 }
 
 // The request of the corpus's updates: record 813, paid, exams on both sides of the split.
@@ -101,9 +89,7 @@ TEST_F(ExamesTest, BothUpdatesAreWrittenToTheLetterInOneTransaction) {
     fillCorpusUpdate(*exame, n);
     ASSERT_EQ(exame->Alterar(), 0) << exame->DescricaoDoErro();
 
-    std::vector<std::string> ops;
-    for (const auto& line : db.trace()) ops.push_back(line.op);
-    EXPECT_EQ(ops, (std::vector<std::string>{"Execute", "BeginTrans", "Execute", "Execute", "CommitTrans"}));
+    EXPECT_EQ(ops(), (std::vector<std::string>{"Execute", "BeginTrans", "Execute", "Execute", "CommitTrans"}));
     const std::pair<std::string, std::string> row{"Numero=59;", "Numero=" + number(n) + ";"};
     EXPECT_EQ(db.traced("Execute")[1], corpus("exames-update-primeira-parte", {row}));
     EXPECT_EQ(db.traced("Execute")[2],
@@ -134,7 +120,7 @@ TEST_F(ExamesTest, AFailingSecondUpdateLeavesTheFirstUndone) {
         exame->DadosDoUsuario(user);
         db.clearTrace();
         EXPECT_EQ(exame->Alterar(), 1);
-        EXPECT_EQ(exame->LocalDoErro(), std::string("ZOLK_N_FichasClinicas, clsExames, Alterar, Ponto: ") + (user ? "7" : "6"));
+        EXPECT_EQ(exame->LocalDoErro(), location("Alterar", user ? 7 : 6));
         EXPECT_EQ(db.traced("Execute").size(), user ? 3u : 2u);
         EXPECT_EQ(db.trace().back().op, "RollbackTrans");
         EXPECT_EQ(db.scalar("SELECT NumeroDaFichaClinica || ExamePago || Relato FROM Exames WHERE Numero = " + number(n)), before);
@@ -170,7 +156,7 @@ TEST_F(ExamesTest, DeletionAndItsRefusals) {
     db.native("ALTER TABLE Exames RENAME TO ExamesAntigos");
     EXPECT_EQ(exame->Excluir(), 1);
     EXPECT_EQ(exame->NumeroDoErro(), platform::err::DbErrorsInCommand);
-    EXPECT_EQ(exame->LocalDoErro(), "ZOLK_N_FichasClinicas, clsExames, Excluir, Ponto: 5");
+    EXPECT_EQ(exame->LocalDoErro(), location("Excluir", 5));
 }
 
 }  // namespace

@@ -1,43 +1,23 @@
 #pragma once
-// A fresh demo practice per test and an exam request object, with two oracles written apart from
-// this class: the Exames table of the schema (its Yes/No columns stand in catalogue order) and
-// the statement corpus of the engine tests.
-#include <gtest/gtest.h>
-
+// An exam request object on a fresh demo practice, with two oracles written apart from this
+// class: the Exames table of the schema (its Yes/No columns stand in catalogue order) and the
+// statement corpus of the engine tests.
 #include <functional>
-#include <memory>
-#include <string>
-#include <vector>
 
-#include "classes/class_table.h"
-#include "components/userdata/dados_do_usuario.h"
 #include "exames/exames.h"
-#include "platform/conversions.h"
-#include "testsupport/corpus.h"
-#include "testsupport/practice_fixture.h"
+#include "testsupport/class_fixture.h"
 
 namespace zolk::exames::test {
 
 using platform::Variant;
+using testsupport::number;
 
-inline std::shared_ptr<components::DadosDoUsuario> makeUser(const std::string& name) {
-    auto user = std::make_shared<components::DadosDoUsuario>();
-    user->Add(Variant(name), "NomeDeUsuario");
-    return user;
-}
-
-// A statement of jet/tests/corpus/exames.sql by case name, with each (from, to) replaced.
 inline std::string corpus(const std::string& caseName, const std::vector<std::pair<std::string, std::string>>& edits = {}) {
     return testsupport::corpus("exames.sql", caseName, edits);
 }
 
-class ExamesTest : public ::testing::Test {
+class ExamesTest : public testsupport::ClassTest<clsExames> {
 protected:
-    ExamesTest() {
-        classes::registerClasses();
-        exame->DadosDoUsuario(ana);
-    }
-
     // Thor (140) of client 95, record 812, veterinarian 3, laboratory VetLab (2).
     static void fillValid(clsExames& e) {
         e.NumeroDaFichaClinica(812);
@@ -66,11 +46,7 @@ protected:
         return out;
     }
 
-    static std::string number(double n) { return platform::CStr(Variant(n)); }
-
-    testsupport::PracticeDatabase db;
-    std::shared_ptr<components::DadosDoUsuario> ana = makeUser("ana");
-    std::shared_ptr<clsExames> exame = std::make_shared<clsExames>();
+    std::shared_ptr<clsExames>& exame = object;
 };
 
 }  // namespace zolk::exames::test

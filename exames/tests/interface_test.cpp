@@ -1,11 +1,4 @@
-// ValidarDados, the dispatch interface _clsExames in slot order, `fichas members`, and the exam
-// part of the guided tour of `fichas demo`.
-#include <sstream>
-
-#include "cli/command.h"
-#include "cli/demo_tour.h"
-#include "classes/class_table.h"
-#include "components/provider/settings.h"
+// ValidarDados, and the dispatch interface _clsExames in slot order.
 #include "exames/tests/fixture.h"
 
 namespace zolk::exames::test {
@@ -64,32 +57,6 @@ TEST_F(ExamesTest, InterfaceHasItsMembersInSlotOrder) {
     }
     EXPECT_EQ(members[40].name, "ParasitologicosDeFezes");
     EXPECT_EQ(members[207].kind, K::Set);
-
-    classes::registerClasses();
-    std::ostringstream out, err;
-    ASSERT_EQ(cli::listMembers("clsExames", out, err), 0) << err.str();
-    EXPECT_NE(out.str().find("3\tSelecionar\toperation\t(lenuTipoDeLista As Long, lintTamanhoDaPagina As Integer, "
-                             "lvarCodigoOuNomeParaFiltro As Variant, lintExamesDaFichaAtualOuDasFichasAnteriores As "
-                             "Integer, Optional ldouNumeroDaFichaClinica As Double, Optional ldouCodigoDoCliente As "
-                             "Double, Optional ldouCodigoDoAnimal As Double) As Integer\n"),
-              std::string::npos);
-    EXPECT_NE(out.str().find("\n40\tParasitologicosDeFezes\tLet\t(RHS As Boolean)\n"), std::string::npos);
-}
-
-TEST_F(ExamesTest, GuidedTourRequestsExamsForItsConsultation) {
-    const std::string url = (db.folder() / "tour.db").string();
-    std::ostringstream out;
-    ASSERT_EQ(cli::runDemoTour(url, out), 0) << out.str();
-    for (const char* line : {"Solicitação de exames nº 59, emitida em ",
-                             "Laboratório: VetLab-VetLab Análises Clínicas Veterinárias Ltda",
-                             "Exames:      HemogramaCompleto, ALTTGP, Creatinina, Ureia, Ultrassom (Abdome total)"})
-        EXPECT_NE(out.str().find(line), std::string::npos) << line << "\n" << out.str();
-
-    components::setDatabaseOverride(url);
-    ASSERT_EQ(exame->Selecionar(2, 10, Variant(), 1, 813), 0) << exame->DescricaoDoErro();
-    ASSERT_EQ(exame->ResultadoDaSelecaoEmRecordset()->RecordCount(), 1);
-    EXPECT_EQ(platform::CStr(exame->ResultadoDaSelecaoEmRecordset()->value("Numero")), "59");
-    components::setDatabaseOverride(db.url());
 }
 
 }  // namespace

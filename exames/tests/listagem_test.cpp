@@ -70,11 +70,11 @@ TEST_F(ExamesTest, BrokenNumericFilterKeepsTheEarlierResultAndChangesNothing) {
     for (const Variant& filtro : {Variant("1,5"), Variant(1.5)}) {  // a number to the platform, not to the statement
         EXPECT_EQ(exame->Selecionar(2, 10, filtro, 1), 1);
         EXPECT_EQ(exame->NumeroDoErro(), platform::err::DbErrorsInCommand);
-        EXPECT_EQ(exame->LocalDoErro(), "ZOLK_N_FichasClinicas, clsExames, Selecionar, Ponto: 4");
+        EXPECT_EQ(exame->LocalDoErro(), location("Selecionar", 4));
         EXPECT_EQ(exame->ResultadoDaSelecaoEmRecordset(), earlier);
     }
     EXPECT_EQ(exame->SelecionarParaImpressaoCabecalho(2, 10, Variant("1,5")), 1);
-    EXPECT_EQ(exame->LocalDoErro(), "ZOLK_N_FichasClinicas, clsExames, SelecionarParaImpressaoCabecalho, Ponto: 4");
+    EXPECT_EQ(exame->LocalDoErro(), location("SelecionarParaImpressaoCabecalho", 4));
     EXPECT_EQ(db.scalar("SELECT group_concat(Numero) FROM Exames"), rows);
 }
 

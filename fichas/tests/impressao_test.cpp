@@ -34,8 +34,7 @@ TEST_F(FichasTest, PrintSelectionIsWrittenToTheLetter) {
 }
 
 TEST_F(FichasTest, AddressAndChannelsKeepTheirSeparatorsAndBlanks) {
-    auto bia = std::make_shared<clsFichasClinicas>();
-    bia->DadosDoUsuario(ana);
+    auto bia = another();
     fillValid(*bia);
     bia->CodigoDoCliente(37);
     bia->CodigoDoAnimal(130);
@@ -86,7 +85,7 @@ TEST_F(FichasTest, FailedPrintSelectionKeepsThePreviousRecordset) {
     const auto previous = ficha->ResultadoDaSelecaoParaImpressaoEmRecordset();
     db.native("DROP TABLE RacasDeAnimais");
     EXPECT_EQ(ficha->SelecionarParaImpressao(812), 1);
-    EXPECT_EQ(ficha->LocalDoErro(), "ZOLK_N_FichasClinicas, clsFichasClinicas, SelecionarParaImpressao, Ponto: 4");
+    EXPECT_EQ(ficha->LocalDoErro(), location("SelecionarParaImpressao", 4));
     EXPECT_EQ(ficha->ResultadoDaSelecaoParaImpressaoEmRecordset(), previous);
 }
 

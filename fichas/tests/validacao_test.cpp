@@ -44,8 +44,7 @@ TEST_F(FichasTest, FieldRulesReportTheFirstFaultInOrder) {
     };
     for (const Rule& rule : rules) {
         SCOPED_TRACE(rule.message);
-        auto f = std::make_shared<clsFichasClinicas>();
-        f->DadosDoUsuario(ana);
+        auto f = another();
         fillValid(*f);
         for (const auto& [member, value] : rule.lets) f->let(member, value);
         EXPECT_EQ(f->Adicionar(), 2);
@@ -65,7 +64,7 @@ TEST_F(FichasTest, ValuesAtTheEdgesOfTheRulesPass) {
     EXPECT_EQ(ficha->Adicionar(), 0) << ficha->DescricaoDaFalha();
     ficha->DataDeRetorno("   ");  // no return date: stored as Null, nothing booked
     ASSERT_EQ(ficha->Adicionar(), 0) << ficha->DescricaoDaFalha();
-    const std::string n = platform::CStr(Variant(ficha->NumeroGerado()));
+    const std::string n = number(ficha->NumeroGerado());
     EXPECT_EQ(count("FichasClinicas", "DataDeRetorno IS NULL AND Numero = " + n), "1");
     EXPECT_EQ(count("Agendamentos", "NumeroDaFichaClinica = " + n), "0");
 }
@@ -154,7 +153,7 @@ TEST_F(FichasTest, InsertionNeedsNoPermissionButAChangeNeedsTheUserData) {
     anonymous->Numero(812);
     EXPECT_EQ(anonymous->Alterar(), 1);
     EXPECT_EQ(anonymous->NumeroDoErro(), platform::err::ObjectNotSet);
-    EXPECT_EQ(anonymous->LocalDoErro(), "ZOLK_N_FichasClinicas, clsFichasClinicas, ValidarDados, Ponto: 16");
+    EXPECT_EQ(anonymous->LocalDoErro(), location("ValidarDados", 16));
     EXPECT_EQ(db.traced("BeginTrans").size(), 1u);  // the insertion's only
 }
 

@@ -46,10 +46,6 @@ TEST_F(MedicacoesTest, WithNothingToSelectByEveryEntryIsListed) {
         EXPECT_EQ(db.traced("Open").back(), corpus("medicacoes-lista-sem-condicao", {{"WHERE ORDER BY", "ORDER BY"}}));
         EXPECT_EQ(medicacao->ResultadoDaSelecaoEmRecordset()->RecordCount(), 5);
     }
-    auto earlier = medicacao->ResultadoDaSelecaoEmRecordset();
-    EXPECT_EQ(medicacao->Selecionar(2, 0, Variant("8,12"), 1), 1);  // numeric to the platform, not to SQL
-    EXPECT_EQ(medicacao->LocalDoErro(), "ZOLK_N_FichasClinicas, clsMedicacoes, Selecionar, Ponto: 4");
-    EXPECT_EQ(medicacao->ResultadoDaSelecaoEmRecordset(), earlier);
 }
 
 TEST_F(MedicacoesTest, InsertionAndDeletionHaveTheirOwnRulesInTheirOwnOrder) {

@@ -3,41 +3,21 @@
 // oracle written apart from this class. The demo's record 812 belongs to Thor (140) of client 95,
 // seen by veterinarian 3; product 5 (Meloxicam) starts with 40 in stock, product 10 (sold by
 // weight) with 37.5.
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-#include <utility>
-#include <vector>
-
-#include "classes/class_table.h"
-#include "components/userdata/dados_do_usuario.h"
 #include "platform/amounts.h"
-#include "platform/conversions.h"
 #include "procedimentos/procedimentos.h"
-#include "testsupport/corpus.h"
-#include "testsupport/practice_fixture.h"
+#include "testsupport/class_fixture.h"
 
 namespace zolk::procedimentos::test {
 
 using platform::Currency;
 using platform::Variant;
 
-inline std::shared_ptr<components::DadosDoUsuario> makeUser(const std::string& name) {
-    auto user = std::make_shared<components::DadosDoUsuario>();
-    user->Add(Variant(name), "NomeDeUsuario");
-    return user;
-}
+using testsupport::userNamed;
 
 inline Currency cur(double v) { return Currency::fromDouble(v); }
 
-class ProcedimentosTest : public ::testing::Test {
+class ProcedimentosTest : public testsupport::ClassTest<clsProcedimentos> {
 protected:
-    ProcedimentosTest() {
-        classes::registerClasses();
-        p->DadosDoUsuario(ana);
-    }
-
     // A statement of jet/tests/corpus/procedimentos.sql, its server date and time replaced by
     // those the object read.
     std::string corpus(const std::string& caseName, std::vector<std::pair<std::string, std::string>> edits = {}) const {
@@ -99,19 +79,7 @@ protected:
                          "FROM HistoricoDeProdutos WHERE CodigoInternoDoProduto = " + std::to_string(produto) +
                          " ORDER BY Numero");
     }
-    std::vector<std::string> ops() const {
-        std::vector<std::string> out;
-        for (const auto& line : db.trace()) out.push_back(line.op);
-        return out;
-    }
-    std::string count(const std::string& table) const { return db.scalar("SELECT COUNT(*) FROM " + table); }
-    std::string location(const std::string& operation, int ponto) const {
-        return "ZOLK_N_FichasClinicas, clsProcedimentos, " + operation + ", Ponto: " + std::to_string(ponto);
-    }
-
-    testsupport::PracticeDatabase db;
-    std::shared_ptr<components::DadosDoUsuario> ana = makeUser("ana");
-    std::shared_ptr<clsProcedimentos> p = std::make_shared<clsProcedimentos>();
+    std::shared_ptr<clsProcedimentos>& p = object;
 };
 
 }  // namespace zolk::procedimentos::test

@@ -68,8 +68,7 @@ TEST_F(ProcedimentosTest, StockBalancesAreRoundedToThreeDecimalsAndMayGoBelowZer
                           Case{10.0004, 2, "3|10.0000|2.0000|8.0000", "8.0000"},  // 10.0004 counts as 10.000
                           Case{2.0005, 0.5, "3|2.0010|0.5000|1.5010", "1.5000"}}) {  // halves away from zero
         db.native("UPDATE Produtos SET SaldoEmEstoque = " + platform::amountTextPlain(cur(c.start)) + " WHERE CodigoInterno = 8");
-        auto o = std::make_shared<clsProcedimentos>();
-        o->DadosDoUsuario(ana);
+        auto o = another();
         fillProduct(*o, 8, c.quantity);
         ASSERT_EQ(o->Adicionar(), 0) << o->DescricaoDoErro();
         EXPECT_EQ(history(8).back(), std::string(c.row) + "|Saída por Pré-Venda na ficha clínica no. 812") << c.start;
@@ -79,8 +78,7 @@ TEST_F(ProcedimentosTest, StockBalancesAreRoundedToThreeDecimalsAndMayGoBelowZer
 
 TEST_F(ProcedimentosTest, EveryKindButOneIsAProduct) {
     for (const char* kind : {"2", "3", "9", "02"}) {
-        auto o = std::make_shared<clsProcedimentos>();
-        o->DadosDoUsuario(ana);
+        auto o = another();
         fillProduct(*o);
         o->TipoDeLancamento(kind);
         ASSERT_EQ(o->Adicionar(), 0) << kind << ": " << o->DescricaoDoErro();
@@ -90,8 +88,7 @@ TEST_F(ProcedimentosTest, EveryKindButOneIsAProduct) {
                   kind);
     }
     EXPECT_EQ(balance(5), "36.0000");
-    auto service = std::make_shared<clsProcedimentos>();
-    service->DadosDoUsuario(ana);
+    auto service = another();
     fillService(*service);
     service->TipoDeLancamento("01");  // compared as a number
     ASSERT_EQ(service->Adicionar(), 0);
@@ -131,25 +128,17 @@ TEST_F(ProcedimentosTest, FailuresAfterTheTransactionBeganLeaveNothing) {
     EXPECT_EQ(balance(5), "40.0000");
 }
 
-TEST_F(ProcedimentosTest, TypedTextsStayLiterals) {
-    // The note is treated when set; the kind, the sale kind and the user's name are doubled
-    // where they are written.
-    const std::string longNote = "Aplicar em D'Ávila; 'urgente' " + std::string(2000, 'x');
-    fillService(*p);
-    p->Observacao(longNote);
-    p->DadosDoUsuario(makeUser("Sant'Anna"));
-    ASSERT_EQ(p->Adicionar(), 0) << p->DescricaoDoErro();
-    EXPECT_EQ(db.scalar("SELECT Observacao || '|' || UsuarioDaInclusao FROM ServicosEfetuados WHERE NumeroDeLancamento = " +
-                        std::to_string(p->NumeroDeLancamentoGerado())),
-              longNote + "|Sant'Anna");
-
+// The product posting's note is treated when set; the user's name in its stock history is doubled
+// where it is written.
+TEST_F(ProcedimentosTest, TypedTextsOfAProductPostingStayLiterals) {
     fillProduct(*p);
     p->Observacao("Retirar à tarde, 'sem' falta");
+    p->DadosDoUsuario(userNamed("Sant'Anna"));
     ASSERT_EQ(p->Adicionar(), 0) << p->DescricaoDoErro();
     EXPECT_EQ(db.scalar("SELECT UsuarioDaInclusao FROM HistoricoDeProdutos ORDER BY Numero DESC LIMIT 1"), "Sant'Anna");
-    EXPECT_EQ(db.scalar("SELECT Observacao FROM ProdutosReservados WHERE NumeroDeLancamento = " +
+    EXPECT_EQ(db.scalar("SELECT Observacao || '|' || UsuarioDaInclusao FROM ProdutosReservados WHERE NumeroDeLancamento = " +
                         std::to_string(p->NumeroDeLancamentoGerado())),
-              "Retirar à tarde, 'sem' falta");
+              "Retirar à tarde, 'sem' falta|Sant'Anna");
 }
 
 TEST_F(ProcedimentosTest, ValidationReadsTheKindByItsLeadingNumber) {

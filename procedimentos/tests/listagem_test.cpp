@@ -32,15 +32,6 @@ TEST_F(ProcedimentosTest, TheCurrentRecordListsServicesAndProductsTogetherNewest
                   platform::CStr(rs->value("NumeroDoTipoDeServicoOuCodigoDeBarrasDoProduto")) + "|" +
                   platform::CStr(rs->value("ServicoPago")),
               "Thor|2|1|Não");
-
-    // Paged through the frame: the second page of two.
-    rs->AbsolutePage(2);
-    platform::ObjectRef page;
-    ASSERT_EQ(p->PaginarResultadoDaSelecaoEmRecordset(2, page), 0);
-    auto pageRs = std::dynamic_pointer_cast<ado::Recordset>(page);
-    ASSERT_TRUE(pageRs);
-    EXPECT_EQ(pageRs->RecordCount(), 2);
-    EXPECT_EQ(platform::CStr(pageRs->value("NumeroDeLancamento")), "203");
 }
 
 TEST_F(ProcedimentosTest, EarlierRecordsTakeTheAnimalsServicesAndTheClientsProducts) {

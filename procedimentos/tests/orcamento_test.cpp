@@ -110,8 +110,7 @@ TEST_F(OrcamentoTest, NoCommissionForAnEmployeeWhoEarnsNoneOrAnInactiveSubgroup)
     // The collar (9) belongs to an inactive subgroup.
     db.native("UPDATE Funcionarios SET Comissionado = -1 WHERE Codigo = 3");
     db.native("INSERT INTO ItensDoOrcamento VALUES (8, 3, '2', '7890000000990', 9, 'Colar', 1, 19.9, 19.9, 0, 0, 19.9, 9, '1')");
-    p = std::make_shared<clsProcedimentos>();
-    p->DadosDoUsuario(ana);
+    p = another();
     importing(items("NumeroDoOrcamento = 8 AND NumeroDoItemDoOrcamento = 3"));
     ASSERT_EQ(p->Adicionar(), 0);
     EXPECT_EQ(db.traced("Open").back(), corpus("orcamento-comissao-produto-subgrupo-inativo"));
@@ -180,8 +179,7 @@ TEST_F(OrcamentoTest, AnyFailingItemRollsTheWholeImportBack) {
                   13, platform::err::DbGeneralFailure}}) {
         auto itens = items(c.condition, c.columns);
         if (c.edit) c.edit(*itens);
-        p = std::make_shared<clsProcedimentos>();
-        p->DadosDoUsuario(ana);
+        p = another();
         importing(itens);
         EXPECT_EQ(p->Adicionar(), 1) << c.what;
         EXPECT_EQ(p->NumeroDoErro(), c.error) << c.what;

@@ -31,26 +31,17 @@ TEST_F(VacinacoesTest, APendingDoseOfNoRecordWithABlankDateIsDueToday) {
     vacina->DataDaAplicacao("   ");
     ASSERT_EQ(vacina->Adicionar(), 0) << vacina->DescricaoDoErro();
 
-    EXPECT_EQ(vacina->DataDaAplicacao(), dayText(0));
+    // Today as the server clock read by the operation: the test may run across midnight.
+    const std::string today = vacina->DataHoraDaAtualizacao().substr(0, 10);
+    EXPECT_EQ(vacina->DataDaAplicacao(), today);
     EXPECT_EQ(db.traced("Execute")[1],
-              corpus("vacinacoes-insert-pendente-sem-ficha", {{"'10/12/2029'", "'" + dayText(0) + "'"},
+              corpus("vacinacoes-insert-pendente-sem-ficha", {{"'10/12/2029'", "'" + today + "'"},
                                                                {"'15/12/2026 10:36:00'", "'" + vacina->DataHoraDaAtualizacao() + "'"}}));
-    const double codigo = vacina->CodigoGerado();
-    EXPECT_EQ(row(codigo, "IFNULL(NumeroDaFichaClinica, 'null') || '|' || DataDaAplicacao"),
-              "null|" + platform::DateTime::today().iso());
-
-    // Once applied it is among the animal's doses of earlier records, whatever record is current.
-    vacina->Codigo(codigo);
-    vacina->VacinaAplicada(true);
-    ASSERT_EQ(vacina->Alterar(), 0) << vacina->DescricaoDoErro();
-    ASSERT_EQ(vacina->Selecionar(2, 0, Variant(), 2, 812, 95, 140), 0);
-    auto rs = vacina->ResultadoDaSelecaoEmRecordset();
-    std::vector<std::string> codes;
-    for (rs->MoveFirst(); !rs->EOF_(); rs->MoveNext()) codes.push_back(platform::CStr(rs->value("Codigo")));
-    EXPECT_EQ(codes, (std::vector<std::string>{number(codigo), "72", "71"}));
+    EXPECT_EQ(row(vacina->CodigoGerado(), "IFNULL(NumeroDaFichaClinica, 'null') || '|' || DataDaAplicacao"),
+              "null|" + platform::CDate(Variant(today)).iso());
 }
 
-TEST_F(VacinacoesTest, TypedTextsStayValuesAndWhatTheDatabaseRefusesWritesNothing) {
+TEST_F(VacinacoesTest, WhatTheDatabaseRefusesWritesNothing) {
     const std::string rows = db.scalar("SELECT COUNT(*) FROM Vacinacoes");
     struct Case {
         const char* what;
@@ -66,47 +57,15 @@ TEST_F(VacinacoesTest, TypedTextsStayValuesAndWhatTheDatabaseRefusesWritesNothin
         {"no user data", [](clsVacinacoes& v) { v.DadosDoUsuario(nullptr); }, platform::err::ObjectNotSet},
     };
     for (const Case& c : cases) {
-        auto v = std::make_shared<clsVacinacoes>();
-        v->DadosDoUsuario(ana);
+        auto v = another();
         if (std::string(c.what) != "VacinaAplicada never set") fillApplied(*v);
         c.spoil(*v);
         EXPECT_EQ(v->Adicionar(), 1) << c.what;
         EXPECT_EQ(v->NumeroDoErro(), c.error) << c.what << ": " << v->DescricaoDoErro();
-        EXPECT_EQ(v->LocalDoErro(), "ZOLK_N_FichasClinicas, clsVacinacoes, Adicionar, Ponto: 6") << c.what;
+        EXPECT_EQ(v->LocalDoErro(), location("Adicionar", 6)) << c.what;
     }
     // The quote was doubled: the whole text reached the date column as one value.
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM Vacinacoes"), rows);
-
-    // A name with an apostrophe, and treated texts, go in exactly as typed.
-    fillApplied(*vacina);
-    vacina->DadosDoUsuario(makeUser("Sant'Anna"));
-    vacina->Partida("D'Ávila");
-    vacina->Observacao("Reação 'leve'\r\nno local");
-    db.clearTrace();
-    ASSERT_EQ(vacina->Adicionar(), 0) << vacina->DescricaoDoErro();
-    EXPECT_NE(db.traced("Execute")[1].find(",'D''Ávila','Reação ''leve''\r\nno local',"), std::string::npos);
-    EXPECT_EQ(row(vacina->CodigoGerado(), "UsuarioDaInclusao || '|' || Partida || '|' || Observacao"),
-              "Sant'Anna|D'Ávila|Reação 'leve'\r\nno local");
-}
-
-TEST_F(VacinacoesTest, LargeCodesAreWrittenAsPlainDigits) {
-    fillApplied(*vacina);
-    vacina->NumeroDaFichaClinica(2345678);
-    vacina->CodigoDoCliente(1234567);
-    vacina->CodigoDoAnimal(7654321);
-    vacina->CodigoDaVacina(9000001);
-    ASSERT_EQ(vacina->Adicionar(), 0) << vacina->DescricaoDoErro();
-    EXPECT_NE(db.traced("Execute")[1].find("VALUES('15/12/2026',2345678,1234567,7654321,9000001,1,2,21,3,True,"),
-              std::string::npos);
-    vacina->Codigo(9876543);
-    ASSERT_EQ(vacina->Alterar(), 0);
-    EXPECT_NE(db.traced("Execute").back().find("CodigoDaVacina=9000001,"), std::string::npos);
-    EXPECT_NE(db.traced("Execute").back().find("WHERE Codigo=9876543;"), std::string::npos);
-    ASSERT_EQ(vacina->Selecionar(2, 0, Variant(), 2, 2345678, 1234567, 7654321), 0);
-    EXPECT_NE(db.traced("Open").back().find("(Vacinacoes.NumeroDaFichaClinica < 2345678 OR Vacinacoes.NumeroDaFichaClinica "
-                                            "IS Null) AND (Vacinacoes.CodigoDoCliente = 1234567 AND "
-                                            "Vacinacoes.CodigoDoAnimal = 7654321 AND"),
-              std::string::npos);
 }
 
 TEST_F(VacinacoesTest, AnOrdinaryChangeKeepsTheRecordAndWritesTheDateAsADayOrNull) {
@@ -122,9 +81,7 @@ TEST_F(VacinacoesTest, AnOrdinaryChangeKeepsTheRecordAndWritesTheDateAsADayOrNul
     vacina->DataDaAplicacao("2029-12-17");
     ASSERT_EQ(vacina->Alterar(), 0) << vacina->DescricaoDoErro();
 
-    std::vector<std::string> ops;
-    for (const auto& line : db.trace()) ops.push_back(line.op);
-    EXPECT_EQ(ops, (std::vector<std::string>{"Execute", "Execute"}));
+    EXPECT_EQ(ops(), (std::vector<std::string>{"Execute", "Execute"}));
     EXPECT_EQ(db.traced("Execute")[1],
               corpus("vacinacoes-update", {{"Codigo=80;", "Codigo=" + number(codigo) + ";"},
                                            {"15/12/2026 10:40:00", vacina->DataHoraDaAtualizacao()}}));
@@ -161,12 +118,13 @@ TEST_F(VacinacoesTest, TheApplicationCallDatesTheDoseTodayAndMovesItToTheRecord)
     vacina->Aplicacao(true);
     ASSERT_EQ(vacina->Alterar(), 0) << vacina->DescricaoDoErro();
 
+    const std::string today = vacina->DataHoraDaAtualizacao().substr(0, 10);  // the server's day
     EXPECT_EQ(db.traced("Execute")[1], corpus("vacinacoes-update-aplicacao",
                                               {{"15/12/2026 10:42:30", vacina->DataHoraDaAtualizacao()},
-                                               {"'15/12/2026'", "'" + dayText(0) + "'"}}));
-    EXPECT_EQ(vacina->DataDaAplicacao(), dayText(0));
+                                               {"'15/12/2026'", "'" + today + "'"}}));
+    EXPECT_EQ(vacina->DataDaAplicacao(), today);
     EXPECT_EQ(row(77, "NumeroDaFichaClinica || '|' || DataDaAplicacao || '|' || VacinaAplicada"),
-              "809|" + platform::DateTime::today().iso() + "|-1");
+              "809|" + platform::CDate(Variant(today)).iso() + "|-1");
 
     // Aplicacao stays on: the next change moves the dose again, until it is set false.
     vacina->NumeroDaFichaClinica(812);
@@ -178,8 +136,7 @@ TEST_F(VacinacoesTest, TheApplicationCallDatesTheDoseTodayAndMovesItToTheRecord)
     EXPECT_EQ(row(77, "NumeroDaFichaClinica"), "812");
 
     // The call does not mark the dose applied: that is the front end's word.
-    auto pending = std::make_shared<clsVacinacoes>();
-    pending->DadosDoUsuario(ana);
+    auto pending = another();
     fillApplied(*pending);
     pending->Codigo(73);
     pending->VacinaAplicada(false);
@@ -199,23 +156,6 @@ TEST_F(VacinacoesTest, DeletionAndItsRefusals) {
     EXPECT_EQ(vacina->DescricaoDaFalha(), "A vacinação não pode ser excluído porque existe:\r\n\r\nregistros relacionados a ela");
     EXPECT_EQ(row(74, "COUNT(*)"), "1");
     EXPECT_EQ(vacina->NumeroDoErro(), 0);
-
-    // Another general failure of the database: 3, and the earlier message stays.
-    db.native("CREATE TRIGGER Bloqueio BEFORE DELETE ON Vacinacoes WHEN OLD.Codigo = 72 BEGIN SELECT RAISE(ABORT, 'x'); END");
-    vacina->CodigoDaVacina(-1);
-    platform::ObjectRef rs;
-    ASSERT_EQ(vacina->ValidarDados(1, nullptr, rs), 2);
-    vacina->Codigo(72);
-    EXPECT_EQ(vacina->Excluir(), 3);  // deletion has no rule, so the vaccine -1 does not stop it
-    EXPECT_EQ(vacina->DescricaoDaFalha(), "Selecione uma vacina.");
-    EXPECT_EQ(vacina->NumeroDoErro(), 0);
-
-    // Any other error: 1 with the error state.
-    db.native("DROP TABLE AtestadosDeVacinacao");
-    db.native("ALTER TABLE Vacinacoes RENAME TO VacinacoesAntigas");
-    EXPECT_EQ(vacina->Excluir(), 1);
-    EXPECT_EQ(vacina->NumeroDoErro(), platform::err::DbErrorsInCommand);
-    EXPECT_EQ(vacina->LocalDoErro(), "ZOLK_N_FichasClinicas, clsVacinacoes, Excluir, Ponto: 5");
 }
 
 TEST_F(VacinacoesTest, ValidationRulesRunInOrderAndStopAtTheFirst) {

@@ -1,5 +1,5 @@
 // Selecionar in its four modes around today's date, by code, with nothing found or no condition,
-// and the dispatch interface _clsVacinacoes.
+// and a front end calling by name.
 #include "vacinacoes/tests/fixture.h"
 
 namespace zolk::vacinacoes::test {
@@ -92,40 +92,8 @@ TEST_F(ListagemTest, AFilterIsOneEntryAndNoConditionListsEveryEntry) {
     EXPECT_EQ(listed(7, 812), all);
 }
 
-TEST_F(ListagemTest, APagedListIsPagedAndAFailureKeepsTheEarlierResult) {
-    ASSERT_EQ(vacina->Selecionar(1, 2, Variant(), 2, 812, 95, 140), 0);
-    auto rs = vacina->ResultadoDaSelecaoEmRecordset();
-    EXPECT_EQ(rs->PageSize(), 2);
-    platform::ObjectRef page;
-    ASSERT_EQ(vacina->PaginarResultadoDaSelecaoEmRecordset(2, page), 0);
-
-    db.native("ALTER TABLE Vacinas RENAME TO VacinasAntigas");
-    EXPECT_EQ(vacina->Selecionar(1, 2, Variant(), 2, 812, 95, 140), 1);
-    EXPECT_EQ(vacina->NumeroDoErro(), platform::err::DbErrorsInCommand);
-    EXPECT_EQ(vacina->LocalDoErro(), "ZOLK_N_FichasClinicas, clsVacinacoes, Selecionar, Ponto: 4");
-    EXPECT_EQ(vacina->ResultadoDaSelecaoEmRecordset(), rs);
-}
-
-TEST_F(VacinacoesTest, TheInterfaceInSlotOrderDrivenByName) {
+TEST_F(VacinacoesTest, AFrontEndRecordsAPendingDoseByName) {
     platform::ObjectRef v = platform::CreateObject(ProgId);
-    using K = platform::MemberKind;
-    const std::vector<std::pair<std::string, K>> expected{
-        {"Adicionar", K::Operation}, {"Alterar", K::Operation}, {"Excluir", K::Operation},
-        {"Selecionar", K::Operation}, {"ResultadoDaSelecaoEmRecordset", K::Get}, {"NumeroTotalDeRegistros", K::Get},
-        {"CodigoGerado", K::Get}, {"Codigo", K::Let}, {"NumeroDaFichaClinica", K::Let}, {"CodigoDoCliente", K::Let},
-        {"CodigoDoAnimal", K::Let}, {"CodigoDaVacina", K::Let}, {"NumeroDaDose", K::Let}, {"NumeroDeDoses", K::Let},
-        {"IntervaloEntreAsDoses", K::Let}, {"DataDaAplicacao", K::Let}, {"DataDaAplicacao", K::Get},
-        {"CodigoDoVeterinario", K::Let}, {"VacinaAplicada", K::Let}, {"Partida", K::Let}, {"Observacao", K::Let},
-        {"Aplicacao", K::Let}, {"DataHoraDaAtualizacao", K::Get}, {"DadosDoUsuario", K::Set},
-        {"NumeroDoErro", K::Get}, {"DescricaoDoErro", K::Get}, {"LocalDoErro", K::Get}, {"DescricaoDaFalha", K::Get},
-        {"ValidarDados", K::Operation}, {"NomeDoCampoValidado", K::Get}};
-    const auto& members = v->memberTable().members();
-    ASSERT_EQ(members.size(), expected.size());
-    for (std::size_t slot = 0; slot < members.size(); ++slot) {
-        EXPECT_EQ(members[slot].name, expected[slot].first) << slot;
-        EXPECT_EQ(members[slot].kind, expected[slot].second) << slot;
-    }
-
     // A front end's pending dose: numbers as Doubles, the flag as a Boolean, the date as text.
     v->set("DadosDoUsuario", ana);
     for (const auto& [name, value] : std::vector<std::pair<const char*, Variant>>{
