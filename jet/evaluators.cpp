@@ -14,6 +14,12 @@ namespace {
 using platform::Variant;
 using Args = std::span<const Variant>;
 
+// A function of one argument, taken as it is.
+template <Variant (*F)(const Variant&)>
+Variant unary(Args a) {
+    return F(a[0]);
+}
+
 // Argument i, or `fallback` when the call leaves it out.
 Variant arg(Args a, std::size_t i, Variant fallback) { return i < a.size() ? a[i] : fallback; }
 
@@ -38,29 +44,13 @@ Variant replace(Args a) {
 }
 Variant strComp(Args a) { return platform::StrComp(a[0], a[1], compareArg(a, 2)); }
 
-Variant sgn(Args a) { return platform::Sgn(a[0]); }
 Variant round(Args a) { return platform::Round(a[0], arg(a, 1, kZero)); }
-Variant sqr(Args a) { return platform::Sqr(a[0]); }
-Variant exp(Args a) { return platform::Exp(a[0]); }
-Variant log(Args a) { return platform::Log(a[0]); }
-Variant sin(Args a) { return platform::Sin(a[0]); }
-Variant cos(Args a) { return platform::Cos(a[0]); }
-Variant tan(Args a) { return platform::Tan(a[0]); }
-Variant atn(Args a) { return platform::Atn(a[0]); }
 Variant rnd(Args a) { return platform::Rnd(arg(a, 0, Variant(1.0))); }
 
-Variant space(Args a) { return platform::Space(a[0]); }
 Variant string(Args a) { return platform::String(a[0], a[1]); }
-Variant strReverse(Args a) { return platform::StrReverse(a[0]); }
-Variant asc(Args a) { return platform::Asc(a[0]); }
-Variant chr(Args a) { return platform::Chr(a[0]); }
-Variant hex(Args a) { return platform::Hex(a[0]); }
-Variant oct(Args a) { return platform::Oct(a[0]); }
-Variant str(Args a) { return platform::Str(a[0]); }
 Variant cvar(Args a) { return a[0]; }
 Variant isNumeric(Args a) { return Variant(platform::IsNumeric(a[0])); }
 Variant isDate(Args a) { return Variant(platform::IsDate(a[0])); }
-Variant isEmpty(Args a) { return platform::IsEmpty(a[0]); }
 
 Variant year(Args a) { return platform::DateComponent("yyyy", a[0]); }
 Variant month(Args a) { return platform::DateComponent("m", a[0]); }
@@ -80,8 +70,6 @@ Variant dateDiff(Args a) {
 Variant datePart(Args a) { return platform::DatePart(a[0], a[1], arg(a, 2, kLongOne), arg(a, 3, kLongOne)); }
 Variant dateSerial(Args a) { return platform::DateSerial(a[0], a[1], a[2]); }
 Variant timeSerial(Args a) { return platform::TimeSerial(a[0], a[1], a[2]); }
-Variant dateValue(Args a) { return platform::DateValue(a[0]); }
-Variant timeValue(Args a) { return platform::TimeValue(a[0]); }
 
 Variant formatNumber(Args a) {
     return platform::FormatNumber(a[0], arg(a, 1, kMinusOne), arg(a, 2, kMinusTwo), arg(a, 3, kMinusTwo),
@@ -109,28 +97,28 @@ constexpr EvaluatorRow kRows[] = {
     {Builtin::InStrRev, inStrRev, true},
     {Builtin::Replace, replace, true},
     {Builtin::StrComp, strComp, true},
-    {Builtin::Sgn, sgn, true},
+    {Builtin::Sgn, unary<platform::Sgn>, true},
     {Builtin::Round, round, true},
-    {Builtin::Sqr, sqr, true},
-    {Builtin::Exp, exp, true},
-    {Builtin::Log, log, true},
-    {Builtin::Sin, sin, true},
-    {Builtin::Cos, cos, true},
-    {Builtin::Tan, tan, true},
-    {Builtin::Atn, atn, true},
+    {Builtin::Sqr, unary<platform::Sqr>, true},
+    {Builtin::Exp, unary<platform::Exp>, true},
+    {Builtin::Log, unary<platform::Log>, true},
+    {Builtin::Sin, unary<platform::Sin>, true},
+    {Builtin::Cos, unary<platform::Cos>, true},
+    {Builtin::Tan, unary<platform::Tan>, true},
+    {Builtin::Atn, unary<platform::Atn>, true},
     {Builtin::Rnd, rnd, false},
-    {Builtin::Space, space, true},
+    {Builtin::Space, unary<platform::Space>, true},
     {Builtin::String, string, true},
-    {Builtin::StrReverse, strReverse, true},
-    {Builtin::Asc, asc, true},
-    {Builtin::Chr, chr, true},
-    {Builtin::Hex, hex, true},
-    {Builtin::Oct, oct, true},
-    {Builtin::Str, str, true},
+    {Builtin::StrReverse, unary<platform::StrReverse>, true},
+    {Builtin::Asc, unary<platform::Asc>, true},
+    {Builtin::Chr, unary<platform::Chr>, true},
+    {Builtin::Hex, unary<platform::Hex>, true},
+    {Builtin::Oct, unary<platform::Oct>, true},
+    {Builtin::Str, unary<platform::Str>, true},
     {Builtin::CVar, cvar, true},
     {Builtin::IsNumeric, isNumeric, true},
     {Builtin::IsDate, isDate, true},
-    {Builtin::IsEmpty, isEmpty, true},
+    {Builtin::IsEmpty, unary<platform::IsEmpty>, true},
     {Builtin::Year, year, true},
     {Builtin::Month, month, true},
     {Builtin::Day, day, true},
@@ -145,8 +133,8 @@ constexpr EvaluatorRow kRows[] = {
     {Builtin::DatePart, datePart, true},
     {Builtin::DateSerial, dateSerial, true},
     {Builtin::TimeSerial, timeSerial, true},
-    {Builtin::DateValue, dateValue, true},
-    {Builtin::TimeValue, timeValue, true},
+    {Builtin::DateValue, unary<platform::DateValue>, true},
+    {Builtin::TimeValue, unary<platform::TimeValue>, true},
     {Builtin::FormatNumber, formatNumber, true},
     {Builtin::FormatCurrency, formatCurrency, true},
     {Builtin::FormatPercent, formatPercent, true},

@@ -29,19 +29,20 @@ struct FunctionWrite {
 
 inline constexpr std::size_t kExprKinds = static_cast<std::size_t>(ast::ExprKind::RowId) + 1;
 
+// An engine's differences; what it leaves as it is stays standard.
 struct PrinterRules {
-    EngineTraits traits;
-    const char* textCollation;  // the collation of Jet's text comparisons
+    EngineTraits traits{"Standard"};
+    const char* textCollation = "\"jet\"";     // the collation of Jet's text comparisons
     std::array<NodeWriter, kExprKinds> nodes{};   // nullptr: the standard form
     std::span<const FunctionWrite> functions;     // looked up before the standard patterns
-    const char* positiveInfinity;                 // a Double past the range
-    const char* negativeInfinity;
-    const char* nulCharacter;                     // a NUL inside a text literal
-    const char* least;                            // the smaller of two values
-    const char* greatest;
-    const char* rowsTiedWith;                     // (keys) <this> (SELECT the n-th row's keys)
-    const char* truthAsValueOpen;                 // a truth value as Jet's -1, 0 or Null
-    const char* truthAsValueClose;
+    const char* positiveInfinity = "CAST('Infinity' AS DOUBLE PRECISION)";  // a Double past the range
+    const char* negativeInfinity = "CAST('-Infinity' AS DOUBLE PRECISION)";
+    const char* nulCharacter = "chr(0)";          // a NUL inside a text literal
+    const char* least = "LEAST";                  // the smaller of two values
+    const char* greatest = "GREATEST";
+    const char* rowsTiedWith = ") IS NOT DISTINCT FROM ";  // (keys) <this> (SELECT the n-th row's keys)
+    const char* truthAsValueOpen = "-CAST((";     // a truth value as Jet's -1, 0 or Null
+    const char* truthAsValueClose = ") AS INTEGER)";
 };
 
 // The kind letter the jet_* functions read a stored value by (D, C, N, B, L, T, X).

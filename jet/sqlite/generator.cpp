@@ -69,7 +69,7 @@ constexpr FunctionWrite kFunctions[] = {
 };
 
 PrinterRules rules() {
-    PrinterRules r{};
+    PrinterRules r;
     r.traits = {"SQLite"};
     r.textCollation = kCollation;
     r.nodes[static_cast<std::size_t>(ExprKind::Identity)] = &identity;

@@ -8,30 +8,9 @@
 #include <vector>
 
 #include "jet/engine.h"
-#include "jet/printer.h"
 #include "platform/runtime_error.h"
 
 namespace zolk::jet::testing {
-
-// The standard printer with no engine's writers or patterns, spelling what standard SQL leaves
-// open as a server would.
-inline const PrinterRules& standardPrinterRules() {
-    static const PrinterRules r = [] {
-        PrinterRules p{};
-        p.traits = {"Standard"};
-        p.textCollation = "\"jet\"";
-        p.positiveInfinity = "'Infinity'";
-        p.negativeInfinity = "'-Infinity'";
-        p.nulCharacter = "chr(0)";
-        p.least = "LEAST";
-        p.greatest = "GREATEST";
-        p.rowsTiedWith = ") IS NOT DISTINCT FROM ";
-        p.truthAsValueOpen = "-CAST((";
-        p.truthAsValueClose = ") AS INTEGER)";
-        return p;
-    }();
-    return r;
-}
 
 // A database file of its own under the temporary directory, removed with its WAL files.
 class TempDatabase {

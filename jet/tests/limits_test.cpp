@@ -273,11 +273,12 @@ TEST(Limits, EveryWalkBoundsItsOwnDepth) {
     }));
     EXPECT_TRUE(refused([&] {
         ast::Statement st = deepStatement();
-        rewrite::forEngine(st, testing::standardPrinterRules().traits);
+        rewrite::forEngine(st, PrinterRules{}.traits);
     }));
     EXPECT_TRUE(refused([&] {
         ast::Statement st = deepStatement();
-        RulesGenerator(testing::standardPrinterRules()).statement(st);
+        const PrinterRules standard;
+        RulesGenerator(standard).statement(st);
     }));
 }
 

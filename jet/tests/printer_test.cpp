@@ -4,7 +4,6 @@
 
 #include "jet/catalog.h"
 #include "jet/printer.h"
-#include "jet/tests/jet_test_support.h"
 #include "jet/translator.h"
 #include "platform/runtime_error.h"
 
@@ -31,7 +30,8 @@ public:
 std::string print(const char* jet) {
     OneTable source;
     catalog::Catalog cat(source);
-    const RulesGenerator gen(testing::standardPrinterRules());
+    const PrinterRules standard;
+    const RulesGenerator gen(standard);
     return prepare(jet, cat, gen).translation.native;
 }
 
