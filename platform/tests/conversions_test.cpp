@@ -18,77 +18,56 @@ namespace {
 
 using testsupport::errorNumber;
 
-DateTime dt(int y, int m, int d, int h = 0, int mi = 0, int s = 0) {
-    return DateTime::fromParts(y, m, d, h, mi, s);
-}
+DateTime dt(int y, int m, int d, int h = 0, int mi = 0, int s = 0) { return DateTime::fromParts(y, m, d, h, mi, s); }
 
 const Variant Nothing{ObjectRef{}};
-
-// ----------------------------------------------------------------------------- text forms
 
 TEST(CStr, EverySubtype) {
     const struct {
         Variant value;
         const char* text;
     } cases[] = {
-        {Variant(), ""}, {Variant(std::int16_t{-5}), "-5"}, {Variant(std::int32_t{123456}), "123456"},
-        {Variant(12.5), "12,5"}, {Variant(Currency::fromDouble(2.5)), "2,5"},
-        {Variant(true), "True"}, {Variant(false), "False"}, {Variant("Não"), "Não"},
-        // Currency: up to four decimals.
-        {Variant(Currency::fromInt(3)), "3"}, {Variant(Currency::fromRaw(12345)), "1,2345"},
-        {Variant(Currency::fromRaw(-1)), "-0,0001"}, {Variant(Currency::fromRaw(12345600)), "1234,56"},
-        // Dates: the date alone at midnight, the time alone on the zero date.
+        {Variant(), ""}, {Variant(std::int16_t{-5}), "-5"}, {Variant(true), "True"},
+        {Variant(Currency::fromInt(3)), "3"}, {Variant(Currency::fromRaw(-1)), "-0,0001"},
         {Variant(dt(2024, 5, 15)), "15/05/2024"}, {Variant(dt(2024, 5, 15, 9, 5, 3)), "15/05/2024 09:05:03"},
-        {Variant(DateTime(45427.75)), "15/05/2024 18:00:00"}, {Variant(dt(1899, 12, 30, 9, 5, 3)), "09:05:03"},
-        {Variant(DateTime(0)), "00:00:00"}, {Variant(DateTime(-1.25)), "29/12/1899 06:00:00"},
-        {Variant(DateTime(-1)), "29/12/1899"}, {Variant(dt(100, 1, 1)), "01/01/0100"},
+        {Variant(dt(1899, 12, 30, 9, 5, 3)), "09:05:03"}, {Variant(DateTime(0)), "00:00:00"},
+        {Variant(DateTime(-1.25)), "29/12/1899 06:00:00"},
     };
     for (const auto& c : cases) EXPECT_EQ(CStr(c.value), c.text) << c.text;
     EXPECT_EQ(errorNumber([] { CStr(Variant::null()); }), err::InvalidUseOfNull);
     EXPECT_EQ(errorNumber([] { CStr(Nothing); }), err::TypeMismatch);
 }
 
+// Fifteen significant digits, decimal comma; fixed notation for decimal exponents -5 to 14.
 TEST(CStr, DoubleFifteenDigitsDecimalComma) {
     const struct {
         double value;
         const char* text;
     } cases[] = {
-        {12.5, "12,5"}, {812, "812"}, {0.1 + 0.2, "0,3"}, {-0.0, "0"}, {2.0 / 3, "0,666666666666667"},
-        {1e14, "100000000000000"}, {123456789012345.6, "123456789012346"},
-        {99999999999999.99, "100000000000000"},  // rounds up into the next decade, still fixed
-        {1e15, "1E+15"}, {1.5e15, "1,5E+15"}, {1234567890123456.0, "1,23456789012346E+15"},
-        {0.00001, "0,00001"}, {9.99999999999999e-6, "9,99999999999999E-06"}, {1e-7, "1E-07"},
-        {-1.5e-6, "-1,5E-06"}, {std::numeric_limits<double>::max(), "1,79769313486232E+308"},
+        {0.1 + 0.2, "0,3"}, {-0.0, "0"}, {2.0 / 3, "0,666666666666667"},
+        {99999999999999.99, "100000000000000"}, {1.5e15, "1,5E+15"}, {0.00001, "0,00001"},
+        {9.99999999999999e-6, "9,99999999999999E-06"}, {std::numeric_limits<double>::max(), "1,79769313486232E+308"},
     };
     for (const auto& c : cases) EXPECT_EQ(doubleToText(c.value), c.text) << c.value;
 }
-
-// ----------------------------------------------------------------------------- numbers
 
 TEST(CDbl, RegionalTexts) {
     const struct {
         const char* text;
         double value;
     } cases[] = {
-        {"1234,56", 1234.56}, {" 1234,56 ", 1234.56}, {"1.234,56", 1234.56}, {"R$ 1.234,56", 1234.56},
-        {"R$1.234,56", 1234.56}, {"-R$ 5", -5}, {"R$ 5", 5}, {"12.5", 125}, {"1.2.3", 123},
-        {"-12,5", -12.5}, {"+12,5", 12.5}, {"(12,5)", -12.5}, {"(5)", -5}, {"12-", -12},
-        {"1,5E3", 1500}, {"1E3", 1000}, {"1E-2", 0.01}, {"&HFF", 255}, {"&H1F", 31}, {"&O17", 15},
-        {"&HFFFFFFFF", -1}, {",5", 0.5}, {"12,", 12}, {"\t12\n", 12}, {" 12 ", 12},
+        {" 1234,56 ", 1234.56}, {"R$ 1.234,56", 1234.56}, {"-R$ 5", -5}, {"1.2.3", 123}, {"+12,5", 12.5},
+        {"(12,5)", -12.5}, {"12-", -12}, {"1,5E3", 1500}, {"1E-2", 0.01}, {"&HFF", 255}, {"&O17", 15},
+        {"&HFFFFFFFF", -1}, {",5", 0.5}, {"\t12\n", 12},
     };
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(CDbl(Variant(c.text)), c.value) << c.text;
         EXPECT_TRUE(IsNumeric(Variant(c.text))) << c.text;
     }
-}
-
-TEST(CDbl, TextsThatAreNotNumbers) {
-    for (const char* text : {"1,2,3", "1,234.56", "", "   ", "abc", "12abc", "$12", "12%", "05/2024",
-                             "15/05/2024", "1E", "E3", "-", "(5", "5)", "(-5)", "--5", "-5-", "1 234",
-                             "&H", "&HG1", "&17", "R$", "Verdadeiro", "0x1A", "inf", "nan"}) {
+    for (const char* text : {"1,2,3", "1,234.56", "", "   ", "12abc", "$12", "12%", "05/2024", "1E", "(5", "(-5)",
+                             "--5", "1 234", "&HG1", "R$", "0x1A", "inf"}) {
         EXPECT_EQ(errorNumber([&] { CDbl(Variant(text)); }), err::TypeMismatch) << text;
         EXPECT_FALSE(IsNumeric(Variant(text))) << text;
-        EXPECT_FALSE(parseRegionalNumber(text).has_value()) << text;
     }
 }
 
@@ -96,44 +75,31 @@ TEST(CDbl, OtherSubtypesAndRange) {
     EXPECT_EQ(CDbl(Variant()), 0);
     EXPECT_EQ(CDbl(Variant(true)), -1);
     EXPECT_EQ(CDbl(Variant(Currency::fromRaw(12345))), 1.2345);
-    EXPECT_EQ(CDbl(Variant(DateTime(45427.75))), 45427.75);
     EXPECT_EQ(errorNumber([] { CDbl(Variant::null()); }), err::InvalidUseOfNull);
     EXPECT_EQ(errorNumber([] { CDbl(Nothing); }), err::TypeMismatch);
     EXPECT_EQ(errorNumber([] { CDbl(Variant("1E400")); }), err::Overflow);
     EXPECT_EQ(errorNumber([] { CDbl(Variant("&H100000000")); }), err::Overflow);
     EXPECT_FALSE(IsNumeric(Variant("1E400")));
-    EXPECT_FALSE(parseRegionalNumber("-1E400").has_value());
-    EXPECT_FALSE(parseRegionalNumber("&H100000000").has_value());
     EXPECT_EQ(CDbl(Variant("1E-400")), 0);
+    for (const Variant& v : {Variant(), Variant(true), Variant(Currency())}) EXPECT_TRUE(IsNumeric(v));
+    for (const Variant& v : {Variant::null(), Variant(dt(2024, 5, 15)), Nothing}) EXPECT_FALSE(IsNumeric(v));
 }
 
-TEST(CCur, TextRoundsOnTheDecimalDigits) {
+TEST(CCur, RoundsHalfToEvenOnTheDecimalDigits) {
     const struct {
         const char* text;
         std::int64_t raw;
     } cases[] = {
-        {"1234,56", 12345600}, {"0,00025", 2}, {"0,00035", 4}, {"0,000251", 3}, {"-0,00025", -2},
-        {"0,00005", 0}, {"2,00005", 20000},
+        {"0,00025", 2}, {"0,00035", 4}, {"0,000251", 3}, {"-0,00025", -2},
         {"10,000", 100000},  // CCur(Format(CCur(10.0004), "#0.000")) reads "10,000": 10
-        {"R$ 1.234,5678", 12345678}, {"922337203685477,5807", std::numeric_limits<std::int64_t>::max()},
-        {"-922337203685477,5808", std::numeric_limits<std::int64_t>::min()},
-        {"&HFF", 2550000},       {"1,5E-4", 2},
+        {"922337203685477,5807", std::numeric_limits<std::int64_t>::max()}, {"1,5E-4", 2},
     };
     for (const auto& c : cases) EXPECT_EQ(CCur(Variant(c.text)).raw(), c.raw) << c.text;
-    EXPECT_EQ(errorNumber([] { CCur(Variant("922337203685477,5808")); }), err::Overflow);
-    EXPECT_EQ(errorNumber([] { CCur(Variant("1E15")); }), err::Overflow);
-    EXPECT_EQ(errorNumber([] { CCur(Variant("1E400")); }), err::Overflow);
-    EXPECT_EQ(errorNumber([] { CCur(Variant("abc")); }), err::TypeMismatch);
-    EXPECT_EQ(errorNumber([] { CCur(Variant::null()); }), err::InvalidUseOfNull);
-}
-
-TEST(CCur, OtherSubtypes) {
-    EXPECT_EQ(CCur(Variant()).raw(), 0);
-    EXPECT_EQ(CCur(Variant(25.0)).raw(), 250000);
     EXPECT_EQ(CCur(Variant(0.00025)).raw(), 2);
     EXPECT_EQ(CCur(Variant(true)).raw(), -10000);
-    EXPECT_EQ(CCur(Variant(DateTime(1.5))).raw(), 15000);
-    EXPECT_EQ(errorNumber([] { CCur(Nothing); }), err::TypeMismatch);
+    EXPECT_EQ(errorNumber([] { CCur(Variant("922337203685477,5808")); }), err::Overflow);
+    EXPECT_EQ(errorNumber([] { CCur(Variant("abc")); }), err::TypeMismatch);
+    EXPECT_EQ(errorNumber([] { CCur(Variant::null()); }), err::InvalidUseOfNull);
 }
 
 TEST(CIntCLng, RoundHalfToEven) {
@@ -141,66 +107,32 @@ TEST(CIntCLng, RoundHalfToEven) {
         Variant value;
         std::int32_t result;
     } cases[] = {
-        {Variant(2.5), 2}, {Variant(3.5), 4}, {Variant(-2.5), -2}, {Variant(-0.5), 0}, {Variant(2.4999), 2},
-        {Variant("2,5"), 2}, {Variant("2,50000000000000001"), 3}, {Variant("1.234"), 1234},
-        {Variant(Currency::fromDouble(2.5)), 2}, {Variant(Currency::fromDouble(3.5)), 4},
-        {Variant(Currency::fromDouble(-2.5)), -2}, {Variant(Currency::fromDouble(-2.5001)), -3},
-        {Variant(true), -1}, {Variant(), 0},
+        {Variant(2.5), 2}, {Variant(3.5), 4}, {Variant(-2.5), -2}, {Variant(-0.5), 0}, {Variant("2,5"), 2},
+        {Variant("2,50000000000000001"), 3}, {Variant(Currency::fromDouble(-2.5)), -2},
+        {Variant(Currency::fromDouble(-2.5001)), -3}, {Variant(true), -1}, {Variant(), 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CInt(c.value), c.result) << CStr(c.value);
         EXPECT_EQ(CLng(c.value), c.result) << CStr(c.value);
     }
     EXPECT_EQ(CLng(Variant(DateTime(45427.75))), 45428);
-    EXPECT_EQ(CLng(Variant(-2147483648.4)), std::numeric_limits<std::int32_t>::min());
     EXPECT_EQ(CInt(Variant(-32768.5)), -32768);
-    EXPECT_EQ(CInt(Variant(32767.4)), 32767);
-}
-
-TEST(CIntCLng, Errors) {
+    EXPECT_EQ(roundHalfEven(4503599627370495.5), 4503599627370496);
     EXPECT_EQ(errorNumber([] { CInt(Variant(32767.5)); }), err::Overflow);
-    EXPECT_EQ(errorNumber([] { CInt(Variant(-32769.0)); }), err::Overflow);
     EXPECT_EQ(errorNumber([] { CInt(Variant(std::int32_t{40000})); }), err::Overflow);
-    EXPECT_EQ(errorNumber([] { CInt(Variant(DateTime(45427))); }), err::Overflow);
     EXPECT_EQ(errorNumber([] { CLng(Variant(2147483647.5)); }), err::Overflow);
-    EXPECT_EQ(errorNumber([] { CLng(Variant("1E10")); }), err::Overflow);
     EXPECT_EQ(errorNumber([] { CLng(Variant(std::numeric_limits<double>::quiet_NaN())); }), err::Overflow);
-    EXPECT_EQ(errorNumber([] { CLng(Variant(1e300)); }), err::Overflow);
     EXPECT_EQ(errorNumber([] { CInt(Variant("abc")); }), err::TypeMismatch);
     EXPECT_EQ(errorNumber([] { CInt(Variant::null()); }), err::InvalidUseOfNull);
-    EXPECT_EQ(errorNumber([] { CLng(Nothing); }), err::TypeMismatch);
-}
-
-TEST(RoundHalfEven, Doubles) {
-    const struct {
-        double in, out;
-    } cases[] = {
-        {0.5, 0}, {1.5, 2}, {-2.5, -2}, {2.5000001, 3}, {-7.6, -8}, {1e300, 1e300},
-        {4503599627370495.5, 4503599627370496},
-    };
-    for (const auto& c : cases) EXPECT_EQ(roundHalfEven(c.in), c.out) << c.in;
 }
 
 TEST(CBool, TextsAndValues) {
-    for (const Variant& v : {Variant("True"), Variant(" TRUE "), Variant("-1"), Variant("0,5"), Variant(0.5),
-                             Variant(DateTime(1))})
+    for (const Variant& v : {Variant(" TRUE "), Variant("-1"), Variant("0,5"), Variant(DateTime(1))})
         EXPECT_TRUE(CBool(v)) << CStr(v);
-    for (const Variant& v : {Variant("false"), Variant("0"), Variant(), Variant(Currency())})
-        EXPECT_FALSE(CBool(v)) << CStr(v);
+    for (const Variant& v : {Variant("false"), Variant("0"), Variant()}) EXPECT_FALSE(CBool(v)) << CStr(v);
     EXPECT_EQ(errorNumber([] { CBool(Variant("Verdadeiro")); }), err::TypeMismatch);
-    EXPECT_EQ(errorNumber([] { CBool(Variant("")); }), err::TypeMismatch);
     EXPECT_EQ(errorNumber([] { CBool(Variant::null()); }), err::InvalidUseOfNull);
-    EXPECT_EQ(errorNumber([] { CBool(Nothing); }), err::TypeMismatch);
 }
-
-TEST(IsNumeric, Subtypes) {
-    for (const Variant& v : {Variant(), Variant(true), Variant(std::int16_t{1}), Variant(Currency()), Variant(1.5)})
-        EXPECT_TRUE(IsNumeric(v)) << static_cast<int>(v.type());
-    for (const Variant& v : {Variant::null(), Variant(dt(2024, 5, 15)), Nothing})
-        EXPECT_FALSE(IsNumeric(v)) << static_cast<int>(v.type());
-}
-
-// ----------------------------------------------------------------------------- dates
 
 TEST(CDate, RegionalTexts) {
     const int year = DateTime::today().year();
@@ -208,34 +140,22 @@ TEST(CDate, RegionalTexts) {
         const char* text;
         DateTime date;
     } cases[] = {
-        {"15/05/2024", dt(2024, 5, 15)}, {"15/5/2024", dt(2024, 5, 15)}, {"15-05-2024", dt(2024, 5, 15)},
-        {" 15/05/2024 ", dt(2024, 5, 15)}, {"05/06/2024", dt(2024, 6, 5)},
+        {" 15-5-2024 ", dt(2024, 5, 15)}, {"05/06/2024", dt(2024, 6, 5)},
         {"12/31/2024", dt(2024, 12, 31)},  // day first impossible: month first
-        {"05/2024", dt(2024, 5, 1)}, {"2024/05", dt(2024, 5, 1)}, {"5/2024", dt(2024, 5, 1)},
-        {"15/05", dt(year, 5, 15)}, {"05/15", dt(year, 5, 15)},
-        {"15/05/24", dt(2024, 5, 15)}, {"15/05/30", dt(1930, 5, 15)}, {"31/12/29", dt(2029, 12, 31)},
-        {"2024-05-15", dt(2024, 5, 15)}, {"2024/05/15", dt(2024, 5, 15)},
-        {"15/05/2024 10:30", dt(2024, 5, 15, 10, 30)}, {"15/05/2024 10:30:07", dt(2024, 5, 15, 10, 30, 7)},
+        {"05/2024", dt(2024, 5, 1)}, {"2024/05", dt(2024, 5, 1)}, {"05/15", dt(year, 5, 15)},
+        {"15/05/24", dt(2024, 5, 15)}, {"15/05/30", dt(1930, 5, 15)}, {"2024-05-15", dt(2024, 5, 15)},
         {"10:30 15/05/2024", dt(2024, 5, 15, 10, 30)}, {"15/05/2024 7:05 PM", dt(2024, 5, 15, 19, 5)},
-        {"10:30", dt(1899, 12, 30, 10, 30)}, {"7:05 PM", dt(1899, 12, 30, 19, 5)},
-        {"12:00 AM", dt(1899, 12, 30, 0, 0)}, {"12:30 pm", dt(1899, 12, 30, 12, 30)},
-        {"15 maio 2024", dt(2024, 5, 15)}, {"15 de maio de 2024", dt(2024, 5, 15)},
-        {"15-mai-2024", dt(2024, 5, 15)}, {"15 MARÇO 2024", dt(2024, 3, 15)},
-        {"Fevereiro 2024", dt(2024, 2, 1)}, {"dez 25", dt(year, 12, 25)}, {"29/02/2024", dt(2024, 2, 29)},
-        {"01/01/100", dt(100, 1, 1)}, {"31/12/9999 23:59:59", dt(9999, 12, 31, 23, 59, 59)},
+        {"10:30:07", dt(1899, 12, 30, 10, 30, 7)}, {"12:00 AM", dt(1899, 12, 30, 0, 0)},
+        {"15 de maio de 2024", dt(2024, 5, 15)}, {"15-mai-2024", dt(2024, 5, 15)}, {"15 MARÇO 2024", dt(2024, 3, 15)},
+        {"Fevereiro 2024", dt(2024, 2, 1)}, {"01/01/100", dt(100, 1, 1)},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CDate(Variant(c.text)), c.date) << c.text << " gave " << dateToText(CDate(Variant(c.text)));
         EXPECT_TRUE(IsDate(Variant(c.text))) << c.text;
     }
-}
-
-TEST(CDate, TextsThatAreNotDates) {
-    for (const char* text : {"31/02/2024", "32/01/2024", "00/01/2024", "29/02/2023", "13/13/2024", "25:00",
-                             "10:60", "10:30:60", "13:00 PM", "", "   ", "abc", "2024", "12", "45427",
-                             "15.05.2024", "15/05/2024/", "/15/05", "15//05", "15/05/20245", "15/05 10:30 2024",
-                             "15/05/2024 10:30 PMX", "PM", "1,5", "15, 05, 2024", "de 2024", "15/05/0024",
-                             "15 maio junho 2024", "1/2/3/4", "10:30:", "2024-13-01", "15/05/2024T10:30"}) {
+    for (const char* text : {"31/02/2024", "00/01/2024", "29/02/2023", "25:00", "10:30:60", "13:00 PM", "", "abc",
+                             "2024", "45427", "15.05.2024", "15/05/2024/", "15//05", "15/05 10:30 2024", "1,5",
+                             "15/05/0024", "15 maio junho 2024", "15/05/2024T10:30"}) {
         EXPECT_FALSE(IsDate(Variant(text))) << text;
         EXPECT_EQ(errorNumber([&] { CDate(Variant(text)); }), err::TypeMismatch) << text;
     }
@@ -243,68 +163,34 @@ TEST(CDate, TextsThatAreNotDates) {
 
 TEST(CDate, OtherSubtypes) {
     EXPECT_EQ(CDate(Variant()), DateTime(0));
-    EXPECT_EQ(CDate(Variant(45427.75)), DateTime(45427.75));
     EXPECT_EQ(CDate(Variant(std::int32_t{2})), dt(1900, 1, 1));
-    EXPECT_EQ(CDate(Variant(true)), dt(1899, 12, 29));
     EXPECT_EQ(errorNumber([] { CDate(Variant(1e10)); }), err::Overflow);
-    EXPECT_EQ(errorNumber([] { CDate(Variant(-657435.5)); }), err::Overflow);
     EXPECT_EQ(errorNumber([] { CDate(Variant::null()); }), err::InvalidUseOfNull);
     EXPECT_EQ(errorNumber([] { CDate(Nothing); }), err::TypeMismatch);
-    // IsDate is about texts and the Date subtype only.
     EXPECT_TRUE(IsDate(Variant(DateTime(45427))));
     EXPECT_FALSE(IsDate(Variant(45427.0)));
-    EXPECT_FALSE(IsDate(Variant()));
-    EXPECT_FALSE(IsDate(Variant::null()));
 }
 
 TEST(ParseHashDate, MonthFirstThenDayFirst) {
     EXPECT_EQ(parseHashDate("#05/06/2024#"), dt(2024, 5, 6));
-    EXPECT_EQ(parseHashDate("05/15/2024"), dt(2024, 5, 15));
     EXPECT_EQ(parseHashDate("#15/05/2024#"), dt(2024, 5, 15));
-    EXPECT_EQ(parseHashDate("#2024-05-15 10:30:00#"), dt(2024, 5, 15, 10, 30));
     EXPECT_EQ(parseHashDate("#05/15/2024 7:05:00 PM#"), dt(2024, 5, 15, 19, 5));
-    EXPECT_EQ(parseHashDate("#10:30:00#"), dt(1899, 12, 30, 10, 30));
     EXPECT_FALSE(parseHashDate("#31/02/2024#").has_value());
-    EXPECT_FALSE(parseHashDate("##").has_value());
     EXPECT_FALSE(parseHashDate("#").has_value());
-    EXPECT_EQ(parseRegionalDate("05/06/2024"), dt(2024, 6, 5));
 }
-
-TEST(DateText, RoundTripsThroughTheRegionalParser) {
-    std::mt19937 random(20240515);
-    std::uniform_real_distribution<double> serials(-657434.0, 2958465.0);
-    for (int k = 0; k < 300; ++k) {
-        // Whole seconds, as every stored time is.
-        const DateParts p = DateTime(serials(random)).parts();
-        const DateTime d = dt(p.year, p.month, p.day, p.hour, p.minute, p.second);
-        const std::optional<DateTime> back = parseRegionalDate(dateToText(d));
-        ASSERT_TRUE(back.has_value()) << dateToText(d);
-        EXPECT_NEAR(back->serial(), d.serial(), 1e-9) << dateToText(d);
-    }
-}
-
-// ----------------------------------------------------------------------------- Val, Trim
 
 TEST(Val, LeadingNumber) {
     const struct {
         const char* text;
         double value;
     } cases[] = {
-        {"1a", 1}, {"  2 3 4", 234}, {"12.5.3", 12.5}, {"12,5", 12}, {"- 3", -3}, {"1e3", 1000},
-        {"1D2", 100}, {"1e+", 1}, {"&HFF", 255}, {"&o17", 15}, {"&HFFFF", -1}, {"&HFFFF&", 65535},
-        {"&H10000", 65536}, {"&HFFFFFFFF", -1}, {"", 0}, {"abc", 0}, {"-.5", -0.5}, {"+-3", 0},
-        {"\t1\n2", 12}, {"1\r2", 1}, {"$12", 0}, {"&H", 0},
+        {"1a", 1}, {"  2 3 4", 234}, {"12.5.3", 12.5}, {"12,5", 12}, {"- 3", -3}, {"1D2", 100}, {"1e+", 1},
+        {"&HFFFF", -1}, {"&HFFFF&", 65535}, {"&H10000", 65536}, {"abc", 0}, {"-.5", -0.5}, {"+-3", 0}, {"1\r2", 1},
     };
     for (const auto& c : cases) EXPECT_EQ(Val(c.text), c.value) << c.text;
-}
-
-TEST(Val, OfVariants) {
     EXPECT_EQ(Val(Variant(12.5)), 12);  // reads "12,5"
-    EXPECT_EQ(Val(Variant()), 0);
-    EXPECT_EQ(Val(Variant("1 Serviço")), 1);
     EXPECT_EQ(errorNumber([] { Val(Variant::null()); }), err::InvalidUseOfNull);
     EXPECT_EQ(errorNumber([] { Val("1e400"); }), err::Overflow);
-    EXPECT_EQ(Val(std::string("7x")), 7);
 }
 
 TEST(Trim, OnlyBlanks) {
@@ -312,10 +198,29 @@ TEST(Trim, OnlyBlanks) {
     EXPECT_EQ(LTrim("  a b  "), "a b  ");
     EXPECT_EQ(RTrim("  a b  "), "  a b");
     EXPECT_EQ(Trim("\ta\t"), "\ta\t");
-    EXPECT_EQ(Trim("    "), "");
 }
 
-// ----------------------------------------------------------------------------- robustness
+// Text forms written by CStr read back through the regional parsers.
+TEST(RoundTrip, DatesAndDoublesReadBack) {
+    std::mt19937_64 random(20240515);
+    std::uniform_real_distribution<double> serials(-657434.0, 2958465.0);
+    for (int k = 0; k < 300; ++k) {
+        const DateParts p = DateTime(serials(random)).parts();  // whole seconds, as every stored time is
+        const DateTime d = dt(p.year, p.month, p.day, p.hour, p.minute, p.second);
+        const std::optional<DateTime> back = parseRegionalDate(dateToText(d));
+        ASSERT_TRUE(back.has_value()) << dateToText(d);
+        EXPECT_NEAR(back->serial(), d.serial(), 1e-9) << dateToText(d);
+
+        double value = 0;
+        do {
+            const std::uint64_t bits = random();
+            std::memcpy(&value, &bits, sizeof value);
+        } while (!std::isfinite(value));
+        const std::optional<double> number = parseRegionalNumber(doubleToText(value));
+        ASSERT_TRUE(number.has_value()) << doubleToText(value);
+        EXPECT_NEAR(*number, value, std::fabs(value) * 1e-14) << doubleToText(value);
+    }
+}
 
 TEST(Robustness, ArbitraryBytesAndLengths) {
     std::mt19937 random(7);
@@ -334,57 +239,25 @@ TEST(Robustness, ArbitraryBytesAndLengths) {
         });
         EXPECT_TRUE(cdate == 0 || cdate == err::TypeMismatch) << text;
         EXPECT_EQ(IsDate(Variant(text)), cdate == 0) << text;
-        const std::optional<DateTime> hash = parseHashDate(text);
-        if (hash) {
-            EXPECT_TRUE(hash->serial() > -657435 && hash->serial() < 2958466) << text;
-        }
         const int val = errorNumber([&] { EXPECT_TRUE(std::isfinite(Val(text))) << text; });
         EXPECT_TRUE(val == 0 || val == err::Overflow) << text;
     }
 }
 
-TEST(Robustness, VeryLongTexts) {
+TEST(Robustness, VeryLongTextsAndUnreadableBytes) {
     const std::string huge = "1" + std::string(100000, '0');
     EXPECT_EQ(errorNumber([&] { CDbl(Variant(huge)); }), err::Overflow);
-    EXPECT_EQ(errorNumber([&] { Val(huge); }), err::Overflow);
     EXPECT_EQ(errorNumber([&] { CCur(Variant(huge)); }), err::Overflow);
-    const std::string tiny = "0," + std::string(100000, '0') + "1";
-    EXPECT_EQ(CDbl(Variant(tiny)), 0);
-    EXPECT_EQ(CCur(Variant(tiny)).raw(), 0);
-    const std::string longFraction = "1," + std::string(100000, '3');
-    EXPECT_DOUBLE_EQ(CDbl(Variant(longFraction)), 4.0 / 3);
-    EXPECT_EQ(CInt(Variant(longFraction)), 1);
+    EXPECT_EQ(CDbl(Variant("0," + std::string(100000, '0') + "1")), 0);
+    EXPECT_DOUBLE_EQ(CDbl(Variant("1," + std::string(100000, '3'))), 4.0 / 3);
     std::string manyParts;
     for (int k = 0; k < 20000; ++k) manyParts += "1/";
     EXPECT_FALSE(IsDate(Variant(manyParts + "1")));
-    EXPECT_FALSE(IsNumeric(Variant(std::string(100000, '.'))));
-}
 
-TEST(Robustness, ErrorDescriptionsStayReadable) {
-    try {
-        CDbl(Variant(std::string("\xFF\xFE abc \x01") + std::string(200, 'x')));
-        FAIL() << "no error";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), err::TypeMismatch);
-        EXPECT_EQ(e.description().find('\xFF'), std::string::npos);
-        EXPECT_EQ(e.description().find('\x01'), std::string::npos);
-        EXPECT_LT(e.description().size(), 120u);
-        EXPECT_NE(e.description().find("Type mismatch"), std::string::npos);
-    }
-}
-
-TEST(Robustness, DoubleTextRoundTrip) {
-    std::mt19937_64 random(11);
-    for (int k = 0; k < 300; ++k) {
-        double value = 0;
-        do {
-            const std::uint64_t bits = random();
-            std::memcpy(&value, &bits, sizeof value);
-        } while (!std::isfinite(value));
-        const std::optional<double> back = parseRegionalNumber(doubleToText(value));
-        ASSERT_TRUE(back.has_value()) << doubleToText(value);
-        EXPECT_NEAR(*back, value, std::fabs(value) * 1e-14) << doubleToText(value);
-    }
+    const RuntimeError e = testsupport::raised([] { CDbl(Variant("\xFF\xFE abc \x01" + std::string(200, 'x'))); });
+    EXPECT_EQ(e.number(), err::TypeMismatch);
+    EXPECT_EQ(e.description().find_first_of("\xFF\x01"), std::string::npos);
+    EXPECT_LT(e.description().size(), 120u);
 }
 
 }  // namespace
