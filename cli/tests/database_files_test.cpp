@@ -1,11 +1,7 @@
-// The command on files it must not destroy: folders, other programs' databases, damaged and
-// read-only files, databases of another schema version, missing folders, unusual names. Each is
+// The command on files it must not destroy: folders, other programs' databases, damaged files,
+// databases of another schema version, missing folders, unusual names. Each is
 // a clear message with the protocol's status, and the folder is left exactly as it was.
 #include <gtest/gtest.h>
-#include <grp.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -31,51 +27,6 @@ protected:
     std::string sqliteFile(const std::string& name, const std::string& sql) const {
         return testsupport::sqliteFile(path(name), sql);
     }
-
-    // Runs `fichas --database DB ARGS` in a child process that may not write the database nor,
-    // unless `writableFolder`, its folder. Root writes whatever the permissions say, so a child
-    // started by root becomes the user nobody first.
-    Outcome asReader(const std::vector<std::string>& args, bool writableFolder) {
-        ::chmod(database_.c_str(), 0444);
-        ::chmod(dir_.c_str(), writableFolder ? 0777 : 0555);
-        int channel[2];
-        EXPECT_EQ(::pipe(channel), 0);
-        const pid_t child = ::fork();
-        if (child == 0) {
-            ::close(channel[0]);
-            if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
-                ::_exit(3);
-            const Outcome o = fichas(args);
-            const std::string report = Json{{"status", o.status}, {"out", o.out}, {"err", o.err}}.dump();
-            for (std::size_t sent = 0; sent < report.size();) {
-                const ssize_t n = ::write(channel[1], report.data() + sent, report.size() - sent);
-                if (n <= 0) ::_exit(4);
-                sent += static_cast<std::size_t>(n);
-            }
-            ::_exit(0);
-        }
-        ::close(channel[1]);
-        std::string report;
-        char buffer[4096];
-        for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;) report.append(buffer, std::size_t(n));
-        ::close(channel[0]);
-        int status = -1;
-        ::waitpid(child, &status, 0);
-        ::chmod(dir_.c_str(), 0755);
-        ::chmod(database_.c_str(), 0644);
-        cannotBecomeNobody_ = WIFEXITED(status) && WEXITSTATUS(status) == 3;
-        EXPECT_TRUE(cannotBecomeNobody_ || (WIFEXITED(status) && WEXITSTATUS(status) == 0))
-            << "the reader process failed: " << status;
-        Outcome o;
-        if (report.empty()) return o;
-        const Json j = Json::parse(report);
-        o.status = j["status"];
-        o.out = j["out"];
-        o.err = j["err"];
-        return o;
-    }
-
-    bool cannotBecomeNobody_ = false;  // root without the right to change user (a confined container)
 };
 
 TEST_F(DatabaseFiles, WhatInitDidNotMakeIsRefusedByEverySubcommandAndLeftAsItWas) {
@@ -135,33 +86,6 @@ TEST_F(DatabaseFiles, ADatabaseOfAnotherSchemaVersionIsNamedWithBothVersions) {
     // Its own kind of database: replaced when asked.
     ASSERT_EQ(fichas({"init", "--force"}).status, ExitOk);
     EXPECT_EQ(fichas({"sql", "SELECT COUNT(*) AS N FROM Clientes"}).out, "N\n-\n0\n(1 row)\n");
-}
-
-TEST_F(DatabaseFiles, AReadOnlyDatabaseServesReadsAndRefusesWritesWithoutTouchingIt) {
-    // A folder right under /tmp, which every user may enter, so that the reader reaches the file
-    // wherever the tests' temporary folder is.
-    std::string pattern = "/tmp/fichas-readonly-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    fs::remove_all(dir_);
-    dir_ = pattern;
-    database_ = (dir_ / "practice.db").string();
-    createDatabase(true);
-    for (const bool writableFolder : {false, true}) {
-        const FolderSnapshot before(dir_);
-        const Outcome read =
-            asReader({"sql", "--json", "SELECT NomeOuRazaoSocial FROM Clientes WHERE Codigo = 95"}, writableFolder);
-        if (cannotBecomeNobody_)
-            GTEST_SKIP() << "root here may not become another user, and root writes any file; the engine's "
-                            "ReadOnlyFilesAreReadAsTheyStand test covers the read-only opening";
-        ASSERT_EQ(read.status, ExitOk) << read.err;
-        EXPECT_EQ(read.lines().at(0)["rows"], Json::parse(R"([["Maria Aparecida Souza"]])"));
-        const Outcome write =
-            asReader({"sql", "UPDATE Clientes SET NomeOuRazaoSocial = 'Outra' WHERE Codigo = 95"}, writableFolder);
-        EXPECT_EQ(write.status, ExitFailed);
-        EXPECT_TRUE(mentions(write.err, "-2147467259")) << write.err;
-        EXPECT_TRUE(mentions(write.err, "readonly")) << write.err;
-        EXPECT_EQ(FolderSnapshot(dir_).changesSince(before), "") << "writable folder: " << writableFolder;
-    }
 }
 
 TEST_F(DatabaseFiles, EmptyAndInMemoryDatabasesAreRefused) {
