@@ -15,10 +15,6 @@ class Database : public ::testing::Test {
 protected:
     void SetUp() override { schema::createPracticeDatabase(url_, false, false); }
     std::shared_ptr<Connection> connect() { return Connection::open(url_); }
-    // Through a connection of its own, so only committed rows count.
-    std::int32_t countSpecies() {
-        return connect()->Execute("SELECT COUNT(*) FROM EspeciesDeAnimais")->value(0).toLong();
-    }
 
     testsupport::TempFolder folder_;
     const std::string url_ = "sqlite:" + folder_ / "practice.db";
@@ -52,18 +48,6 @@ TEST_F(Database, ExecuteGivesRowsOrCountsAndTracesFirst) {
     EXPECT_EQ(traced[4], "Execute|" + cn->session().translate("SELECT Codigo, Nome FROM EspeciesDeAnimais ORDER BY Nome").native);
     EXPECT_EQ(traced[6], "Execute|-") << "an untranslatable statement is traced without native text";
     EXPECT_NE(traced[7], "Execute|-") << "a statement refused while running was translated";
-}
-
-TEST_F(Database, TransactionsCommitAndRollBack) {
-    auto cn = connect();
-    cn->BeginTrans();
-    cn->Execute("INSERT INTO EspeciesDeAnimais (Nome) VALUES ('Canina')");
-    cn->RollbackTrans();
-    EXPECT_EQ(countSpecies(), 0);
-    cn->BeginTrans();
-    cn->Execute("INSERT INTO EspeciesDeAnimais (Nome) VALUES ('Felina')");
-    cn->CommitTrans();
-    EXPECT_EQ(countSpecies(), 1);
 }
 
 // A selection as the library makes one (by name), sorted, disconnected and paged.
