@@ -27,40 +27,33 @@ public:
     std::string className() const override { return "clsProbe"; }
     const MemberTable& memberTable() const override {
         static const MemberTable table = [] {
+            using P = ParamType;
             MemberTable t;
             t.add({"Selecionar", MemberKind::Operation,
-                   {{"lintTamanho", ParamType::Integer}, {"lvarFiltro", ParamType::Variant},
-                    {"ldouNumero", ParamType::Double, true}, {"ldouCliente", ParamType::Double, true}},
-                   ParamType::Integer, method<Probe>([](Probe& self, CallArgs& a) {
-                       self.received = a.values;
-                       return Variant(std::int16_t{0});
-                   })});
-            t.add({"Valor", MemberKind::Let, {{"v", ParamType::Double}}, ParamType::Void,
-                   method<Probe>([](Probe& self, CallArgs& a) {
-                       self.valor = a[0].asDouble();
-                       return Variant(1.0);
-                   })});
-            t.add({"Valor", MemberKind::Get, {}, ParamType::Double,
-                   method<Probe>([](Probe& self, CallArgs&) { return Variant(self.valor); })});
-            t.add({"Total", MemberKind::Get, {}, ParamType::Double,
+                   {{"lintTamanho", P::Integer}, {"lvarFiltro", P::Variant}, {"ldouNumero", P::Double, true},
+                    {"ldouCliente", P::Double, true}},
+                   P::Integer,
+                   method<Probe>([](Probe& o, CallArgs& a) { return o.received = a.values, Variant(std::int16_t{0}); })});
+            t.add({"Valor", MemberKind::Let, {{"v", P::Double}}, P::Void,
+                   method<Probe>([](Probe& o, CallArgs& a) { return o.valor = a[0].asDouble(), Variant(1.0); })});
+            t.add({"Valor", MemberKind::Get, {}, P::Double,
+                   method<Probe>([](Probe& o, CallArgs&) { return Variant(o.valor); })});
+            t.add({"Total", MemberKind::Get, {}, P::Double,
                    [](Dispatchable&, CallArgs&) { return Variant(std::int32_t{7}); }});
-            t.add({"Dados", MemberKind::Set, {{"o", ParamType::Object}}, ParamType::Void,
-                   method<Probe>([](Probe& self, CallArgs& a) {
-                       self.dados = a[0].asObject();
-                       return Variant();
-                   })});
+            t.add({"Dados", MemberKind::Set, {{"o", P::Object}}, P::Void,
+                   method<Probe>([](Probe& o, CallArgs& a) { return o.dados = a[0].asObject(), Variant(); })});
             t.add({"Paginar", MemberKind::Operation,
-                   {{"lintItens", ParamType::Integer}, {"lobjPagina", ParamType::Object, false, true},
-                    {"ldouLidos", ParamType::Double, true, true}},
-                   ParamType::Integer, method<Probe>([](Probe& self, CallArgs& a) {
-                       a[1] = Variant(self.shared_from_this());
-                       a[2] = Variant(static_cast<double>(a[0].asInteger()) * 2);
+                   {{"lintItens", P::Integer}, {"lobjPagina", P::Object, false, true},
+                    {"ldouLidos", P::Double, true, true}},
+                   P::Integer, method<Probe>([](Probe& o, CallArgs& a) {
+                       a[1] = Variant(o.shared_from_this());
+                       a[2] = Variant(a[0].asInteger() * 2.0);
                        return Variant(std::int16_t{0});
                    })});
-            t.add({"Mover", MemberKind::Operation, {}, ParamType::Void, [](Dispatchable&, CallArgs&) -> Variant {
+            t.add({"Mover", MemberKind::Operation, {}, P::Void, [](Dispatchable&, CallArgs&) -> Variant {
                        throw RuntimeError(err::AdoNoCurrentRecord, "Either BOF or EOF is True.");
                    }});
-            t.add({"Converter", MemberKind::Operation, {}, ParamType::Double,
+            t.add({"Converter", MemberKind::Operation, {}, P::Double,
                    [](Dispatchable&, CallArgs&) -> Variant { raise(err::TypeMismatch); }});
             return t;
         }();
