@@ -22,11 +22,9 @@ struct CorpusCase {
     std::string statement;
 };
 
-std::string trim(std::string s) {
+std::string trim(const std::string& s) {
     const auto b = s.find_first_not_of(" \t\r");
-    if (b == std::string::npos) return "";
-    const auto e = s.find_last_not_of(" \t\r");
-    return s.substr(b, e - b + 1);
+    return b == std::string::npos ? "" : s.substr(b, s.find_last_not_of(" \t\r") - b + 1);
 }
 
 // "-- case:" opens a case; the "-- " lines right after it are its headers; the statement is
@@ -40,84 +38,51 @@ std::vector<CorpusCase> readCorpus(const std::filesystem::path& file) {
     while (std::getline(in, line)) {
         ++number;
         if (line.rfind("-- case:", 0) == 0) {
-            CorpusCase c;
-            c.name = trim(line.substr(8));
-            c.line = number;
-            cases.push_back(std::move(c));
+            cases.push_back({trim(line.substr(8)), number, "", {}, false, ""});
             inHeaders = true;
-            continue;
-        }
-        if (cases.empty()) continue;
-        CorpusCase& c = cases.back();
-        if (inHeaders && line.rfind("-- ", 0) == 0) {
-            const std::string header = line.substr(3);
-            if (header.rfind("expect:", 0) == 0) {
-                c.expect = trim(header.substr(7));
-            } else if (header.rfind("columns:", 0) == 0) {
+        } else if (!cases.empty() && inHeaders && line.rfind("-- ", 0) == 0) {
+            CorpusCase& c = cases.back();
+            if (line.rfind("-- expect:", 0) == 0) c.expect = trim(line.substr(10));
+            if (line.rfind("-- columns:", 0) == 0) {
                 c.hasColumns = true;
-                std::stringstream list(header.substr(8));
-                std::string col;
-                while (std::getline(list, col, ',')) c.columns.push_back(trim(col));
+                std::stringstream list(line.substr(11));
+                for (std::string col; std::getline(list, col, ',');) c.columns.push_back(trim(col));
             }
-            continue;
+        } else if (!cases.empty()) {
+            inHeaders = false;
+            cases.back().statement += (cases.back().statement.empty() ? "" : "\n") + line;
         }
-        inHeaders = false;
-        if (!c.statement.empty()) c.statement += "\n";
-        c.statement += line;
     }
     for (auto& c : cases)
-        while (!c.statement.empty() && (c.statement.back() == '\n' || c.statement.back() == '\r'))
-            c.statement.pop_back();
+        while (!c.statement.empty() && (c.statement.back() == '\n' || c.statement.back() == '\r')) c.statement.pop_back();
     return cases;
 }
 
-// Checks one case's outcome against its expect line; returns what went wrong, or "".
+// Checks one case's outcome against its expect line ("rows N", "rows >= N", "changes N",
+// "error NUMBER [HELPCONTEXT]"); returns what went wrong, or "".
 std::string check(const CorpusCase& c, Session& s) {
     std::stringstream ex(c.expect);
-    std::string kind;
-    ex >> kind;
+    std::string kind, op;
+    ex >> kind >> op;
+    const bool atLeast = op == ">=";
+    std::int64_t n = 0, help = -1;
+    if (atLeast) ex >> n;
+    else n = std::stoll(op);
+    if (!(ex >> help)) help = -1;
     ExecResult r;
     try {
         r = s.execute(c.statement);
     } catch (const platform::RuntimeError& e) {
-        if (kind != "error")
-            return "raised " + std::to_string(e.number()) + " (" + std::to_string(e.helpContext()) +
-                   "): " + e.description();
-        std::int64_t number = 0, help = -1;
-        ex >> number;
-        if (!(ex >> help)) help = -1;
-        if (e.number() != number) return "raised " + std::to_string(e.number()) + ": " + e.description();
-        if (help >= 0 && e.helpContext() != help)
-            return "help context " + std::to_string(e.helpContext()) + ": " + e.description();
-        return "";
+        const std::string raised = "raised " + std::to_string(e.number()) + " (" + std::to_string(e.helpContext()) + "): " + e.description();
+        return kind == "error" && e.number() == n && (help < 0 || e.helpContext() == help) ? "" : raised;
     }
-    if (kind == "error") return "ran, but an error was expected";
-    if (kind == "changes") {
-        std::int64_t n = -1;
-        ex >> n;
-        if (r.returnsRows) return "returned rows instead of changing them";
-        if (r.rowsAffected != n) return "changed " + std::to_string(r.rowsAffected) + " rows";
-        return "";
-    }
-    if (kind != "rows") return "unknown expectation '" + c.expect + "'";
-    if (!r.returnsRows) return "returned no rows";
-    std::string op;
-    ex >> op;
-    std::int64_t n = 0;
-    const bool atLeast = op == ">=";
-    if (atLeast) ex >> n;
-    else n = std::stoll(op);
+    if (kind == "changes") return !r.returnsRows && r.rowsAffected == n ? "" : "changed " + std::to_string(r.rowsAffected) + " rows";
+    if (kind != "rows" || !r.returnsRows) return "ran, expected " + c.expect;
     const auto count = static_cast<std::int64_t>(r.rows.rowCount());
     if (atLeast ? count < n : count != n) return "returned " + std::to_string(count) + " rows";
-    if (c.hasColumns) {
-        std::vector<std::string> names;
-        for (const auto& col : r.rows.columns) names.push_back(col.name);
-        if (names != c.columns) {
-            std::string got;
-            for (const auto& nm : names) got += (got.empty() ? "" : ", ") + nm;
-            return "columns " + got;
-        }
-    }
+    std::vector<std::string> names;
+    for (const auto& col : r.rows.columns) names.push_back(col.name);
+    if (c.hasColumns && names != c.columns) return "other columns, the first " + (names.empty() ? "none" : names[0]);
     return "";
 }
 

@@ -13,31 +13,29 @@ namespace {
 namespace err = platform::err;
 using testing::errorOf;
 
-TEST(Session, OpeningAMissingFileFailsAndCreatesNothing) {
+std::string itens(Session& s) { return testing::render(s.execute("SELECT Codigo FROM Itens ORDER BY Codigo").rows); }
+
+TEST(Session, OpeningCreatingAndVersions) {
     testing::TempDatabase db;
+    // A missing file: an error naming it, and nothing created.
     try {
         openSession(db.url());
-        FAIL();
+        ADD_FAILURE() << "opened a missing file";
     } catch (const platform::RuntimeError& e) {
         EXPECT_EQ(e.number(), err::DbGeneralFailure);
         EXPECT_NE(e.description().find(db.path()), std::string::npos);
     }
-    EXPECT_FALSE(std::filesystem::exists(db.path()));
     EXPECT_EQ(databaseVersion(db.url()), 0);
-}
+    // A failing script leaves no database.
+    EXPECT_THROW(createDatabase(db.url(), {"CREATE TABLE A (x INTEGER); CREATE TABLE A (y INTEGER);"}, 1, false), platform::RuntimeError);
+    EXPECT_FALSE(std::filesystem::exists(db.path()));
 
-TEST(Session, UrlFormsAndEngineName) {
-    testing::TempDatabase db;
-    createDatabase(db.url(), testing::sampleScripts(), 7, false);
+    createDatabase(db.url(), testing::sampleScripts(), 3, false);
+    EXPECT_EQ(databaseVersion(db.url()), 3);
     EXPECT_EQ(openSession(db.path())->engineName(), "SQLite");
     EXPECT_EQ(openSession("sqlite://" + db.path())->engineName(), "SQLite");
     EXPECT_THROW(openSession("postgresql://localhost/practice"), platform::RuntimeError);
-}
-
-TEST(Session, CreateStampsTheVersionAndRefusesAnExistingDatabase) {
-    testing::TempDatabase db;
-    createDatabase(db.url(), testing::sampleScripts(), 3, false);
-    EXPECT_EQ(databaseVersion(db.url()), 3);
+    // An existing database is replaced only when asked.
     EXPECT_THROW(createDatabase(db.url(), testing::sampleScripts(), 4, false), platform::RuntimeError);
     EXPECT_EQ(databaseVersion(db.url()), 3);
     createDatabase(db.url(), {"CREATE TABLE Outra (Codigo INTEGER PRIMARY KEY AUTOINCREMENT)"}, 4, true);
@@ -47,39 +45,24 @@ TEST(Session, CreateStampsTheVersionAndRefusesAnExistingDatabase) {
     EXPECT_NO_THROW(s->execute("SELECT Codigo FROM Outra"));
 }
 
-TEST(Session, AFailingScriptLeavesNoDatabase) {
-    testing::TempDatabase db;
-    EXPECT_THROW(createDatabase(db.url(), {"CREATE TABLE A (x INTEGER); CREATE TABLE A (y INTEGER);"}, 1, false),
-                 platform::RuntimeError);
-    EXPECT_FALSE(std::filesystem::exists(db.path()));
-}
-
-TEST(Transactions, CommitKeepsAndRollbackUndoes) {
-    testing::TempDatabase db;
-    auto s = db.create(testing::sampleScripts());
-    EXPECT_FALSE(s->inTransaction());
-    s->begin();
-    EXPECT_TRUE(s->inTransaction());
-    s->execute("DELETE * FROM Itens WHERE Codigo = 2");
-    s->rollback();
-    EXPECT_FALSE(s->inTransaction());
-    EXPECT_EQ(testing::render(s->execute("SELECT COUNT(*) AS N FROM Itens").rows), "L2");
-    s->begin();
-    s->execute("DELETE * FROM Itens WHERE Codigo = 2");
-    s->commit();
-    EXPECT_EQ(testing::render(s->execute("SELECT COUNT(*) AS N FROM Itens").rows), "L1");
-}
-
-TEST(Transactions, NestedLevelsAndNoTransaction) {
+TEST(Transactions, CommitRollbackNestedLevelsAndRefusals) {
     testing::TempDatabase db;
     auto s = db.create(testing::sampleScripts());
     try {
         s->commit();
-        FAIL();
+        ADD_FAILURE() << "committed without a transaction";
     } catch (const platform::RuntimeError& e) {
         EXPECT_EQ(e.number(), err::NoTransaction);
     }
     EXPECT_THROW(s->rollback(), platform::RuntimeError);
+    s->begin();
+    EXPECT_TRUE(s->inTransaction());
+    s->execute("DELETE * FROM Itens WHERE Codigo = 2");
+    // A refused statement leaves the transaction usable.
+    EXPECT_EQ(errorOf(*s, "DELETE * FROM Pedidos WHERE Numero = 1").helpContext, err::DbRelationshipHelpContext);
+    s->rollback();
+    EXPECT_FALSE(s->inTransaction());
+    EXPECT_EQ(itens(*s), "L1;L2");
     s->begin();
     s->execute("DELETE * FROM Itens WHERE Codigo = 1");
     s->begin();
@@ -87,29 +70,12 @@ TEST(Transactions, NestedLevelsAndNoTransaction) {
     s->rollback();  // only the inner level
     EXPECT_TRUE(s->inTransaction());
     s->commit();
-    EXPECT_EQ(testing::render(s->execute("SELECT Codigo FROM Itens").rows), "L2");
-}
-
-TEST(Transactions, ARefusedStatementInsideLeavesTheTransactionUsable) {
-    testing::TempDatabase db;
-    auto s = db.create(testing::sampleScripts());
+    EXPECT_EQ(itens(*s), "L2");
+    // Closing a session rolls back what it left open.
     s->begin();
-    s->execute("DELETE * FROM Itens WHERE Codigo = 2");
-    EXPECT_EQ(errorOf(*s, "DELETE * FROM Pedidos WHERE Numero = 1").helpContext, err::DbRelationshipHelpContext);
-    EXPECT_TRUE(s->inTransaction());
-    s->rollback();
-    EXPECT_EQ(testing::render(s->execute("SELECT COUNT(*) AS N FROM Itens").rows), "L2");
-}
-
-TEST(Transactions, ClosingASessionRollsBack) {
-    testing::TempDatabase db;
-    {
-        auto s = db.create(testing::sampleScripts());
-        s->begin();
-        s->execute("DELETE * FROM Itens");
-    }
-    auto s = openSession(db.url());
-    EXPECT_EQ(testing::render(s->execute("SELECT COUNT(*) AS N FROM Itens").rows), "L2");
+    s->execute("DELETE * FROM Itens");
+    s.reset();
+    EXPECT_EQ(itens(*openSession(db.url())), "L2");
 }
 
 // Two processes post against the same stock balance, each reading it and writing it back
