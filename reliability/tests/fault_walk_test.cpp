@@ -99,53 +99,40 @@ const char* const kProcedimentos = "ZOLK_N_FichasClinicas.clsProcedimentos";
 const char* const kReceitas = "ZOLK_N_FichasClinicas.clsReceitas";
 const char* const kMedicacoes = "ZOLK_N_FichasClinicas.clsMedicacoes";
 
-// The rows below are Thor's (140, of client 95), in his record 812, by veterinarian 3.
-// A consultation, with a return date or none.
+// The rows below are Thor's (140, of client 95), in his record 812, by veterinarian 3: a
+// consultation with a return date or none, a request to laboratory 2, the first dose of two of
+// Giárdia (3), a consultation charged or two Meloxicam (product 5) reserved, a controlled
+// prescription, and medication 3 of the demo found by its key or a new one like it given today.
 Properties ficha(const std::string& retorno) {
     return {{"TipoDeAtendimento", 1}, {"CodigoDoCliente", 95}, {"CodigoDoAnimal", 140}, {"CodigoDoVeterinario", 3},
             {"QueixaPrincipal", "Vômitos há dois dias"}, {"EFPeso", "31,8"}, {"DataDeRetorno", retorno}};
 }
-
-// A request to laboratory 2.
 Properties exame() {
-    return {{"NumeroDaFichaClinica", 812}, {"CodigoDoVeterinario", 3}, {"CodigoDoCliente", 95},
-            {"CodigoDoAnimal", 140}, {"CodigoDoLaboratorio", 2}, {"ExameSelecionado", true},
-            {"Relato", "Apatia d'água há dois dias"}};
+    return {{"NumeroDaFichaClinica", 812}, {"CodigoDoVeterinario", 3}, {"CodigoDoCliente", 95}, {"CodigoDoAnimal", 140},
+            {"CodigoDoLaboratorio", 2}, {"ExameSelecionado", true}, {"Relato", "Apatia d'água há dois dias"}};
 }
-
-// The first dose of two of Giárdia (3).
 Properties vacina() {
-    return {{"DataDaAplicacao", "15/12/2026"}, {"NumeroDaFichaClinica", 812}, {"CodigoDoCliente", 95},
-            {"CodigoDoAnimal", 140}, {"CodigoDaVacina", 3}, {"NumeroDaDose", 1}, {"NumeroDeDoses", 2},
-            {"IntervaloEntreAsDoses", 21}, {"CodigoDoVeterinario", 3}, {"VacinaAplicada", true},
-            {"Partida", "GIA-2026-0101"}, {"Observacao", "Reação leve, pôs gelo n'água"}};
+    return {{"DataDaAplicacao", "15/12/2026"}, {"NumeroDaFichaClinica", 812}, {"CodigoDoCliente", 95}, {"CodigoDoAnimal", 140},
+            {"CodigoDaVacina", 3}, {"NumeroDaDose", 1}, {"NumeroDeDoses", 2}, {"IntervaloEntreAsDoses", 21}, {"CodigoDoVeterinario", 3},
+            {"VacinaAplicada", true}, {"Partida", "GIA-2026-0101"}, {"Observacao", "Reação leve, pôs gelo n'água"}};
 }
-
-// A consultation charged, or two Meloxicam (product 5) reserved.
 Properties servico() {
-    return {{"TipoDeLancamento", "1"}, {"NumeroDaFichaClinica", 812}, {"CodigoDoVeterinario", 3},
-            {"CodigoDoCliente", 95}, {"CodigoDoAnimal", 140}, {"NumeroDoTipoDeProcedimento", 1},
-            {"CodigoDoProcedimento", 1}, {"Quantidade", "1"}, {"ValorTotal", "150"},
-            {"Observacao", "Consulta d'urgência"}};
+    return {{"TipoDeLancamento", "1"}, {"NumeroDaFichaClinica", 812}, {"CodigoDoVeterinario", 3}, {"CodigoDoCliente", 95},
+            {"CodigoDoAnimal", 140}, {"NumeroDoTipoDeProcedimento", 1}, {"CodigoDoProcedimento", 1}, {"Quantidade", "1"},
+            {"ValorTotal", "150"}, {"Observacao", "Consulta d'urgência"}};
 }
 Properties produto() {
-    return {{"TipoDeLancamento", "2"}, {"NumeroDaFichaClinica", 812}, {"CodigoDoVeterinario", 3},
-            {"CodigoDoCliente", 95}, {"CodigoInternoDoProduto", 5}, {"Quantidade", "2"}, {"ValorTotal", "83"}};
+    return {{"TipoDeLancamento", "2"}, {"NumeroDaFichaClinica", 812}, {"CodigoDoVeterinario", 3}, {"CodigoDoCliente", 95},
+            {"CodigoInternoDoProduto", 5}, {"Quantidade", "2"}, {"ValorTotal", "83"}};
 }
-
-// A controlled prescription.
 Properties receita() {
-    return {{"NumeroDaFichaClinica", 812}, {"CodigoDoCliente", 95}, {"CodigoDoAnimal", 140},
-            {"CodigoDoVeterinario", 3}, {"ReceitaControlada", true},
-            {"Prescricao", "Tramadol 50 mg d'água a cada 12 horas"}};
+    return {{"NumeroDaFichaClinica", 812}, {"CodigoDoCliente", 95}, {"CodigoDoAnimal", 140}, {"CodigoDoVeterinario", 3},
+            {"ReceitaControlada", true}, {"Prescricao", "Tramadol 50 mg d'água a cada 12 horas"}};
 }
-
-// Medication 3 of the demo, found by its key, or a new one like it given today.
 Properties medicacao(bool existing) {
-    Properties p = {{"CodigoDoMedicamento", 4}, {"NumeroDaFichaClinica", 812}, {"CodigoDoCliente", 95},
-                    {"CodigoDoAnimal", 140}, {"CodigoDoVeterinario", 3}, {"Quantidade", "0,8"}, {"Unidade", "ml"},
-                    {"Via", "Intramuscular"}, {"Data", platform::DateTime::today()}, {"Hora", "20:30"},
-                    {"Observacao", "Registrar no livro d'ocorrências"}};
+    Properties p = {{"CodigoDoMedicamento", 4}, {"NumeroDaFichaClinica", 812}, {"CodigoDoCliente", 95}, {"CodigoDoAnimal", 140},
+                    {"CodigoDoVeterinario", 3}, {"Quantidade", "0,8"}, {"Unidade", "ml"}, {"Via", "Intramuscular"},
+                    {"Data", platform::DateTime::today()}, {"Hora", "20:30"}, {"Observacao", "Registrar no livro d'ocorrências"}};
     if (existing) p.emplace_back("DataHoraDeInclusao", platform::DateTime::fromParts(2026, 11, 20, 20, 5, 33));
     return p;
 }
@@ -160,40 +147,34 @@ Properties orcamento() {
     items->ActiveConnection(provider.ReferenciaDeConexao());
     items->Open();
     items->ActiveConnection(nullptr);
-    return {{"NumeroDaFichaClinica", 812}, {"CodigoDoVeterinario", 3}, {"CodigoDoCliente", 95},
-            {"CodigoDoAnimal", 140}, {"Observacao", "Orçamento aprovado"}, {"OrcamentoImportado", true},
-            {"DadosDosItensDoOrcamento", platform::ObjectRef(items)}};
+    return {{"NumeroDaFichaClinica", 812}, {"CodigoDoVeterinario", 3}, {"CodigoDoCliente", 95}, {"CodigoDoAnimal", 140},
+            {"Observacao", "Orçamento aprovado"}, {"OrcamentoImportado", true}, {"DadosDosItensDoOrcamento", platform::ObjectRef(items)}};
 }
 
-// Adds a row through `progId` with `properties`; gives the key it generated (the Get `generated`).
-Variant stored(const char* progId, const Properties& properties, const char* generated) {
+// Adds a row through `progId` with `properties`; gives `key` set to the key it generated (the
+// Get `generated`).
+Properties stored(const char* progId, const Properties& properties, const char* generated, const char* key) {
     std::int16_t result = -1;
     auto added = run(progId, properties, "Adicionar", result);
     EXPECT_EQ(result, 0) << platform::CStr(added->get("DescricaoDoErro"));
-    return added->get(generated);
+    return {{key, added->get(generated)}};
 }
 
 // The properties that change a row stored with `properties`: `after` (the stored ones when
-// empty), the row's key under `key`, then `changes`.
+// empty), the row's key, then `changes`.
 Properties changing(const char* progId, const Properties& properties, const char* generated, const char* key,
                     const Properties& changes, Properties after = {}) {
     if (after.empty()) after = properties;
-    after.emplace_back(key, stored(progId, properties, generated));
+    after.push_back(stored(progId, properties, generated, key)[0]);
     after.insert(after.end(), changes.begin(), changes.end());
     return after;
 }
 
 Properties storedFicha(const std::string& retorno, const std::string& changedTo) {
-    return changing(kFichas, ficha(retorno), "NumeroGerado", "Numero", {{"QueixaPrincipal", "Melhorou"}},
-                    ficha(changedTo));
-}
-Properties storedProduto() {
-    return changing(kProcedimentos, produto(), "NumeroDeLancamentoGerado", "NumeroDeLancamento",
-                    {{"CodigoInternoDoProduto", 4}, {"Quantidade", "3"}});
+    return changing(kFichas, ficha(retorno), "NumeroGerado", "Numero", {{"QueixaPrincipal", "Melhorou"}}, ficha(changedTo));
 }
 Properties storedServico() {
-    return changing(kProcedimentos, servico(), "NumeroDeLancamentoGerado", "NumeroDeLancamento",
-                    {{"Quantidade", "2"}, {"Observacao", "Retorno"}});
+    return changing(kProcedimentos, servico(), "NumeroDeLancamentoGerado", "NumeroDeLancamento", {{"Quantidade", "2"}, {"Observacao", "Retorno"}});
 }
 
 // One row per write operation. `setUp` runs once, cleanly, before the walk and gives the
@@ -221,36 +202,30 @@ const WriteOperation kWrites[] = {
     {"fichas_adicionar_with_a_return_date", kFichas, "Adicionar", true, 1, [] { return ficha(dayText(7)); }},
     {"fichas_adicionar_without_a_return_date", kFichas, "Adicionar", true, 1, [] { return ficha(""); }},
     {"fichas_alterar_booking_the_return", kFichas, "Alterar", true, 1, [] { return storedFicha("", dayText(7)); }},
-    {"fichas_alterar_moving_the_return", kFichas, "Alterar", true, 1,
-     [] { return storedFicha(dayText(7), dayText(9)); }},
+    {"fichas_alterar_moving_the_return", kFichas, "Alterar", true, 1, [] { return storedFicha(dayText(7), dayText(9)); }},
     {"fichas_alterar_cancelling_the_return", kFichas, "Alterar", true, 1, [] { return storedFicha(dayText(7), ""); }},
-    {"exames_adicionar", kExames, "Adicionar", false, 1, [] { return exame(); }},
-    {"exames_alterar", kExames, "Alterar", true, 1,
-     [] { return changing(kExames, exame(), "NumeroGerado", "Numero", {{"Relato", "Piorou"}}); }},
-    {"exames_excluir", kExames, "Excluir", false, 3,
-     [] { return Properties{{"Numero", stored(kExames, exame(), "NumeroGerado")}}; }},
-    {"vacinacoes_adicionar", kVacinacoes, "Adicionar", false, 1, [] { return vacina(); }},
+    {"exames_adicionar", kExames, "Adicionar", false, 1, exame},
+    {"exames_alterar", kExames, "Alterar", true, 1, [] { return changing(kExames, exame(), "NumeroGerado", "Numero", {{"Relato", "Piorou"}}); }},
+    {"exames_excluir", kExames, "Excluir", false, 3, [] { return stored(kExames, exame(), "NumeroGerado", "Numero"); }},
+    {"vacinacoes_adicionar", kVacinacoes, "Adicionar", false, 1, vacina},
     {"vacinacoes_alterar", kVacinacoes, "Alterar", false, 1,
      [] { return changing(kVacinacoes, vacina(), "CodigoGerado", "Codigo", {{"Observacao", "Sem reação"}}); }},
-    {"vacinacoes_excluir", kVacinacoes, "Excluir", false, 3,
-     [] { return Properties{{"Codigo", stored(kVacinacoes, vacina(), "CodigoGerado")}}; }},
-    {"procedimentos_adicionar_servico", kProcedimentos, "Adicionar", true, 1, [] { return servico(); }},
-    {"procedimentos_adicionar_produto", kProcedimentos, "Adicionar", true, 1, [] { return produto(); }},
-    {"procedimentos_alterar_produto", kProcedimentos, "Alterar", true, 1, storedProduto},
+    {"vacinacoes_excluir", kVacinacoes, "Excluir", false, 3, [] { return stored(kVacinacoes, vacina(), "CodigoGerado", "Codigo"); }},
+    {"procedimentos_adicionar_servico", kProcedimentos, "Adicionar", true, 1, servico},
+    {"procedimentos_adicionar_produto", kProcedimentos, "Adicionar", true, 1, produto},
+    {"procedimentos_alterar_produto", kProcedimentos, "Alterar", true, 1, [] {
+         return changing(kProcedimentos, produto(), "NumeroDeLancamentoGerado", "NumeroDeLancamento", {{"CodigoInternoDoProduto", 4}, {"Quantidade", "3"}});
+     }},
     {"procedimentos_alterar_servico", kProcedimentos, "Alterar", true, 1, storedServico},
     {"procedimentos_excluir_servico", kProcedimentos, "Excluir", true, 3, storedServico},
     {"procedimentos_excluir_produto", kProcedimentos, "Excluir", true, 3, [] {
-         return Properties{{"TipoDeLancamento", "2"},
-                           {"NumeroDeLancamento", stored(kProcedimentos, produto(), "NumeroDeLancamentoGerado")}};
+         return changing(kProcedimentos, produto(), "NumeroDeLancamentoGerado", "NumeroDeLancamento", {}, {{"TipoDeLancamento", "2"}});
      }},
-    {"procedimentos_importar_orcamento", kProcedimentos, "Adicionar", true, 1, orcamento,
-     "ObterComissaoDoFuncionario", "Funcionarios"},
-    {"receitas_adicionar", kReceitas, "Adicionar", false, 1, [] { return receita(); }},
-    {"receitas_alterar", kReceitas, "Alterar", false, 1, [] {
-         return changing(kReceitas, receita(), "NumeroGerado", "Numero", {{"Prescricao", "Tramadol 50 mg por 3 dias"}});
-     }},
-    {"receitas_excluir", kReceitas, "Excluir", false, 3,
-     [] { return Properties{{"Numero", stored(kReceitas, receita(), "NumeroGerado")}}; }},
+    {"procedimentos_importar_orcamento", kProcedimentos, "Adicionar", true, 1, orcamento, "ObterComissaoDoFuncionario", "Funcionarios"},
+    {"receitas_adicionar", kReceitas, "Adicionar", false, 1, receita},
+    {"receitas_alterar", kReceitas, "Alterar", false, 1,
+     [] { return changing(kReceitas, receita(), "NumeroGerado", "Numero", {{"Prescricao", "Tramadol 50 mg por 3 dias"}}); }},
+    {"receitas_excluir", kReceitas, "Excluir", false, 3, [] { return stored(kReceitas, receita(), "NumeroGerado", "Numero"); }},
     {"medicacoes_adicionar", kMedicacoes, "Adicionar", false, 1, [] { return medicacao(false); }},
     {"medicacoes_alterar", kMedicacoes, "Alterar", false, 1, [] { return medicacao(true); }},
     {"medicacoes_excluir", kMedicacoes, "Excluir", false, 3, [] { return medicacao(true); }},

@@ -59,17 +59,13 @@ std::vector<Listing> listings() {
     };
 }
 
-// A text as a failure message can show it: control and non-ASCII bytes escaped, cut short.
+// A text as a failure message can show it: bytes outside printable ASCII escaped, cut short.
 std::string shown(const std::string& text) {
     std::string out;
     for (unsigned char c : text.substr(0, 60)) {
-        if (c >= 0x20 && c < 0x7F) {
-            out += static_cast<char>(c);
-        } else {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02X", c);
-            out += hex;
-        }
+        char hex[8];
+        std::snprintf(hex, sizeof hex, c >= 0x20 && c < 0x7F ? "%c" : "\\x%02X", c);
+        out += hex;
     }
     return out + (text.size() > 60 ? "... (" + std::to_string(text.size()) + " bytes)" : "");
 }
