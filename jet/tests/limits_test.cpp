@@ -43,18 +43,13 @@ TEST(Limits, DeepShapesAreRefusedOnASmallStackAndShallowOnesRun) {
     } shapes[] = {
         {"comparisons", [](std::size_t n) { return "SELECT 1" + repeat(" < 1", n); }},
         {"calls", [](std::size_t n) { return "SELECT " + repeat("LEFT(", n) + "'abc'" + repeat(", 2)", n); }},
-        {"right", [](std::size_t n) { return "SELECT " + repeat("Right(", n) + "'abc'" + repeat(", 2)", n); }},
         {"parentheses", [](std::size_t n) { return "SELECT " + repeat("(", n) + "1" + repeat(")", n); }},
         {"minus", [](std::size_t n) { return "SELECT " + repeat("-", n) + "Codigo FROM Pessoas"; }},
         {"not", [](std::size_t n) { return "SELECT " + repeat("NOT ", n) + "True"; }},
         {"iif", [](std::size_t n) { return "SELECT " + repeat("IIF(Codigo > 1, 1, ", n) + "0" + repeat(")", n) + " FROM Pessoas"; }},
-        {"switch", [](std::size_t n) { return "SELECT " + repeat("SWITCH(Codigo = 1, 'um', True, ", n) + "'outro'" + repeat(")", n) + " FROM Pessoas"; }},
-        {"nz", [](std::size_t n) { return "SELECT " + repeat("Nz(", n) + "Apelido" + repeat(", '-')", n) + " FROM Pessoas"; }},
         {"xor", [](std::size_t n) { return "SELECT True" + repeat(" XOR True", n); }},
-        {"eqv_imp", [](std::size_t n) { return "SELECT True" + repeat(" EQV True IMP False", n); }},
         {"like", [](std::size_t n) { return "SELECT 'a'" + repeat(" LIKE 'a'", n); }},
         {"is_null", [](std::size_t n) { return "SELECT Nome" + repeat(" IS NULL", n) + " FROM Pessoas"; }},
-        {"negated_parentheses", [](std::size_t n) { return "SELECT " + repeat("-(", n) + "Codigo" + repeat(")", n) + " FROM Pessoas"; }},
         {"joins", [](std::size_t n) { return joins(n, false); }},
         {"nested_joins", [](std::size_t n) { return joins(n, true); }},
     };

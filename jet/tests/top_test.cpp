@@ -56,19 +56,15 @@ struct Key {
 
 // SQLite's order, which the engine keeps: Null first going up, last going down; names compared
 // as the practice compares texts.
-int compareKey(const Row& a, const Row& b, const Key& k) {
-    int c = 0;
-    const bool aNull = k.byName ? !a.nome : !a.valor;
-    const bool bNull = k.byName ? !b.nome : !b.valor;
-    if (aNull || bNull) c = aNull == bNull ? 0 : aNull ? -1 : 1;
-    else if (k.byName) c = platform::compareText(*a.nome, *b.nome);
-    else c = *a.valor < *b.valor ? -1 : *a.valor > *b.valor ? 1 : 0;
-    return k.descending ? -c : c;
-}
-
 int compareRows(const Row& a, const Row& b, const std::vector<Key>& keys) {
-    for (const auto& k : keys)
-        if (const int c = compareKey(a, b, k)) return c;
+    for (const auto& k : keys) {
+        const bool aNull = k.byName ? !a.nome : !a.valor;
+        const bool bNull = k.byName ? !b.nome : !b.valor;
+        int c = aNull || bNull ? (aNull == bNull ? 0 : aNull ? -1 : 1)
+                : k.byName     ? platform::compareText(*a.nome, *b.nome)
+                               : (*a.valor > *b.valor) - (*a.valor < *b.valor);
+        if (c) return k.descending ? -c : c;
+    }
     return 0;
 }
 
@@ -102,45 +98,34 @@ std::string orderText(const std::vector<Key>& keys) {
     return s;
 }
 
+// TOP n and TOP n PERCENT (of the 40 rows, rounded up) under orders on keys that repeat, give
+// Null and differ only in letter case: the first rows in order and all their ties.
 TEST(Top, KeepsEveryRowTiedWithTheLastOnKeysThatRepeat) {
     testing::TempDatabase db;
     auto s = db.create(recordScripts());
+    const std::vector<Row> all = allRows(*s);
     std::map<std::int64_t, Row> rows;
-    for (const Row& r : allRows(*s)) rows.emplace(r.codigo, r);
-    const std::vector<std::vector<Key>> orders = {
-        {{false, false}}, {{false, true}}, {{true, false}}, {{true, true}}, {{true, false}, {false, true}}, {{false, true}, {true, false}}};
-    for (const auto& keys : orders) {
-        for (std::size_t n : {0u, 1u, 2u, 7u, 13u, 39u, 40u, 41u}) {
-            const std::string sql = "SELECT TOP " + std::to_string(n) + " Codigo FROM Fichas ORDER BY " + orderText(keys);
-            SCOPED_TRACE(sql);
-            std::set<std::int64_t> got;
-            std::vector<Row> inOrder;
-            for (const auto& v : s->execute(sql).rows.cells) {
-                got.insert(static_cast<std::int64_t>(v.toDouble()));
-                inOrder.push_back(rows.at(static_cast<std::int64_t>(v.toDouble())));
-            }
-            EXPECT_EQ(got, expectedTop(allRows(*s), keys, n));
-            EXPECT_EQ(got.size(), inOrder.size()) << "a row came twice";
-            EXPECT_TRUE(std::is_sorted(inOrder.begin(), inOrder.end(), [&](const Row& a, const Row& b) { return compareRows(a, b, keys) < 0; }));
+    for (const Row& r : all) rows.emplace(r.codigo, r);
+    auto check = [&](const std::vector<Key>& keys, const std::string& top, std::size_t n) {
+        const std::string sql = "SELECT TOP " + top + " Codigo FROM Fichas ORDER BY " + orderText(keys);
+        SCOPED_TRACE(sql);
+        std::set<std::int64_t> got;
+        std::vector<Row> inOrder;
+        for (const auto& v : s->execute(sql).rows.cells) {
+            got.insert(static_cast<std::int64_t>(v.toDouble()));
+            inOrder.push_back(rows.at(static_cast<std::int64_t>(v.toDouble())));
         }
+        EXPECT_EQ(got, expectedTop(all, keys, n));
+        EXPECT_EQ(got.size(), inOrder.size()) << "a row came twice";
+        EXPECT_TRUE(std::is_sorted(inOrder.begin(), inOrder.end(), [&](const Row& a, const Row& b) { return compareRows(a, b, keys) < 0; }));
+    };
+    for (const std::vector<Key>& keys : std::vector<std::vector<Key>>{
+             {{false, false}}, {{false, true}}, {{true, false}}, {{true, true}}, {{true, false}, {false, true}}, {{false, true}, {true, false}}}) {
+        for (std::size_t n : {0u, 1u, 2u, 7u, 13u, 39u, 40u, 41u}) check(keys, std::to_string(n), n);
+        for (int percent : {1, 10, 33, 99, 100}) check(keys, std::to_string(percent) + " PERCENT", std::size_t(std::ceil(40.0 * percent / 100.0)));
     }
     // The tie is real: two rows share the first value, so TOP 1 gives more than one row.
     EXPECT_GT(s->execute("SELECT TOP 1 Codigo FROM Fichas ORDER BY Valor DESC").rows.rowCount(), 1u);
-}
-
-TEST(Top, PercentIsOfTheRowsRoundedUpWithTheirTies) {
-    testing::TempDatabase db;
-    auto s = db.create(recordScripts());
-    const std::vector<Row> rows = allRows(*s);
-    const std::vector<Key> keys = {{true, true}, {false, false}};
-    for (int percent : {0, 1, 10, 25, 33, 50, 99, 100}) {
-        const std::string sql = "SELECT TOP " + std::to_string(percent) + " PERCENT Codigo FROM Fichas ORDER BY " + orderText(keys);
-        const auto r = s->execute(sql);
-        std::set<std::int64_t> got;
-        for (const auto& v : r.rows.cells) got.insert(static_cast<std::int64_t>(v.toDouble()));
-        const auto n = static_cast<std::size_t>(std::ceil(40.0 * percent / 100.0));
-        EXPECT_EQ(got, expectedTop(rows, keys, n)) << sql;
-    }
     // On a unique key, or with no order: exactly that many rows (25% of 40 is 10; 1% is 0.4, so 1).
     EXPECT_EQ(s->execute("SELECT TOP 25 PERCENT Codigo FROM Fichas ORDER BY Codigo").rows.rowCount(), 10u);
     EXPECT_EQ(s->execute("SELECT TOP 1 PERCENT Codigo FROM Fichas").rows.rowCount(), 1u);
