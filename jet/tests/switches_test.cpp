@@ -22,31 +22,24 @@ TEST(Switches, AnArmedFaultFailsExactlyItsActionAndLeavesTheTransactionToRollBac
     Disarm disarm;
     testing::TempDatabase db;
     auto s = db.create(testing::sampleScripts());
-    struct Case {
-        Fault fault;
-        const char* inDescription;
-    } cases[] = {{Fault::Busy, "locked by another user"},
-                 {Fault::IoError, "cannot be read or written"},
-                 {Fault::Constraint, "prohibited by the validation rule"},
-                 {Fault::DiskFull, "cannot be read or written"}};
-    for (const Case& c : cases) {
-        // Actions: 1 begin, 2 the update, 3 the commit.
+    // Actions: 1 begin, 2 the update, 3 the commit; each kind of fault names its cause.
+    const std::pair<Fault, const char*> cases[] = {{Fault::Busy, "locked by another user"}, {Fault::IoError, "cannot be read or written"},
+                                                   {Fault::Constraint, "prohibited by the validation rule"}, {Fault::DiskFull, "cannot be read or written"}};
+    for (const auto& [fault, named] : cases) {
         for (std::uint64_t n = 1; n <= 3; ++n) {
-            switches::armFault(n, c.fault);
-            std::int32_t number = 0;
-            std::string description;
+            switches::armFault(n, fault);
+            testing::Raised raised;
             try {
                 s->begin();
                 s->execute("UPDATE Pessoas SET Nome = 'X' WHERE Codigo = 1");
                 s->commit();
             } catch (const platform::RuntimeError& e) {
-                number = e.number();
-                description = e.description();
+                raised = {e.number(), e.helpContext(), e.description()};
             }
             EXPECT_TRUE(switches::faultRaised()) << n;
             switches::disarmFault();
-            EXPECT_EQ(number, err::DbGeneralFailure) << n;
-            EXPECT_NE(description.find(c.inDescription), std::string::npos) << description;
+            EXPECT_EQ(raised.number, err::DbGeneralFailure) << n;
+            EXPECT_NE(raised.description.find(named), std::string::npos) << raised.description;
             EXPECT_EQ(s->inTransaction(), n > 1) << n;
             if (s->inTransaction()) s->rollback();
             EXPECT_EQ(testing::render(s->execute("SELECT Nome FROM Pessoas WHERE Codigo = 1").rows), "'João Silva'");
