@@ -185,12 +185,12 @@ TEST(Coerce, ConvertsLikeVariantChangeTypeInPortuguese) {
     };
     for (const auto& c : cases) EXPECT_EQ(coerceArgument(c.in, c.type), c.out) << static_cast<int>(c.type);
 
-    for (const auto& [v, type] : std::vector<std::pair<Variant, ParamType>>{
+    for (const auto& c : std::vector<std::pair<Variant, ParamType>>{
              {Variant(""), P::Double}, {Variant("abc"), P::Boolean}, {Variant::null(), P::String}, {Variant(12.0), P::Object}})
-        EXPECT_EQ(errorNumber([&] { coerceArgument(v, type); }), err::DispTypeMismatch) << static_cast<int>(type);
-    for (const auto& [v, type] : std::vector<std::pair<Variant, ParamType>>{
+        EXPECT_EQ(errorNumber([&] { coerceArgument(c.first, c.second); }), err::DispTypeMismatch) << static_cast<int>(c.second);
+    for (const auto& c : std::vector<std::pair<Variant, ParamType>>{
              {Variant(32767.5), P::Integer}, {Variant(3e9), P::Long}, {Variant(1e300), P::Currency}})
-        EXPECT_EQ(errorNumber([&] { coerceArgument(v, type); }), err::DispOverflow) << static_cast<int>(type);
+        EXPECT_EQ(errorNumber([&] { coerceArgument(c.first, c.second); }), err::DispOverflow) << static_cast<int>(c.second);
     EXPECT_EQ(errorNumber([] { coerceArgument(missingArgument(), ParamType::Variant); }), err::DispParamNotOptional);
     EXPECT_FALSE(isMissingArgument(Variant(ObjectRef())));
 }
