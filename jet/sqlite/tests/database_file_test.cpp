@@ -128,18 +128,13 @@ TEST_F(DatabaseFiles, FoldersAndUrlsThatNameNoFileAreRefused) {
     fs::create_directory(folder);
     writeFile(folder + "/dentro.txt", "conteúdo");
     const FolderSnapshot before(folder_.path());
-    EXPECT_TRUE(mentions(refusal([&] { openSession(folder); }), "is a folder"));
-    EXPECT_TRUE(mentions(refusal([&] { inspectDatabase(folder); }), "is a folder"));
-    EXPECT_TRUE(mentions(refusal([&] { createDatabase(folder, {}, 1, true); }), "is a folder"));
+    for (const std::string& url : {folder, std::string(), std::string("sqlite:"), std::string(":memory:"), std::string("sqlite::memory:")}) {
+        for (const std::string& said : {refusal([&] { openSession(url); }), refusal([&] { inspectDatabase(url); }),
+                                        refusal([&] { createDatabase(url, {"CREATE TABLE T (x INTEGER)"}, 1, true); })})
+            EXPECT_TRUE(url == folder ? mentions(said, "is a folder") : !said.empty()) << url << ": " << said;
+    }
     EXPECT_EQ(FolderSnapshot(folder_.path()).changesSince(before), "");
     EXPECT_EQ(bytesOf(folder + "/dentro.txt"), "conteúdo");
-
-    for (const std::string url : {"", "sqlite:", ":memory:", "sqlite::memory:"}) {
-        const std::string said = refusal([&] { inspectDatabase(url); });
-        EXPECT_FALSE(said.empty()) << url;
-        EXPECT_FALSE(refusal([&] { openSession(url); }).empty()) << url;
-        EXPECT_FALSE(refusal([&] { createDatabase(url, {"CREATE TABLE T (x INTEGER)"}, 1, false); }).empty()) << url;
-    }
     EXPECT_TRUE(mentions(refusal([&] { createDatabase(":memory:", {}, 1, false); }), "nothing written there would be kept"));
     EXPECT_FALSE(fs::exists(":memory:"));
 }
