@@ -33,6 +33,7 @@ TEST(Functions, Operators) {
         // A text operand is read by CDbl's regional rules; two texts are joined.
         {"'1.025' - 25, '12,5' * 2, '1.025' + 12, ' &h1A ' + 11, 'ab' + 'cd', -'5'", "F1000|F25|F1037|F37|'abcd'|F-5"},
         {"'ab' + Null, Null - 1, 7 / 2", "Null|Null|F3.5"},
+        {"SELECT Valor / 100 * 10 FROM Pedidos WHERE Numero = 2", "F25.05"},  // VB's division, then SQL's product
         {"#01/02/2003# + #07:00:00#, #01/02/2003# + 1.5, #01/02/2003# - 1, #01/03/2003# - #01/02/2003#, #01/02/2003# * 2",
          "D2003-01-02 07:00:00|D2003-01-03 12:00:00|D2003-01-01 00:00:00|F1|F75246"},
         // On columns the operand types come from the schema; bounds of BETWEEN in either order.

@@ -44,6 +44,7 @@ TEST(Results, JetMeanings) {
         {"SELECT Left(Nome, 2) AS L, Right(Nome, 2) AS R, Mid(Nome, 2, 3) AS M, Mid(Nome, 3) AS M2, Len(Nome) AS N, UCase(Apelido) AS U, "
          "CStr(Peso) AS S FROM Pessoas WHERE Codigo = 1", "'Jo'|'va'|'oão'|'ão Silva'|L10|'JOÃO'|'70,25'"},
         {"SELECT Trim('  a b  ') & '|' & LTrim('  c') & RTrim('d  ') AS T", "'a b|cd'"},
+        {R"(SELECT IIf(Trim(Apelido)<>"", Apelido & " ", "") AS X FROM Pessoas ORDER BY Codigo)", "'JOÃO ';'maria ';'';'zé '"},
         {"SELECT CLng(2.5) AS A, CInt('3,5') AS B, Val('12.5abc') AS C, CStr(Saldo) AS D FROM Pessoas WHERE Codigo = 1", "L2|I4|F12.5|'12,5'"},
         // Every declared type comes back as its Variant subtype.
         {"SELECT Codigo, Nascimento, Ativo, Saldo, Peso, Filhos, Nivel, Notas FROM Pessoas WHERE Codigo=1",
