@@ -1,7 +1,5 @@
 // The budget import: its statements, the commission lookups, and the roll-back of the whole
 // import when any item fails.
-#include <functional>
-
 #include "components/provider/objetos_de_dados.h"
 #include "procedimentos/tests/fixture.h"
 
@@ -125,50 +123,35 @@ TEST_F(OrcamentoTest, ItemsAreDeletedUnderTheirOwnBudgetButOnlyTheFirstBudgetGoe
 
 TEST_F(OrcamentoTest, AnyFailingItemRollsTheWholeImportBack) {
     const std::string before = budgetState();
-    // The second item of budget 7, as the front end loaded it, changed before the import.
-    using Edit = std::function<void(ado::Recordset&)>;
-    auto second = [](Edit edit) {
-        return [edit](ado::Recordset& rs) {
-            rs.MoveFirst();
-            rs.MoveNext();
-            edit(rs);
-        };
-    };
-    struct Case {
-        const char* what;
-        std::string condition, columns;
-        Edit edit;
-        int ponto;
-        std::int32_t error;
-    };
     const std::string withoutCost =
         "NumeroDoOrcamento, NumeroDoItemDoOrcamento, TipoDeLancamento, NumeroDoTipoDeServicoOuCodigoDeBarrasDoProduto, "
         "CodigoDoServicoOuCodigoInternoDoProduto, Quantidade, ValorUnitario, ValorTotal, DescontoEmPercentual, "
         "DescontoEmValor, ValorLiquido, TipoDeVenda";
-    for (const Case& c : {
-             Case{"no items", "0", "*", {}, 6, platform::err::AdoNoCurrentRecord},
-             Case{"an item without its cost", "NumeroDoOrcamento = 7", withoutCost, {}, 8, platform::err::AdoItemNotFound},
-             Case{"a kind that is not a number", "NumeroDoOrcamento = 7", "*",
-                  second([](ado::Recordset& rs) { rs.setValue("TipoDeLancamento", Variant(std::string("x"))); }), 7,
-                  platform::err::TypeMismatch},
-             Case{"a service type that is text", "NumeroDoOrcamento = 7", "*",
-                  second([](ado::Recordset& rs) {
-                      rs.setValue("NumeroDoTipoDeServicoOuCodigoDeBarrasDoProduto", Variant(std::string("3,8,'x',1")));
-                  }),
-                  9, platform::err::TypeMismatch},
-             Case{"a product with no row", "NumeroDoOrcamento = 7", "*",
-                  second([](ado::Recordset& rs) {
-                      rs.setValue("TipoDeLancamento", Variant(std::string("2")));
-                      rs.setValue("CodigoDoServicoOuCodigoInternoDoProduto", Variant(999.0));
-                  }),
-                  10, platform::err::AdoNoCurrentRecord},
-             Case{"a budget that cannot go", "NumeroDoOrcamento = 7", "*",
-                  [this](ado::Recordset&) {
-                      db.native("CREATE TRIGGER Bloqueio BEFORE DELETE ON Orcamentos BEGIN SELECT RAISE(ABORT, 'x'); END");
-                  },
-                  13, platform::err::DbGeneralFailure}}) {
+    const std::string seven = "NumeroDoOrcamento = 7";
+    // The second item of budget 7, as the front end loaded it, changed before the import.
+    const struct {
+        const char* what;
+        std::string condition, columns;
+        std::vector<std::pair<const char*, Variant>> secondItem;
+        int ponto;
+        std::int32_t error;
+    } cases[] = {
+        {"no items", "0", "*", {}, 6, platform::err::AdoNoCurrentRecord},
+        {"an item without its cost", seven, withoutCost, {}, 8, platform::err::AdoItemNotFound},
+        {"a kind that is not a number", seven, "*", {{"TipoDeLancamento", Variant("x")}}, 7, platform::err::TypeMismatch},
+        {"a service type that is text", seven, "*", {{"NumeroDoTipoDeServicoOuCodigoDeBarrasDoProduto", Variant("3,8,'x',1")}},
+         9, platform::err::TypeMismatch},
+        {"a product with no row", seven, "*",
+         {{"TipoDeLancamento", Variant("2")}, {"CodigoDoServicoOuCodigoInternoDoProduto", Variant(999.0)}}, 10,
+         platform::err::AdoNoCurrentRecord},
+        {"a budget that cannot go", seven, "*", {}, 13, platform::err::DbGeneralFailure},
+    };
+    for (const auto& c : cases) {
+        if (c.ponto == 13)
+            db.native("CREATE TRIGGER Bloqueio BEFORE DELETE ON Orcamentos BEGIN SELECT RAISE(ABORT, 'x'); END");
         auto itens = items(c.condition, c.columns);
-        if (c.edit) c.edit(*itens);
+        if (!c.secondItem.empty()) itens->MoveFirst(), itens->MoveNext();
+        for (const auto& [column, value] : c.secondItem) itens->setValue(column, value);
         p = another();
         importing(itens);
         EXPECT_EQ(p->Adicionar(), 1) << c.what;
