@@ -172,6 +172,21 @@ void Printer::identifier(const std::string& name) { quoteIdent(out, name); }
 
 void Printer::text(const std::string& literal) { quoteText(out, literal, rules_.nulCharacter); }
 
+// A call of a variant-valued jet_* function, cast to the engine's type for `type` when the
+// engine types its values.
+template <class Write>
+void Printer::typedCall(JetType type, Write write) {
+    if (!rules_.variantType) {
+        write();
+        return;
+    }
+    out += "CAST(";
+    write();
+    out += " AS ";
+    out += rules_.variantType(type);
+    out += ')';
+}
+
 void Printer::number(double v, bool whole) {
     if (std::isinf(v)) {
         out += v > 0 ? rules_.positiveInfinity : rules_.negativeInfinity;
@@ -255,7 +270,9 @@ void Printer::where(const Expr* e) {
 
 void Printer::select(const ast::Select& s, bool derived) {
     limits::WalkLevel level(depth_);
-    if (s.top && !s.orderBy.empty() && s.unions.empty() && !s.orderUnique && (s.topPercent || *s.top > 0)) {
+    const bool ties =
+        s.top && !s.orderBy.empty() && s.unions.empty() && !s.orderUnique && (s.topPercent || *s.top > 0);
+    if (ties && !rules_.fetchWithTies) {
         topWithTies(s, derived);
         return;
     }
@@ -277,8 +294,9 @@ void Printer::select(const ast::Select& s, bool derived) {
         }
     }
     if (s.top) {
-        out += " LIMIT ";
+        out += ties ? " FETCH FIRST " : " LIMIT ";
         rowsOfTop(s);
+        if (ties) out += " ROWS WITH TIES";
     }
 }
 
@@ -300,7 +318,9 @@ void Printer::rowsOfTop(const ast::Select& s) {
     out += std::to_string(*s.top);
     out += " + 99) / 100 FROM (";
     compound(s, true, s.distinct || !s.unions.empty());
-    out += "))";
+    out += ')';
+    out += rules_.derivedAlias;
+    out += ')';
 }
 
 // TOP n ... ORDER BY on keys that rows may share: the first n rows and every row tied with
@@ -323,11 +343,15 @@ void Printer::topWithTies(const ast::Select& s, bool derived) {
     keyOrder(s);
     out += " LIMIT ";
     rowsOfTop(s);
-    out += ") WHERE NOT (";
+    out += ')';
+    out += rules_.derivedAlias;
+    out += " WHERE NOT (";
     tiedWithTheLast(s);
     out += ") UNION ALL SELECT * FROM (";
     rowsWithKeys(s, false);
-    out += ") WHERE ";
+    out += ')';
+    out += rules_.derivedAlias;
+    out += " WHERE ";
     tiedWithTheLast(s);
     if (s.topPercent) {
         out += " AND ";
@@ -390,6 +414,7 @@ void Printer::tiedWithTheLast(const ast::Select& s) {
     out += " FROM (";
     rowsWithKeys(s, true);
     out += ')';
+    out += rules_.derivedAlias;
     keyOrder(s);
     out += " LIMIT 1 OFFSET ";
     rowsOfTop(s);
@@ -447,6 +472,8 @@ void Printer::source(const ast::TableRef& t, bool nested) {
             if (!t.alias.empty()) {
                 out += " AS ";
                 identifier(t.alias);
+            } else {
+                out += rules_.derivedAlias;
             }
             break;
         case ast::TableRef::Kind::Join:
@@ -562,6 +589,12 @@ void Printer::bounds(const Expr& a, const Expr& b) {
 
 void Printer::predicate(const Expr& e) {
     limits::WalkLevel level(depth_);
+    if (const NodeWriter own = rules_.nodes[static_cast<std::size_t>(e.kind)]; own && isPredicate(e) && own(*this, e))
+        return;
+    standardPredicate(e);
+}
+
+void Printer::standardPredicate(const Expr& e) {
     switch (e.kind) {
         case ExprKind::Comparison: {
             const bool text = isText(e.args[0]->type) || isText(e.args[1]->type);
@@ -642,7 +675,8 @@ void Printer::predicate(const Expr& e) {
 
 void Printer::value(const Expr& e) {
     limits::WalkLevel level(depth_);
-    if (const NodeWriter own = rules_.nodes[static_cast<std::size_t>(e.kind)]; own && own(*this, e)) return;
+    if (const NodeWriter own = rules_.nodes[static_cast<std::size_t>(e.kind)]; own && !isPredicate(e) && own(*this, e))
+        return;
     standardValue(e);
 }
 
@@ -670,11 +704,13 @@ void Printer::standardValue(const Expr& e) {
         case ExprKind::Negate:
             if (!isNumeric(e.args[0]->type)) {
                 // A text is read as a number by the regional rules; a date stays a date.
-                out += "jet_op('n', ";
-                value(*e.args[0]);
-                out += ", '";
-                out += kindLetter(e.args[0]->type);
-                out += "', NULL, 'X')";
+                typedCall(e.type, [&] {
+                    out += "jet_op('n', ";
+                    value(*e.args[0]);
+                    out += ", '";
+                    out += kindLetter(e.args[0]->type);
+                    out += "', NULL, 'X')";
+                });
                 break;
             }
             out += "-";
@@ -736,7 +772,9 @@ void Printer::standardValue(const Expr& e) {
             identifier(e.query->items[0].internal);
             out += ") FROM (";
             select(*e.query, true);
-            out += "))";
+            out += ')';
+            out += rules_.derivedAlias;
+            out += ')';
             break;
         case ExprKind::Identity:
         case ExprKind::RowId:
@@ -768,8 +806,12 @@ void Printer::concat(const std::vector<ast::ExprPtr>& args, std::size_t first, s
 // dates added as serials, powers.
 void Printer::vbOperator(const Expr& e) {
     static constexpr char kLetters[] = {'+', '-', '*', '/', '\\', 'm', '^'};
+    typedCall(e.type, [&] { vbCall(e, kLetters[e.op]); });
+}
+
+void Printer::vbCall(const Expr& e, char op) {
     out += "jet_op('";
-    out += kLetters[e.op];
+    out += op;
     out += "', ";
     value(*e.args[0]);
     out += ", '";
@@ -872,6 +914,10 @@ void Printer::pattern(const Expr& e, const char* p) {
 
 // jet_<name>('kinds', arg, ...): a function the platform evaluates.
 void Printer::evaluated(const Expr& e, Builtin id) {
+    typedCall(e.type, [&] { evaluatedCall(e, id); });
+}
+
+void Printer::evaluatedCall(const Expr& e, Builtin id) {
     out += evaluatorName(id);
     out += "('";
     for (const auto& a : e.args) out += kindLetter(a->type);
@@ -887,12 +933,14 @@ void Printer::evaluated(const Expr& e, Builtin id) {
 // outside the choices gives Null.
 void Printer::choose(const Expr& e) {
     out += "CASE ";
-    out += evaluatorName(Builtin::Choose);
-    out += "('";
-    out += kindLetter(e.args[0]->type);
-    out += "', ";
-    value(*e.args[0]);
-    out += ')';
+    typedCall(JetType::Long, [&] {
+        out += evaluatorName(Builtin::Choose);
+        out += "('";
+        out += kindLetter(e.args[0]->type);
+        out += "', ";
+        value(*e.args[0]);
+        out += ')';
+    });
     for (std::size_t i = 1; i < e.args.size(); ++i) {
         out += " WHEN ";
         out += std::to_string(i);
@@ -908,7 +956,11 @@ void Printer::function(const Expr& e) {
     for (const auto* table : {&rules_.functions, &kStandardWrites}) {
         for (const FunctionWrite& w : *table) {
             if (w.id == id) {
-                pattern(e, w.pattern);
+                // The conversions give a variant, typed as the binder typed the call.
+                if (std::string_view(w.pattern).starts_with("jet_cast("))
+                    typedCall(e.type, [&] { pattern(e, w.pattern); });
+                else
+                    pattern(e, w.pattern);
                 return;
             }
         }

@@ -17,7 +17,8 @@ namespace zolk::jet {
 
 class Printer;
 
-// Writes node `e` in the engine's own form; returns false to leave it to the standard form.
+// Writes node `e` in the engine's own form; returns false to leave it to the standard form. A
+// writer of a truth-valued kind (LIKE, comparisons, ...) writes the condition SQL tests.
 using NodeWriter = bool (*)(Printer& p, const ast::Expr& e);
 
 // A function call as a pattern: $n is argument n as a value, %n as an operand, #n the kind
@@ -43,6 +44,14 @@ struct PrinterRules {
     const char* rowsTiedWith = ") IS NOT DISTINCT FROM ";  // (keys) <this> (SELECT the n-th row's keys)
     const char* truthAsValueOpen = "-CAST((";     // a truth value as Jet's -1, 0 or Null
     const char* truthAsValueClose = ") AS INTEGER)";
+    const char* derivedAlias = " AS \"jet_d\"";  // the name of a derived table the statement left unnamed
+    // TOP n over keys rows may share as FETCH FIRST n ROWS WITH TIES, instead of the
+    // construction from the n-th row's keys.
+    bool fetchWithTies = false;
+    // The SQL type a call of a variant-valued jet_* function (jet_op, jet_cast, the platform's
+    // evaluators) is cast to, by the Jet type the binder gave the call; nullptr when the engine
+    // takes the call's value as it comes (an engine without static types).
+    const char* (*variantType)(JetType) = nullptr;
 };
 
 // The kind letter the jet_* functions read a stored value by (D, C, N, B, L, T, X).
@@ -65,6 +74,8 @@ public:
     void text(const std::string& literal);
     void pattern(const ast::Expr& e, const char* p);
     void standardValue(const ast::Expr& e);  // the standard form, ignoring the engine's writer
+    void standardPredicate(const ast::Expr& e);
+    void query(const ast::Select& s) { select(s, true); }  // a subquery, its columns by internal name
 
 private:
     const PrinterRules& rules_;
@@ -89,10 +100,14 @@ private:
     void predicate(const ast::Expr& e);
     void concat(const std::vector<ast::ExprPtr>& args, std::size_t first, std::size_t last);
     void vbOperator(const ast::Expr& e);
+    void vbCall(const ast::Expr& e, char op);
     void arithmetic(const ast::Expr& e);
     void quantified(const ast::Expr& e);
     void aggregate(const ast::Expr& e);
     void evaluated(const ast::Expr& e, Builtin id);
+    void evaluatedCall(const ast::Expr& e, Builtin id);
+    template <class Write>
+    void typedCall(JetType type, Write write);
     void choose(const ast::Expr& e);
     void function(const ast::Expr& e);
 };

@@ -84,6 +84,7 @@ PrinterRules rules() {
     r.rowsTiedWith = ") IS ";
     r.truthAsValueOpen = "-(";
     r.truthAsValueClose = ")";
+    r.derivedAlias = "";
     return r;
 }
 
