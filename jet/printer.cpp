@@ -445,7 +445,7 @@ void Printer::fromToHaving(const ast::Select& s) {
         out += " GROUP BY ";
         commaList(s.groupBy, [&](const ast::ExprPtr& g) {
             value(*g);
-            collate(*g);
+            if (rules_.collateGroups) collate(*g);
         });
     }
     if (s.having) {

@@ -44,6 +44,7 @@ struct PrinterRules {
     const char* rowsTiedWith = ") IS NOT DISTINCT FROM ";  // (keys) <this> (SELECT the n-th row's keys)
     const char* truthAsValueOpen = "-CAST((";     // a truth value as Jet's -1, 0 or Null
     const char* truthAsValueClose = ") AS INTEGER)";
+    bool collateGroups = true;  // GROUP BY a text under the text collation (else the column's own)
     const char* derivedAlias = " AS \"jet_d\"";  // the name of a derived table the statement left unnamed
     // TOP n over keys rows may share as FETCH FIRST n ROWS WITH TIES, instead of the
     // construction from the n-th row's keys.

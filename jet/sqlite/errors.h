@@ -1,10 +1,9 @@
 #pragma once
 // SQLite result codes to the project's error numbers, in one place.
 #include <string>
-#include <vector>
 
-#include "jet/ast.h"
 #include "jet/catalog.h"
+#include "jet/engine_errors.h"
 
 struct sqlite3;
 
@@ -12,13 +11,7 @@ namespace zolk::jet::sqlite {
 
 inline constexpr const char* kErrorSource = "Jet engine (SQLite)";
 
-// What was running when SQLite failed: enough to name the tables of a relationship refusal.
-struct FailedStatement {
-    ast::StatementKind kind = ast::StatementKind::Select;
-    std::string table;
-    std::vector<std::string> assignedColumns;
-    bool preparing = false;  // SQLite refused the text itself
-};
+using jet::FailedStatement;
 
 // Raises the RuntimeError for result code `rc` (extended codes on) of connection `db`:
 // a foreign key refusal of a DELETE or key UPDATE is -2147467259 with help context 5003000,

@@ -1,6 +1,5 @@
 #pragma once
-// Stored SQLite values to Variants by Jet type (dates as ISO text, Yes/No as -1/0, Currency as
-// a plain decimal number), and the ISO text of a date.
+// Stored SQLite values to Variants by Jet type, through the engine-neutral reader (jet/stored_value.h).
 #include <sqlite3.h>
 
 #include <optional>
@@ -10,9 +9,6 @@
 #include "platform/variant.h"
 
 namespace zolk::jet::sqlite {
-
-// "YYYY-MM-DD HH:MM:SS" or "YYYY-MM-DD"; std::nullopt when the text is neither.
-std::optional<platform::DateTime> parseIso(std::string_view text);
 
 // Column `col` of the current row, read as a value of Jet type `type`.
 platform::Variant readColumn(sqlite3_stmt* stmt, int col, JetType type);
