@@ -1,14 +1,14 @@
 include(GNUInstallDirs)
 
 # zolk_library(NAME DIR [COMMAND_ONLY] [DEPS ...]): a static library of every .cpp under DIR
-# (tests excluded). Unless COMMAND_ONLY, the folder is part of the installed library: its objects
+# (tests, and a server extension built on its own, excluded). Unless COMMAND_ONLY, the folder is part of the installed library: its objects
 # are built position-independent and go into the shared library, its headers are installed under
 # include/zolk/<folder>/ (see cmake/install.cmake).
 function(zolk_library name dir)
   cmake_parse_arguments(PARSE_ARGV 2 arg "COMMAND_ONLY" "" "")
   set(deps ${arg_UNPARSED_ARGUMENTS})
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
-  list(FILTER srcs EXCLUDE REGEX "^${dir}/(.*/)?(tests|main)/")
+  list(FILTER srcs EXCLUDE REGEX "^${dir}/(.*/)?(tests|main|extension)/")
   if(srcs)
     add_library(${name} STATIC ${srcs})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})

@@ -10,6 +10,9 @@ namespace zolk::jet {
 namespace sqlite {
 const EngineEntry& entry();
 }
+namespace postgres {
+const EngineEntry& entry();
+}
 
 namespace {
 
@@ -23,7 +26,7 @@ bool claimed(std::string_view scheme) {
 }  // namespace
 
 std::span<const EngineEntry* const> engines() {
-    static const EngineEntry* const list[] = {&sqlite::entry()};
+    static const EngineEntry* const list[] = {&sqlite::entry(), &postgres::entry()};
     return list;
 }
 

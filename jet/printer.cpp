@@ -301,10 +301,25 @@ void Printer::select(const ast::Select& s, bool derived) {
 }
 
 void Printer::compound(const ast::Select& s, bool derived, bool collateItems) {
-    selectCore(s, derived, collateItems);
+    std::vector<bool> asText;
+    if (rules_.unionKindsAsText && !s.unions.empty()) {
+        // 'N'umber, 'D'ate, 'T'ext or none (Null) of each column, part by part.
+        const auto kind = [](JetType t) { return isNumeric(t) ? 'N' : t == JetType::Date ? 'D' : isText(t) ? 'T' : ' '; };
+        asText.assign(s.items.size(), false);
+        for (std::size_t i = 0; i < s.items.size(); ++i) {
+            char seen = kind(s.items[i].expr->type);
+            for (const auto& u : s.unions) {
+                const char k = i < u.select->items.size() ? kind(u.select->items[i].expr->type) : ' ';
+                if (k == ' ') continue;
+                if (seen != ' ' && seen != k) asText[i] = true;
+                seen = k;
+            }
+        }
+    }
+    selectCore(s, derived, collateItems, asText.empty() ? nullptr : &asText);
     for (const auto& u : s.unions) {
         out += u.all ? " UNION ALL " : " UNION ";
-        selectCore(*u.select, derived, collateItems);
+        selectCore(*u.select, derived, collateItems, asText.empty() ? nullptr : &asText);
     }
 }
 
@@ -421,13 +436,19 @@ void Printer::tiedWithTheLast(const ast::Select& s) {
     out += " - 1)";
 }
 
-void Printer::selectCore(const ast::Select& s, bool derived, bool collateItems) {
+void Printer::selectCore(const ast::Select& s, bool derived, bool collateItems, const std::vector<bool>* asText) {
     out += "SELECT ";
     if (s.distinct) out += "DISTINCT ";
     for (std::size_t i = 0; i < s.items.size(); ++i) {
         const auto& item = s.items[i];
         if (i) out += ", ";
-        value(*item.expr);
+        if (asText && i < asText->size() && (*asText)[i]) {
+            out += "CAST((";
+            value(*item.expr);
+            out += ") AS TEXT)";
+        } else {
+            value(*item.expr);
+        }
         if (collateItems) collate(*item.expr);
         out += " AS ";
         identifier(derived ? item.internal : item.name);

@@ -8,6 +8,7 @@
 #include <array>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "jet/ast.h"
 #include "jet/dialect.h"
@@ -49,6 +50,9 @@ struct PrinterRules {
     // TOP n over keys rows may share as FETCH FIRST n ROWS WITH TIES, instead of the
     // construction from the n-th row's keys.
     bool fetchWithTies = false;
+    // A UNION column whose parts give values of different kinds (numbers, dates, texts) is
+    // written as text in every part; the result column's type reads the values back.
+    bool unionKindsAsText = false;
     // The SQL type a call of a variant-valued jet_* function (jet_op, jet_cast, the platform's
     // evaluators) is cast to, by the Jet type the binder gave the call; nullptr when the engine
     // takes the call's value as it comes (an engine without static types).
@@ -92,7 +96,7 @@ private:
     void rowsWithKeys(const ast::Select& s, bool keysOnly);
     void keyOrder(const ast::Select& s);
     void tiedWithTheLast(const ast::Select& s);
-    void selectCore(const ast::Select& s, bool derived, bool collateItems);
+    void selectCore(const ast::Select& s, bool derived, bool collateItems, const std::vector<bool>* asText = nullptr);
     void fromToHaving(const ast::Select& s);
     void source(const ast::TableRef& t, bool nested);
     void number(double v, bool whole);

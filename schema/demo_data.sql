@@ -527,31 +527,32 @@ INSERT INTO ChecagensDeMedicacoes (Numero, NumeroDaMedicacao, DataEHoraDaChecage
 
 -- ---------------------------------------------------------------------------------------------
 -- Vaccinations: applied doses, and pending doses (overdue, due today and still to come). Their dates
--- count from the day the database is made, so the card reads the same in any year.
+-- count from the day the database is made, so the card reads the same in any year: '{today-37}'
+-- is written as the date 37 days before it, whatever the engine.
 -- ---------------------------------------------------------------------------------------------
 INSERT INTO Vacinacoes (Codigo, DataDaAplicacao, NumeroDaFichaClinica, CodigoDoCliente, CodigoDoAnimal,
                         CodigoDaVacina, NumeroDaDose, NumeroDeDoses, IntervaloEntreAsDoses,
                         CodigoDoVeterinario, VacinaAplicada, Partida, Observacao,
                         DataEHoraDaInclusao, UsuarioDaInclusao, DataEHoraDaAlteracao, UsuarioDaAlteracao) VALUES
-    (70, date('now', 'localtime', '+0 days') || ' 00:00:00', NULL, 95, 140, 4, 1, 1, 365, 3, 0, '', 'Dose marcada para hoje.',
-     date('now', 'localtime', '-37 days') || ' 10:26:00', 'ana', NULL, NULL),
-    (71, date('now', 'localtime', '-480 days') || ' 00:00:00', 798, 95, 140, 1, 1, 3, 21, 3, -1, 'V10-0412', '',
-     date('now', 'localtime', '-480 days') || ' 10:05:00', 'ana', NULL, NULL),
-    (72, date('now', 'localtime', '-459 days') || ' 00:00:00', NULL, 95, 140, 1, 2, 3, 21, 3, -1, 'V10-0412', 'Aplicada sem consulta.',
-     date('now', 'localtime', '-459 days') || ' 09:30:00', 'ana', NULL, NULL),
-    (73, date('now', 'localtime', '-438 days') || ' 00:00:00', NULL, 95, 140, 1, 3, 3, 21, 3, 0, '', 'Tutora não compareceu.',
-     date('now', 'localtime', '-459 days') || ' 09:31:00', 'ana', NULL, NULL),
-    (74, date('now', 'localtime', '-16 days') || ' 00:00:00', 812, 95, 140, 2, 1, 1, 365, 3, -1, 'RAB-1187', '',
-     date('now', 'localtime', '-16 days') || ' 10:08:20', 'ana', NULL, NULL),
-    (75, date('now', 'localtime', '+1079 days') || ' 00:00:00', NULL, 95, 140, 2, 1, 1, 365, 3, 0, '', 'Reforço antirrábico trienal.',
-     date('now', 'localtime', '-16 days') || ' 10:08:50', 'ana', NULL, NULL),
-    (76, date('now', 'localtime', '-37 days') || ' 00:00:00', 809, 95, 141, 5, 1, 2, 21, 3, -1, 'V4F-0077', '',
-     date('now', 'localtime', '-37 days') || ' 10:25:00', 'ana', NULL, NULL),
-    (77, date('now', 'localtime', '-16 days') || ' 00:00:00', NULL, 95, 141, 5, 2, 2, 21, 3, 0, '', '',
-     date('now', 'localtime', '-37 days') || ' 10:25:30', 'ana', NULL, NULL),
-    (78, date('now', 'localtime', '-20 days') || ' 00:00:00', 810, 101, 150, 4, 1, 1, 365, 2, -1, 'BOR-0033', '',
-     date('now', 'localtime', '-20 days') || ' 15:50:00', 'fernanda', NULL, NULL);
+    (70, '{today+0} 00:00:00', NULL, 95, 140, 4, 1, 1, 365, 3, 0, '', 'Dose marcada para hoje.',
+     '{today-37} 10:26:00', 'ana', NULL, NULL),
+    (71, '{today-480} 00:00:00', 798, 95, 140, 1, 1, 3, 21, 3, -1, 'V10-0412', '',
+     '{today-480} 10:05:00', 'ana', NULL, NULL),
+    (72, '{today-459} 00:00:00', NULL, 95, 140, 1, 2, 3, 21, 3, -1, 'V10-0412', 'Aplicada sem consulta.',
+     '{today-459} 09:30:00', 'ana', NULL, NULL),
+    (73, '{today-438} 00:00:00', NULL, 95, 140, 1, 3, 3, 21, 3, 0, '', 'Tutora não compareceu.',
+     '{today-459} 09:31:00', 'ana', NULL, NULL),
+    (74, '{today-16} 00:00:00', 812, 95, 140, 2, 1, 1, 365, 3, -1, 'RAB-1187', '',
+     '{today-16} 10:08:20', 'ana', NULL, NULL),
+    (75, '{today+1079} 00:00:00', NULL, 95, 140, 2, 1, 1, 365, 3, 0, '', 'Reforço antirrábico trienal.',
+     '{today-16} 10:08:50', 'ana', NULL, NULL),
+    (76, '{today-37} 00:00:00', 809, 95, 141, 5, 1, 2, 21, 3, -1, 'V4F-0077', '',
+     '{today-37} 10:25:00', 'ana', NULL, NULL),
+    (77, '{today-16} 00:00:00', NULL, 95, 141, 5, 2, 2, 21, 3, 0, '', '',
+     '{today-37} 10:25:30', 'ana', NULL, NULL),
+    (78, '{today-20} 00:00:00', 810, 101, 150, 4, 1, 1, 365, 2, -1, 'BOR-0033', '',
+     '{today-20} 15:50:00', 'fernanda', NULL, NULL);
 
 INSERT INTO AtestadosDeVacinacao (Numero, CodigoDaVacinacao, DataDeEmissao, CodigoDoVeterinario, Finalidade,
                                   Observacao, DataEHoraDaInclusao, UsuarioDaInclusao) VALUES
-    (1, 74, date('now', 'localtime', '-16 days') || ' 00:00:00', 3, 'Viagem interestadual', NULL, date('now', 'localtime', '-16 days') || ' 10:30:00', 'ana');
+    (1, 74, '{today-16} 00:00:00', 3, 'Viagem interestadual', NULL, '{today-16} 10:30:00', 'ana');

@@ -1,8 +1,10 @@
 #include "schema/practice_database.h"
 
+#include <string_view>
 #include <vector>
 
 #include "jet/engine.h"
+#include "platform/date_time.h"
 #include "platform/runtime_error.h"
 #include "schema/embedded_scripts.h"
 #include "schema/practice_file.h"
@@ -19,7 +21,24 @@ namespace {
 
 std::string ddl() { return embedded::practiceSqlite; }
 
-std::string demoData() { return embedded::demoData; }
+// The demo script's '{today+N}' and '{today-N}' as the ISO date N days after or before today.
+std::string demoData() {
+    const std::string_view script = embedded::demoData;
+    const platform::DateTime today = platform::DateTime::today();
+    std::string out;
+    out.reserve(script.size());
+    std::size_t at = 0;
+    for (std::size_t open; (open = script.find("{today", at)) != std::string_view::npos;) {
+        const std::size_t close = script.find('}', open);
+        if (close == std::string_view::npos) break;
+        out += script.substr(at, open - at);
+        const int days = std::stoi(std::string(script.substr(open + 6, close - open - 6)));
+        out += today.addDays(days).iso().substr(0, 10);
+        at = close + 1;
+    }
+    out += script.substr(at);
+    return out;
+}
 
 void createPracticeDatabase(const std::string& url, bool demo, bool replace) {
     const ExistingDatabase existing = examineDatabase(url);

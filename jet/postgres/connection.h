@@ -1,0 +1,49 @@
+#pragma once
+// A libpq connection for the engine: opened from a libpq URL with a connection timeout, dates
+// in ISO form, a bound on the work and the waits of each statement. Results are freed by
+// their owner.
+#include <libpq-fe.h>
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+
+namespace zolk::jet::postgres {
+
+inline constexpr const char* kErrorSource = "Jet engine (PostgreSQL)";
+
+struct ResultFree {
+    void operator()(PGresult* r) const { PQclear(r); }
+};
+using Result = std::unique_ptr<PGresult, ResultFree>;
+
+// Whether a result reports success (commands and queries alike).
+bool succeeded(const PGresult* r);
+
+class Connection {
+public:
+    // Raises -2147467259 naming the server and libpq's reason when it cannot connect (no server,
+    // refused credentials, no such database, no answer within the timeout).
+    explicit Connection(const std::string& url);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    PGconn* raw() const { return conn_; }
+    // One statement by the extended protocol (which takes exactly one), text parameters $1...
+    Result run(const std::string& sql, std::initializer_list<const char*> params = {});
+    // Statements by the simple protocol, for the engine's own control texts; raises on failure.
+    void control(const std::string& sql);
+    // Whether the server connection was lost; reconnect() tries once to open it again.
+    bool lost() const { return PQstatus(conn_) == CONNECTION_BAD; }
+    void reconnect();
+
+private:
+    void quiet();
+    PGconn* conn_ = nullptr;
+};
+
+// The URL without its password, for messages.
+std::string describeUrl(const std::string& url);
+
+}  // namespace zolk::jet::postgres
