@@ -30,15 +30,21 @@ function(zolk_library name dir)
   endif()
 endfunction()
 
-# zolk_tests(NAME DIR [DEPS ...]): one GoogleTest executable of every .cpp in DIR/tests,
-# registered with ctest test by test.
+# zolk_tests(NAME DIR [ENGINES] [DEPS ...]): one GoogleTest executable of every .cpp in
+# DIR/tests, registered with ctest test by test. ENGINES labels its tests "engines": they run
+# on every engine (scripts/test.sh runs them once more on a PostgreSQL server).
 function(zolk_tests name dir)
+  cmake_parse_arguments(PARSE_ARGV 2 arg "ENGINES" "" "")
   file(GLOB srcs CONFIGURE_DEPENDS ${dir}/tests/*.cpp)
   if(NOT srcs)
     return()
   endif()
   add_executable(${name} ${srcs})
-  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${arg_UNPARSED_ARGUMENTS} GTest::gtest GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE ZOLK_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+  if(arg_ENGINES)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300 LABELS engines)
+  else()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+  endif()
 endfunction()

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything from scratch (warnings are errors) and runs the whole test suite, then
-# builds the fuzz targets with Clang and runs each for a few seconds (scripts/fuzz.sh).
+# Builds everything from scratch (warnings are errors) and runs the whole test suite on SQLite,
+# then the engine suites once more on a throwaway PostgreSQL server (a private cluster in a
+# temporary folder, stopped whatever happens), then builds the fuzz targets with Clang and runs
+# each for a few seconds (scripts/fuzz.sh).
 # Usage: scripts/test.sh [--sanitize] [--compiler g++|clang++] [--no-fuzz]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,6 +26,15 @@ cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMP
       -DZOLK_WERROR=ON -DZOLK_SANITIZE="$sanitize"
 cmake --build "$dir" -j2
 (cd "$dir" && ctest --output-on-failure -j2)
+if [ "$sanitize" = OFF ]; then
+  # The server loads the project's extension from its own folders.
+  cmake --install "$dir" --component postgresql >/dev/null
+  pgdir=$(mktemp -d /tmp/zolk-pg-XXXXXX)
+  trap 'bash scripts/pg_cluster.sh stop "$pgdir"' EXIT
+  bash scripts/pg_cluster.sh start "$pgdir" >/dev/null
+  echo "Running the engine suites on PostgreSQL ($pgdir)"
+  (cd "$dir" && ZOLK_TEST_POSTGRES="host=$pgdir&port=5432&user=zolk" ctest --output-on-failure -j2 -L engines)
+fi
 if [ "$fuzz" = ON ]; then
   bash scripts/fuzz.sh --smoke 10
 fi

@@ -13,6 +13,7 @@
 #include "components/provider/settings.h"
 #include "components/register_components.h"
 #include "schema/practice_database.h"
+#include "testsupport/server_database.h"
 
 namespace zolk::testsupport {
 
@@ -22,9 +23,14 @@ PracticeDatabase::PracticeDatabase(bool demo) {
     std::string pattern = (fs::temp_directory_path() / "zolk-test-XXXXXX").string();
     if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
     folder_ = pattern;
-    url_ = (folder_ / "practice.db").string();
     traceFile_ = folder_ / "trace.jsonl";
-    schema::createPracticeDatabase(url_, demo, false);
+    if (const auto server = testServer()) {
+        server_ = std::make_unique<ServerDatabase>(*server, demo);
+        url_ = server_->url();
+    } else {
+        url_ = (folder_ / "practice.db").string();
+        schema::createPracticeDatabase(url_, demo, false);
+    }
     components::setDatabaseOverride(url_);
     setenv("ZOLK_SQL_TRACE", traceFile_.c_str(), 1);
     registerComponents();
@@ -35,6 +41,7 @@ PracticeDatabase::~PracticeDatabase() {
     components::closeIdleSessions();
     components::setDatabaseOverride({});
     unsetenv("ZOLK_SQL_TRACE");
+    server_.reset();
     std::error_code ec;
     fs::remove_all(folder_, ec);
 }
@@ -77,6 +84,10 @@ struct Db {
 }  // namespace
 
 void PracticeDatabase::native(const std::string& sql) const {
+    if (server_) {
+        server_->run(sql);
+        return;
+    }
     Db db(url_);
     char* message = nullptr;
     if (sqlite3_exec(db.handle, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
@@ -86,7 +97,26 @@ void PracticeDatabase::native(const std::string& sql) const {
     }
 }
 
+void PracticeDatabase::refuse(const std::string& table, const std::string& event, const std::string& when) const {
+    static int count = 0;
+    const std::string name = "zolk_refuse_" + std::to_string(++count);
+    if (server_) {
+        native("CREATE OR REPLACE FUNCTION zolk_refuse() RETURNS trigger LANGUAGE plpgsql AS "
+               "$$BEGIN RAISE EXCEPTION 'refused by the test'; END$$");
+        native("CREATE TRIGGER " + name + " BEFORE " + event + " ON " + table + " FOR EACH ROW" +
+               (when.empty() ? "" : " WHEN (" + when + ")") + " EXECUTE FUNCTION zolk_refuse()");
+        return;
+    }
+    native("CREATE TRIGGER " + name + " BEFORE " + event + " ON " + table + (when.empty() ? "" : " WHEN " + when) +
+           " BEGIN SELECT RAISE(ABORT, 'refused by the test'); END");
+}
+
 std::vector<std::map<std::string, std::string>> PracticeDatabase::rows(const std::string& sql) const {
+    if (server_) {
+        std::vector<std::map<std::string, std::string>> out;
+        for (auto& row : server_->query(sql)) out.emplace_back(row.begin(), row.end());
+        return out;
+    }
     Db db(url_);
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(db.handle, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK)
@@ -104,6 +134,18 @@ std::vector<std::map<std::string, std::string>> PracticeDatabase::rows(const std
 }
 
 std::map<std::string, std::string> PracticeDatabase::tableChecksums() const {
+    if (server_) {
+        std::map<std::string, std::string> sums;
+        for (const std::string& table : server_->tables()) {
+            std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
+            const auto rows = server_->query("SELECT * FROM \"" + table + "\" ORDER BY ctid");
+            for (const auto& row : rows)
+                for (const auto& [name, value] : row)
+                    for (const char ch : value + '\x1f') hash = (hash ^ static_cast<unsigned char>(ch)) * 1099511628211ull;
+            sums[table] = std::to_string(rows.size()) + " rows, " + std::to_string(hash);
+        }
+        return sums;
+    }
     Db db(url_);
     std::map<std::string, std::string> sums;
     for (const std::string& table : column("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name")) {
@@ -130,6 +172,11 @@ std::map<std::string, std::string> PracticeDatabase::tableChecksums() const {
 }
 
 std::vector<std::string> PracticeDatabase::column(const std::string& sql) const {
+    if (server_) {
+        std::vector<std::string> values;
+        for (const auto& row : server_->query(sql)) values.push_back(row.empty() ? "" : row.front().second);
+        return values;
+    }
     Db db(url_);
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(db.handle, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK)
@@ -141,6 +188,12 @@ std::vector<std::string> PracticeDatabase::column(const std::string& sql) const 
     }
     sqlite3_finalize(stmt);
     return values;
+}
+
+std::vector<std::string> PracticeDatabase::columnsDeclared(const std::string& table, const std::string& type) const {
+    if (server_) return server_->columnsDeclared(table, type);
+    return column("SELECT name FROM pragma_table_info('" + table + "') WHERE upper(type) = upper('" + type +
+                  "') ORDER BY cid");
 }
 
 std::string PracticeDatabase::scalar(const std::string& sql) const {

@@ -2,12 +2,15 @@
 // A fresh practice database per test, selected for the provider, with the statement trace on.
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 namespace zolk::testsupport {
+
+class ServerDatabase;
 
 struct TraceLine {
     std::string op;
@@ -18,6 +21,8 @@ struct TraceLine {
 
 // Creates a temporary folder holding practice.db (with or without the demo data) and
 // trace.jsonl; points the provider (--database) and ZOLK_SQL_TRACE at them; cleans up after.
+// When the tests run on a PostgreSQL server (ZOLK_TEST_POSTGRES, server_database.h), the
+// practice database is a database of its own on that server instead of practice.db.
 class PracticeDatabase {
 public:
     explicit PracticeDatabase(bool demo = true);
@@ -34,9 +39,19 @@ public:
     std::vector<std::string> traced(const std::string& op) const;
     void clearTrace() const;
 
-    // Runs native SQL straight on the database file (seeding, checking what landed), as an
-    // outside tool would.
+    // Whether the practice database is on a PostgreSQL server.
+    bool onServer() const { return server_ != nullptr; }
+
+    // Runs native SQL straight on the database (seeding, checking what landed), as an outside
+    // tool would. Written as for SQLite, with standard SQL: on a server, the names are quoted
+    // as the database spells them and values read back in SQLite's text.
     void native(const std::string& sql) const;
+    // Makes the database refuse `event` ("INSERT", "UPDATE", "UPDATE OF Column", "DELETE") on
+    // `table`, for the rows where `when` holds (standard SQL over OLD and NEW; empty: every row),
+    // as a trigger of the engine's own: a way to make one statement of an operation fail.
+    void refuse(const std::string& table, const std::string& event, const std::string& when = "") const;
+    // The columns of `table` declared with `type` (YESNO, CURRENCY, ...), in table order.
+    std::vector<std::string> columnsDeclared(const std::string& table, const std::string& type) const;
     // The first column of every row of a native query, as text ("" for NULL).
     std::vector<std::string> column(const std::string& sql) const;
     std::string scalar(const std::string& sql) const;
@@ -48,6 +63,7 @@ public:
     std::map<std::string, std::string> tableChecksums() const;
 
 private:
+    std::unique_ptr<ServerDatabase> server_;
     std::filesystem::path folder_;
     std::string url_;
     std::filesystem::path traceFile_;

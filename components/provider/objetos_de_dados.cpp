@@ -3,6 +3,7 @@
 #include "components/provider/session_pool.h"
 #include "components/provider/settings.h"
 #include "components/provider/sql_trace.h"
+#include "jet/server_unreachable.h"
 #include "platform/runtime_error.h"
 #include "schema/practice_database.h"
 #include "schema/practice_file.h"
@@ -78,6 +79,9 @@ std::int16_t ObjetosDeDados::AbrirConexao() {
         attachTrace(*connection);
         connection_ = std::move(connection);
         return 0;
+    } catch (const jet::ServerUnreachable& e) {
+        descricaoDaFalha_ = "Não foi possível conectar ao servidor do banco de dados da clínica: " + e.description();
+        return 3;
     } catch (const platform::RuntimeError& e) {
         recordError(e.number(), e.description(), "AbrirConexao");
     } catch (const std::exception& e) {

@@ -113,8 +113,7 @@ TEST_F(ExamesTest, AFailingSecondUpdateLeavesTheFirstUndone) {
 
     // The database refuses only the second statement (the one that stamps the change); without a
     // user the second cannot even be built. The first has run each time.
-    db.native("CREATE TRIGGER RecusaAlteracao BEFORE UPDATE OF UsuarioDaAlteracao ON Exames "
-              "BEGIN SELECT RAISE(ABORT, 'alteração recusada'); END");
+    db.refuse("Exames", "UPDATE OF UsuarioDaAlteracao");
     for (auto user : {ana, std::shared_ptr<components::DadosDoUsuario>()}) {
         fillCorpusUpdate(*exame, n);
         exame->DadosDoUsuario(user);
@@ -143,7 +142,7 @@ TEST_F(ExamesTest, DeletionAndItsRefusals) {
     EXPECT_EQ(exame->NumeroDoErro(), 0);
 
     // Another general failure of the database: 3, and the earlier message stays.
-    db.native("CREATE TRIGGER Bloqueio BEFORE DELETE ON Exames WHEN OLD.Numero = 57 BEGIN SELECT RAISE(ABORT, 'x'); END");
+    db.refuse("Exames", "DELETE", "OLD.Numero = 57");
     platform::ObjectRef rs;
     ASSERT_EQ(exame->ValidarDados(1, nullptr, rs), 2);
     exame->Numero(57);

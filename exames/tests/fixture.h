@@ -29,7 +29,7 @@ protected:
     }
 
     std::vector<std::string> schemaExamColumns() const {  // the Yes/No columns after ExamePago
-        auto names = db.column("SELECT name FROM pragma_table_info('Exames') WHERE type = 'YESNO' ORDER BY cid");
+        auto names = db.columnsDeclared("Exames", "YESNO");
         names.erase(names.begin());
         return names;
     }

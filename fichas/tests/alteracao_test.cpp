@@ -124,8 +124,7 @@ TEST_F(FichasTest, NumberWithoutRecordStillBooksItsAppointment) {
 }
 
 TEST_F(FichasTest, FailedAppointmentMoveLeavesRecordAndAppointmentAsTheyWere) {
-    db.native("CREATE TRIGGER agenda_travada BEFORE UPDATE ON Agendamentos "
-              "BEGIN SELECT RAISE(ABORT, 'agenda travada'); END;");
+    db.refuse("Agendamentos", "UPDATE");
     const std::string record = "SELECT QueixaPrincipal || DataDeRetorno FROM FichasClinicas WHERE Numero = 812";
     const std::string before = db.scalar(record);
     fillValid(*ficha);

@@ -73,8 +73,7 @@ TEST_F(FichasTest, QuotesAccentsLineBreaksAndLongTextsArriveUnchanged) {
 }
 
 TEST_F(FichasTest, FailedAppointmentRollsTheRecordBack) {
-    db.native("CREATE TRIGGER agenda_fechada BEFORE INSERT ON Agendamentos "
-              "BEGIN SELECT RAISE(ABORT, 'agenda fechada'); END;");
+    db.refuse("Agendamentos", "INSERT");
     const std::string before = count("FichasClinicas");
     fillValid(*ficha);
     ficha->DataDeRetorno(dayText(1));

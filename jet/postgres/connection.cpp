@@ -1,5 +1,8 @@
 #include "jet/postgres/connection.h"
 
+#include <libpq-fe.h>
+
+#include "jet/server_unreachable.h"
 #include "jet/engine_errors.h"
 #include "platform/runtime_error.h"
 
@@ -21,6 +24,10 @@ std::string lastError(PGconn* conn) {
 }
 
 }  // namespace
+
+void ResultFree::operator()(PGresult* r) const { PQclear(r); }
+
+bool Connection::lost() const { return PQstatus(conn_) == CONNECTION_BAD; }
 
 bool succeeded(const PGresult* r) {
     const ExecStatusType s = PQresultStatus(r);
@@ -47,7 +54,7 @@ Connection::Connection(const std::string& url) {
         const std::string reason = lastError(conn_);
         PQfinish(conn_);
         conn_ = nullptr;
-        throw platform::RuntimeError(platform::err::DbGeneralFailure,
+        throw ServerUnreachable(platform::err::DbGeneralFailure,
                                      "Could not connect to the database server at '" + describeUrl(url) +
                                          "' (" + reason + ").",
                                      kErrorSource, 0);

@@ -2,23 +2,25 @@
 // A libpq connection for the engine: opened from a libpq URL with a connection timeout, dates
 // in ISO form, a bound on the work and the waits of each statement. Results are freed by
 // their owner.
-#include <libpq-fe.h>
-
 #include <initializer_list>
 #include <memory>
 #include <string>
+
+// libpq's PGconn and PGresult.
+struct pg_conn;
+struct pg_result;
 
 namespace zolk::jet::postgres {
 
 inline constexpr const char* kErrorSource = "Jet engine (PostgreSQL)";
 
 struct ResultFree {
-    void operator()(PGresult* r) const { PQclear(r); }
+    void operator()(pg_result* r) const;
 };
-using Result = std::unique_ptr<PGresult, ResultFree>;
+using Result = std::unique_ptr<pg_result, ResultFree>;
 
 // Whether a result reports success (commands and queries alike).
-bool succeeded(const PGresult* r);
+bool succeeded(const pg_result* r);
 
 class Connection {
 public:
@@ -29,18 +31,18 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    PGconn* raw() const { return conn_; }
+    pg_conn* raw() const { return conn_; }
     // One statement by the extended protocol (which takes exactly one), text parameters $1...
     Result run(const std::string& sql, std::initializer_list<const char*> params = {});
     // Statements by the simple protocol, for the engine's own control texts; raises on failure.
     void control(const std::string& sql);
     // Whether the server connection was lost; reconnect() tries once to open it again.
-    bool lost() const { return PQstatus(conn_) == CONNECTION_BAD; }
+    bool lost() const;
     void reconnect();
 
 private:
     void quiet();
-    PGconn* conn_ = nullptr;
+    pg_conn* conn_ = nullptr;
 };
 
 // The URL without its password, for messages.

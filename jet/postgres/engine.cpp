@@ -2,6 +2,7 @@
 // and create the practice schema in it.
 #include "jet/postgres/engine.h"
 
+#include <libpq-fe.h>
 #include <array>
 #include <string_view>
 

@@ -1,5 +1,6 @@
 #include "jet/postgres/errors.h"
 
+#include <libpq-fe.h>
 #include <string>
 #include <string_view>
 

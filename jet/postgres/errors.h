@@ -1,9 +1,10 @@
 #pragma once
 // PostgreSQL's SQLSTATEs to the project's error numbers, in one place.
-#include <libpq-fe.h>
-
 #include "jet/catalog.h"
 #include "jet/engine_errors.h"
+
+struct pg_conn;
+struct pg_result;
 
 namespace zolk::jet::postgres {
 
@@ -14,6 +15,6 @@ inline constexpr const char* kFunctionState = "JET00";
 // a DELETE or key UPDATE is the relationship refusal (help context 5003000); a jet_* function's
 // error keeps its number; a lost connection, a lock wait or a statement stopped by its time limit
 // say so; the server's refusal of the text itself is -2147217900.
-[[noreturn]] void raise(PGconn* conn, const PGresult* r, const FailedStatement& what, catalog::Catalog* cat);
+[[noreturn]] void raise(pg_conn* conn, const pg_result* r, const FailedStatement& what, catalog::Catalog* cat);
 
 }  // namespace zolk::jet::postgres

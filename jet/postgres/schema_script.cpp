@@ -1,5 +1,6 @@
 #include "jet/postgres/schema_script.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -65,8 +66,11 @@ std::vector<Token> tokens(std::string_view s) {
             i = j;
             continue;
         }
-        out.push_back({Token::Other, std::string(1, c)});
-        ++i;
+        std::size_t j = i + 1;  // a number is one token, any other character one each
+        if (c >= '0' && c <= '9')
+            while (j < s.size() && s[j] >= '0' && s[j] <= '9') ++j;
+        out.push_back({Token::Other, std::string(s.substr(i, j - i))});
+        i = j;
     }
     return out;
 }
@@ -80,6 +84,7 @@ bool is(const std::vector<Token>& t, std::size_t i, std::string_view word) {
 std::string nativeScript(std::string_view script) {
     const std::vector<Token> t = tokens(script);
     std::string out;
+    std::vector<std::string> domains;
     out.reserve(script.size() + script.size() / 4);
     for (std::size_t i = 0; i < t.size(); ++i) {
         const Token& k = t[i];
@@ -98,21 +103,21 @@ std::string nativeScript(std::string_view script) {
             out += '"';
             continue;
         }
-        out += k.text;
-        // Texts compare as Jet compares them, in every comparison, sort and grouping.
-        if (is(t, i, "LONGTEXT")) {
-            out += " COLLATE \"jet\"";
-        } else if (is(t, i, "VARCHAR") && i + 1 < t.size() && t[i + 1].text == "(") {
-            std::size_t j = i + 1;  // "(n)" as written
-            for (; j < t.size(); ++j) {
-                out += t[j].text;
-                if (t[j].text == ")") break;
-            }
-            out += " COLLATE \"jet\"";
-            i = j;
+        if (is(t, i, "VARCHAR") && i + 3 < t.size() && t[i + 1].text == "(" && t[i + 3].text == ")") {
+            // VARCHAR(n): the domain "varchar(n)", made the first time a script needs it.
+            const std::string domain = "varchar(" + t[i + 2].text + ")";
+            if (std::find(domains.begin(), domains.end(), domain) == domains.end()) domains.push_back(domain);
+            out += '"' + domain + '"';
+            i += 3;
+            continue;
         }
+        out += k.text;
     }
-    return out;
+    std::string made;
+    for (const std::string& d : domains)
+        made += "DO $$BEGIN CREATE DOMAIN \"" + d + "\" AS text COLLATE \"jet\"; EXCEPTION WHEN duplicate_object "
+                "THEN NULL; END$$;\n";
+    return made + out;
 }
 
 }  // namespace zolk::jet::postgres

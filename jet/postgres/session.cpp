@@ -1,6 +1,8 @@
 // The PostgreSQL session: one server connection; statements are translated, run by the extended
 // protocol (one statement a call) and materialised here. BeginTrans takes a transaction-level
 // advisory lock, so writers take turns as they do on SQLite and readers never wait.
+#include <libpq-fe.h>
+
 #include <cstdlib>
 #include <string_view>
 #include <utility>

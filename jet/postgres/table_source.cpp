@@ -1,5 +1,6 @@
 #include "jet/postgres/table_source.h"
 
+#include <libpq-fe.h>
 #include <map>
 
 #include "jet/postgres/engine.h"

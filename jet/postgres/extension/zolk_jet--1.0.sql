@@ -3,16 +3,18 @@
 -- run the platform's own code (zolk_jet.so).
 \echo Use "CREATE EXTENSION zolk_jet" to load this file. \quit
 
--- The declared types, by the names the library's catalog reads back.
+-- Letter case ignored, accents kept, whatever the server's locale.
+CREATE COLLATION jet (provider = icu, locale = 'und-u-ks-level2', deterministic = false);
+
+-- The declared types, by the names the library's catalog reads back. A text compares as Jet
+-- compares texts; VARCHAR(n) is a domain of the schema script ("varchar(n)" over this text), so
+-- that a longer text is kept whole, as on SQLite, while the catalog still reads its size.
 CREATE DOMAIN yesno AS smallint CHECK (VALUE IN (0, -1));
 CREATE DOMAIN byte AS smallint CHECK (VALUE BETWEEN 0 AND 255);
 CREATE DOMAIN currency AS numeric(19, 4);
 CREATE DOMAIN datetime AS timestamp(0);
 CREATE DOMAIN double AS double precision;
-CREATE DOMAIN longtext AS text;
-
--- Letter case ignored, accents kept, whatever the server's locale.
-CREATE COLLATION jet (provider = icu, locale = 'und-u-ks-level2', deterministic = false);
+CREATE DOMAIN longtext AS text COLLATE jet;
 
 CREATE FUNCTION jet_like("any", "any") RETURNS boolean
     AS 'MODULE_PATHNAME', 'jet_like' LANGUAGE C IMMUTABLE STRICT PARALLEL SAFE;
