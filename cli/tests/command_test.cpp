@@ -1,6 +1,5 @@
 // The subcommands init, sql and members, the command line, and the statement trace.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <filesystem>
 #include <string>
@@ -8,6 +7,7 @@
 
 #include "cli/tests/cli_test_support.h"
 #include "platform/dispatch.h"
+#include "testsupport/outside_files.h"
 
 namespace zolk::cli::testing {
 namespace {
@@ -62,14 +62,9 @@ TEST_F(SqlCommand, WritesReportTheRowsAffectedAndReadsPrintATable) {
 
 // Dates as ISO text, Yes/No as -1/0, amounts as plain decimals, the way outside tools write them.
 TEST_F(SqlCommand, ReadsRowsSeededThroughSqlite) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(database_.c_str(), &db), SQLITE_OK);
-    const int rc = sqlite3_exec(db, "INSERT INTO Medicamentos (Codigo, Nome, Controlado, DataEHoraDaInclusao) "
-                                    "VALUES (7, 'Dipirona', -1, '2024-05-15 10:30:00');"
-                                    "INSERT INTO Servicos (Codigo, Nome, Valor) VALUES (3, 'Banho', 45.5);",
-                                nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-    ASSERT_EQ(rc, SQLITE_OK);
+    testsupport::sqliteFile(database_, "INSERT INTO Medicamentos (Codigo, Nome, Controlado, DataEHoraDaInclusao) "
+                                       "VALUES (7, 'Dipirona', -1, '2024-05-15 10:30:00');"
+                                       "INSERT INTO Servicos (Codigo, Nome, Valor) VALUES (3, 'Banho', 45.5);");
     const Outcome o = fichas({"sql", "--json", "SELECT M.Controlado, M.DataEHoraDaInclusao, S.Valor FROM Medicamentos "
                                                "AS M, Servicos AS S WHERE S.Nome = 'banho'"});
     EXPECT_EQ(o.lines().at(0)["rows"], Json::parse(R"([[true, {"date": "2024-05-15 10:30:00"}, {"currency": "45.5000"}]])"))
