@@ -266,4 +266,56 @@ std::vector<std::string> wideTableStatements(int rows, int columns) {
     return {ddl, fill};
 }
 
+namespace {
+
+void runScript(sqlite3* db, const std::string& sql) {
+    char* message = nullptr;
+    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
+        const std::string text = message ? message : "unknown error";
+        sqlite3_free(message);
+        throw std::runtime_error("preparing a benchmark database: " + text);
+    }
+}
+
+}  // namespace
+
+// A copy of the generated practice of `records` clinical records with as many exam requests,
+// all on record 1 (its client, animal and veterinarian), from three laboratories. Built once,
+// kept beside the generated practice.
+std::string generatedPracticeWithExams(int records) {
+    const fs::path source = generatedPractice(records);
+    const fs::path file = source.parent_path() / ("exames-" + source.filename().string());
+    if (fs::exists(file)) return file.string();
+    const fs::path partial = fs::path(file).concat(".partial");
+    fs::copy_file(source, partial, fs::copy_options::overwrite_existing);
+    sqlite3* db = nullptr;
+    if (sqlite3_open(partial.c_str(), &db) != SQLITE_OK) {
+        sqlite3_close(db);
+        throw std::runtime_error("cannot open " + partial.string());
+    }
+    try {
+        runScript(db, "BEGIN");
+        runScript(db, "INSERT INTO Laboratorios (NomeFantasia, RazaoSocial, CNPJ, DataEHoraDaInclusao, UsuarioDaInclusao) "
+                "VALUES ('Vet Análises', 'Vet Análises Clínicas Ltda', '11222333000181', '2015-01-01 08:00:00', 'admin'), "
+                "('LabPet', 'Laboratório Pet São Paulo Ltda', '22333444000172', '2015-01-01 08:00:00', 'admin'), "
+                "('Diagnóstica', 'Diagnóstica Veterinária S.A.', '33444555000163', '2015-01-01 08:00:00', 'admin')");
+        runScript(db, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " + std::to_string(records) +
+                    ") INSERT INTO Exames (DataDeEmissao, NumeroDaFichaClinica, CodigoDoVeterinario, CodigoDoCliente, "
+                    "CodigoDoAnimal, CodigoDoLaboratorio, Relato, Amostra, ExamePago, HemogramaCompleto, Creatinina, "
+                    "Biopsia, Ultrassom, Observacao, DataEHoraDaInclusao, UsuarioDaInclusao) "
+                    "SELECT f.DataDeEmissao, 1, f.CodigoDoVeterinario, f.CodigoDoCliente, f.CodigoDoAnimal, 1 + n.i % 3, "
+                    "'Relato do pedido ' || n.i, 'Sangue total', -(n.i % 3 = 0), -1, -(n.i % 2), 0, -(n.i % 5 = 0), "
+                    "CASE WHEN n.i % 4 = 0 THEN NULL ELSE 'Observação do pedido ' || n.i END, "
+                    "f.DataEHoraDaInclusao, 'admin' FROM n, FichasClinicas f WHERE f.Numero = 1");
+        runScript(db, "COMMIT");
+        runScript(db, "PRAGMA journal_mode=WAL");
+    } catch (...) {
+        sqlite3_close(db);
+        throw;
+    }
+    sqlite3_close(db);
+    fs::rename(partial, file);
+    return file.string();
+}
+
 }  // namespace zolk::bench

@@ -22,6 +22,10 @@ inline constexpr int kLargePractice = 1000000;
 // include accented ones (João, Conceição) and the texts are Portuguese, as at a practice.
 std::string generatedPractice(int records);
 
+// A copy of the generated practice of `records` clinical records with as many exam requests,
+// all on record 1 (its client, animal and veterinarian), from three laboratories.
+std::string generatedPracticeWithExams(int records);
+
 // The same, as an engine URL ("sqlite:PATH").
 std::string generatedPracticeUrl(int records);
 

@@ -74,7 +74,7 @@ int runUnguarded(const std::vector<std::string>& args, std::istream& in, std::os
 
     // An empty --database would otherwise mean "not given" and select the default database.
     if (v.database.empty() && databaseGiven(*app))
-        return unreadable("--database needs a database URL (sqlite:PATH or PATH); an empty one is refused");
+        return unreadable("--database needs a database URL (sqlite:PATH, PATH or postgresql://...); an empty one is refused");
     components::setDatabaseOverride(v.database);
     classes::registerClasses();
 

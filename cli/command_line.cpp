@@ -63,7 +63,7 @@ std::unique_ptr<CLI::App> describeCommandLine(CommandLineValues& v) {
         ->type_name("FILE");
 
     const std::string databaseHelp =
-        "database URL: sqlite:PATH or PATH (default: ZOLK_DATABASE, else the user's data folder)";
+        "database URL: sqlite:PATH, PATH or postgresql://... (default: ZOLK_DATABASE, else the user's data folder)";
     app->add_option("--database", v.database, databaseHelp)->type_name("URL");
     for (CLI::App* sub : app->get_subcommands({})) {
         sub->allow_extras();

@@ -21,7 +21,7 @@ std::string ddl();
 // client 95 with animal 140, ...). Runs after ddl().
 std::string demoData();
 
-// Creates the practice database at `url` (`sqlite:PATH` or a bare path), with the demo data set
+// Creates the practice database at `url` (`sqlite:PATH`, a bare path or `postgresql://...`), with the demo data set
 // when `demo` is true, and stamps SchemaVersion and ApplicationId. The folder must exist. A file
 // that holds nothing (0 bytes, or a database without tables or stamp) is taken over. An existing
 // practice database is refused unless `replace` is true, in which case it is recreated. Anything

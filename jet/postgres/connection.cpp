@@ -2,6 +2,8 @@
 
 #include <libpq-fe.h>
 
+#include <atomic>
+
 #include "jet/server_unreachable.h"
 #include "jet/engine_errors.h"
 #include "platform/runtime_error.h"
@@ -16,6 +18,8 @@ constexpr const char* kConnectTimeout = "10";
 constexpr const char* kOptions =
     "-c datestyle=ISO,YMD -c intervalstyle=postgres -c extra_float_digits=1 "
     "-c statement_timeout=120000 -c lock_timeout=30000 -c idle_in_transaction_session_timeout=600000";
+
+std::atomic<std::uint64_t> sent{0};
 
 std::string lastError(PGconn* conn) {
     std::string m = conn ? PQerrorMessage(conn) : "out of memory";
@@ -68,13 +72,21 @@ Connection::~Connection() { PQfinish(conn_); }
 // are not the user's business.
 void Connection::quiet() { PQsetNoticeProcessor(conn_, [](void*, const char*) {}, nullptr); }
 
+std::uint64_t roundTrips() { return sent.load(); }
+
 Result Connection::run(const std::string& sql, std::initializer_list<const char*> params) {
+    ++sent;
     return Result(PQexecParams(conn_, sql.c_str(), static_cast<int>(params.size()), nullptr,
                                params.size() ? params.begin() : nullptr, nullptr, nullptr, 0));
 }
 
+Result Connection::exec(const std::string& sql) {
+    ++sent;
+    return Result(PQexec(conn_, sql.c_str()));
+}
+
 void Connection::control(const std::string& sql) {
-    Result r(PQexec(conn_, sql.c_str()));
+    Result r = exec(sql);
     if (!succeeded(r.get())) raiseGeneral("The database could not run the statement.", kErrorSource, lastError(conn_));
 }
 

@@ -2,6 +2,7 @@
 // A libpq connection for the engine: opened from a libpq URL with a connection timeout, dates
 // in ISO form, a bound on the work and the waits of each statement. Results are freed by
 // their owner.
+#include <cstdint>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -36,6 +37,8 @@ public:
     Result run(const std::string& sql, std::initializer_list<const char*> params = {});
     // Statements by the simple protocol, for the engine's own control texts; raises on failure.
     void control(const std::string& sql);
+    // The same, returning the result whatever it says.
+    Result exec(const std::string& sql);
     // Whether the server connection was lost; reconnect() tries once to open it again.
     bool lost() const;
     void reconnect();
@@ -44,6 +47,9 @@ private:
     void quiet();
     pg_conn* conn_ = nullptr;
 };
+
+// Requests this process has sent to servers (each a round trip), for the benchmarks' counts.
+std::uint64_t roundTrips();
 
 // The URL without its password, for messages.
 std::string describeUrl(const std::string& url);

@@ -34,7 +34,7 @@ constexpr const char* kContinueNumbers =
     "r.relname); END LOOP; END$$";
 
 void run(Connection& c, const std::string& sql, const char* what) {
-    const Result r(PQexec(c.raw(), sql.c_str()));
+    const Result r = c.exec(sql);
     if (!succeeded(r.get())) {
         std::string m = PQerrorMessage(c.raw());
         while (!m.empty() && (m.back() == '\n' || m.back() == ' ')) m.pop_back();
@@ -99,7 +99,7 @@ void create(const std::string& url, const std::vector<std::string>& nativeScript
             "Could not stamp the practice database.");
         run(c, "COMMIT", "Could not complete the creation of the database.");
     } catch (...) {
-        PQclear(PQexec(c.raw(), "ROLLBACK"));
+        c.exec("ROLLBACK");
         throw;
     }
 }

@@ -3,6 +3,7 @@
 // advisory lock, so writers take turns as they do on SQLite and readers never wait.
 #include <libpq-fe.h>
 
+#include <charconv>
 #include <cstdlib>
 #include <string_view>
 #include <utility>
@@ -48,34 +49,36 @@ bool wholeNumber(std::string_view s, std::int64_t& out) {
     return true;
 }
 
+bool realNumber(std::string_view s, double& out) {
+    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), out);
+    return error == std::errc() && end == s.data() + s.size();
+}
+
 // One cell as the engine-neutral reader takes it: integers and floats by the column's server
-// type, anything else as its text (timestamps come in ISO form).
-StoredValue stored(const PGresult* r, int row, int col, Oid type) {
+// type, or by the Jet type a domain's values have (a domain's type number is its own); anything
+// else as its text (timestamps come in ISO form).
+StoredValue stored(const PGresult* r, int row, int col, Oid oid, JetType type) {
     StoredValue v;
     if (PQgetisnull(r, row, col)) return v;
     const std::string_view s(PQgetvalue(r, row, col), static_cast<std::size_t>(PQgetlength(r, row, col)));
-    switch (type) {
-        case kInt2:
-        case kInt4:
-        case kInt8:
-            if (wholeNumber(s, v.integer)) v.storage = Storage::Integer;
-            break;
-        case kFloat4:
-        case kFloat8:
-        case kNumeric: {
-            const std::string text(s);
-            char* end = nullptr;
-            v.real = std::strtod(text.c_str(), &end);
-            if (end && *end == '\0') v.storage = Storage::Float;
-            break;
-        }
+    switch (oid) {
         case kBool:
             v.storage = Storage::Integer;
             v.integer = s == "t" ? -1 : 0;
             return v;
+        case kInt2:
+        case kInt4:
+        case kInt8: type = JetType::Long; break;
+        case kFloat4:
+        case kFloat8:
+        case kNumeric: type = JetType::Double; break;
         default: break;
     }
-    if (v.storage == Storage::Null) {
+    if (isInteger(type) && wholeNumber(s, v.integer)) {
+        v.storage = Storage::Integer;
+    } else if ((isNumeric(type) || oid == kNumeric || oid == kFloat8 || oid == kFloat4) && realNumber(s, v.real)) {
+        v.storage = Storage::Float;
+    } else {
         v.storage = Storage::Text;
         v.text = s;
     }
@@ -90,7 +93,7 @@ public:
     }
 
     ~PostgresSession() override {
-        if (depth_ > 0) PQclear(PQexec(conn_.raw(), "ROLLBACK"));
+        if (depth_ > 0) conn_.exec("ROLLBACK");
     }
 
     Translation translate(std::string_view jetSql) override { return prepared(jetSql)->translation; }
@@ -149,7 +152,7 @@ public:
     std::string engineName() const override { return "PostgreSQL"; }
 
     int reset() override {
-        if (PQtransactionStatus(conn_.raw()) != PQTRANS_IDLE) PQclear(PQexec(conn_.raw(), "ROLLBACK"));
+        if (PQtransactionStatus(conn_.raw()) != PQTRANS_IDLE) conn_.exec("ROLLBACK");
         depth_ = 0;
         last_.reset();
         lastText_.clear();
@@ -208,7 +211,7 @@ private:
     }
 
     void control(const std::string& sql) {
-        const Result r(PQexec(conn_.raw(), sql.c_str()));
+        const Result r = conn_.exec(sql);
         if (!succeeded(r.get())) fail(r.get(), {});
     }
 
@@ -233,7 +236,7 @@ private:
             std::vector<platform::Variant> values;
             const Oid oid = PQftype(r.get(), 0);
             for (int i = 0; i < PQntuples(r.get()) && values.size() <= limits::kFields; ++i)
-                values.push_back(readStored(stored(r.get(), i, 0, oid), type));
+                values.push_back(readStored(stored(r.get(), i, 0, oid, type), type));
             return values;
         };
     }
@@ -248,7 +251,7 @@ private:
             builder.beginRow();
             for (int c = 0; c < n; ++c) {
                 const JetType type = p.columns[static_cast<std::size_t>(c)].type;
-                const StoredValue v = stored(r, row, c, oids[static_cast<std::size_t>(c)]);
+                const StoredValue v = stored(r, row, c, oids[static_cast<std::size_t>(c)], type);
                 const bool asText = v.storage == Storage::Text &&
                                     (type == JetType::Text || type == JetType::Memo || type == JetType::Unknown);
                 if (asText && builder.sharesTexts(static_cast<std::size_t>(c))) builder.addText(static_cast<std::size_t>(c), v.text);
