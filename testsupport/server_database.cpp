@@ -37,8 +37,8 @@ struct Conn {
 std::string urlOf(const std::string& server, const std::string& db) { return "postgresql:///" + db + "?" + server; }
 
 // What the tests' SQL takes from SQLite, for the values it builds texts of: a value's text as
-// SQLite gives it (a Currency without trailing zeros, a whole Double with ".0"), IFNULL and
-// group_concat. Only in the tests' databases; the practice schema knows nothing of them.
+// SQLite gives it (a Currency without trailing zeros, a whole Double with ".0"), IFNULL,
+// group_concat, instr and printf's fixed decimals (%.Nf). Only in the tests' databases; the practice schema knows nothing of them.
 constexpr const char* kSqliteTexts = R"(
 CREATE FUNCTION sqlite_text(anyelement) RETURNS text LANGUAGE sql IMMUTABLE AS $$
   SELECT CASE
@@ -52,6 +52,22 @@ CREATE FUNCTION zolk_group_concat(text, text) RETURNS text LANGUAGE sql IMMUTABL
   'SELECT CASE WHEN $1 IS NULL THEN $2 WHEN $2 IS NULL THEN $1 ELSE $1 || '','' || $2 END';
 CREATE AGGREGATE group_concat(text) (SFUNC = zolk_group_concat, STYPE = text);
 CREATE FUNCTION instr(text, text) RETURNS integer LANGUAGE sql IMMUTABLE AS 'SELECT strpos($1, $2)';
+CREATE FUNCTION printf(text, VARIADIC numeric[]) RETURNS text LANGUAGE plpgsql IMMUTABLE AS $$
+DECLARE
+  done text := '';
+  rest text := $1;
+  m text[];
+  i int := 1;
+BEGIN
+  LOOP
+    m := regexp_match(rest, '^(.*?)%\.([0-9]+)f(.*)$');
+    EXIT WHEN m IS NULL;
+    done := done || m[1] || round($2[i], m[2]::int)::text;
+    rest := m[3];
+    i := i + 1;
+  END LOOP;
+  RETURN done || rest;
+END $$;
 )";
 
 // The template of the demo (or empty) practice database, made once per server: the first test

@@ -45,7 +45,7 @@ protected:
             "ValorDaComissaoDoFuncionario FROM (SELECT NumeroDeLancamento, TipoDeLancamento, FuncionarioComissionado, "
             "PercentualDeComissaoDoFuncionario, ValorDaComissaoDoFuncionario, Observacao FROM ServicosEfetuados UNION ALL "
             "SELECT NumeroDeLancamento, TipoDeLancamento, FuncionarioComissionado, PercentualDeComissaoDoFuncionario, "
-            "ValorDaComissaoDoFuncionario, Observacao FROM ProdutosReservados) WHERE Observacao = 'Orçamento aprovado' "
+            "ValorDaComissaoDoFuncionario, Observacao FROM ProdutosReservados) AS Lancamentos WHERE Observacao = 'Orçamento aprovado' "
             "ORDER BY TipoDeLancamento, NumeroDeLancamento");
     }
 };
@@ -148,7 +148,7 @@ TEST_F(OrcamentoTest, AnyFailingItemRollsTheWholeImportBack) {
     };
     for (const auto& c : cases) {
         if (c.ponto == 13)
-            db.native("CREATE TRIGGER Bloqueio BEFORE DELETE ON Orcamentos BEGIN SELECT RAISE(ABORT, 'x'); END");
+            db.refuse("Orcamentos", "DELETE");
         auto itens = items(c.condition, c.columns);
         if (!c.secondItem.empty()) itens->MoveFirst(), itens->MoveNext();
         for (const auto& [column, value] : c.secondItem) itens->setValue(column, value);
