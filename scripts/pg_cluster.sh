@@ -13,11 +13,13 @@ if [ "$(id -u)" -eq 0 ]; then
   id postgres >/dev/null 2>&1 || useradd --system --no-create-home postgres
   as_owner=(runuser -u postgres --)
 fi
+# The commands run from the cluster's folder: the postgres account may not enter the caller's.
 case "$action" in
   start)
     mkdir -p "$dir"
     chmod 755 "$dir"
     [ ${#as_owner[@]} -eq 0 ] || chown postgres "$dir"
+    cd "$dir"
     "${as_owner[@]}" "$bin/initdb" -D "$dir/data" -U zolk -A trust -E UTF8 --locale=C.UTF-8 >"$dir/initdb.log"
     "${as_owner[@]}" "$bin/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w \
       -o "-k $dir -c listen_addresses='' -p 5432 -c fsync=off -c max_connections=100" start >/dev/null
@@ -25,8 +27,10 @@ case "$action" in
     ;;
   stop)
     if [ -d "$dir/data" ]; then
+      cd "$dir"
       "${as_owner[@]}" "$bin/pg_ctl" -D "$dir/data" -m immediate -w stop >/dev/null 2>&1 || true
     fi
+    cd /
     rm -rf "$dir"
     ;;
   *) echo "usage: $0 start|stop DIR" >&2; exit 2 ;;
