@@ -18,14 +18,13 @@
 #include "ado/recordset.h"
 #include "bench/generated_practice.h"
 #include "bench/pairs.h"
+#include "bench/product_posting.h"
 #include "classes/class_table.h"
 #include "components/provider/settings.h"
-#include "components/userdata/dados_do_usuario.h"
 #include "exames/solicitacao.h"
 #include "fichas/ficha.h"
 #include "jet/engine.h"
 #include "jet/postgres/connection.h"
-#include "procedimentos/procedimentos.h"
 #include "schema/practice_database.h"
 
 namespace {
@@ -186,20 +185,7 @@ void posting(benchmark::State& state) {
         classes::registerClasses();
         const std::string before = components::databaseUrl();
         components::setDatabaseOverride(url);
-        auto user = std::make_shared<components::DadosDoUsuario>();
-        user->Add(platform::Variant(std::string("ana")), "NomeDeUsuario");
-        auto o = std::make_shared<procedimentos::clsProcedimentos>();
-        o->DadosDoUsuario(user);
-        o->TipoDeLancamento("2");
-        o->TipoDeVenda(1);
-        o->NumeroDaFichaClinica(812);
-        o->CodigoDoVeterinario(3);
-        o->CodigoDoCliente(95);
-        o->CodigoInternoDoProduto(6);
-        o->Quantidade(platform::Currency::fromDouble(1));
-        o->ValorUnitario(platform::Currency::fromDouble(36));
-        o->ValorTotal(platform::Currency::fromDouble(36));
-        o->ValorLiquido(platform::Currency::fromDouble(36));
+        auto o = bench::productPosting();
         o->Adicionar();  // the first opens the connection
         const std::uint64_t trips = jet::postgres::roundTrips();
         for (auto _ : state)

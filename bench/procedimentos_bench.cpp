@@ -18,6 +18,7 @@
 #include "components/provider/settings.h"
 #include "classes/class_table.h"
 #include "components/userdata/dados_do_usuario.h"
+#include "bench/product_posting.h"
 #include "procedimentos/procedimentos.h"
 #include "schema/practice_database.h"
 
@@ -87,23 +88,7 @@ const Practice& practice() {
     return p;
 }
 
-std::shared_ptr<procedimentos::clsProcedimentos> productPosting() {
-    auto user = std::make_shared<components::DadosDoUsuario>();
-    user->Add(Variant(std::string("ana")), "NomeDeUsuario");
-    auto o = std::make_shared<procedimentos::clsProcedimentos>();
-    o->DadosDoUsuario(user);
-    o->TipoDeLancamento("2");
-    o->TipoDeVenda(1);
-    o->NumeroDaFichaClinica(812);
-    o->CodigoDoVeterinario(3);
-    o->CodigoDoCliente(95);
-    o->CodigoInternoDoProduto(6);
-    o->Quantidade(Currency::fromDouble(1));
-    o->ValorUnitario(Currency::fromDouble(36));
-    o->ValorTotal(Currency::fromDouble(36));
-    o->ValorLiquido(Currency::fromDouble(36));
-    return o;
-}
+using bench::productPosting;
 
 // With `elsewhere` the database stays open on another connection, as it does at a practice
 // where other workstations have it open: closing the posting's connection then does not

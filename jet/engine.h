@@ -97,6 +97,9 @@ struct DatabaseFile {
     int userVersion = 0;             // SQLite `PRAGMA user_version`
     std::int32_t applicationId = 0;  // SQLite `PRAGMA application_id`
     std::vector<std::string> tables;  // listed only for a file without an application id
+    // A database on a server, shared with whatever else its owner keeps there: the practice's
+    // tables may be created beside other programs' tables (fichas init --force), never over them.
+    bool server = false;
 };
 
 // Raises -2147467259 naming the file and the reason when the URL names no file (empty,

@@ -19,6 +19,10 @@ class RowBuilder {
 public:
     RowBuilder(RowSet& rows, const std::vector<ResultColumn>& columns);
 
+    // Makes room for all the rows at once, when the engine knows how many it has.
+    void expectRows(std::size_t rows) {
+        if (blocks_.empty() && cells_.empty()) cells_.reserve(rows * width_);
+    }
     // Makes room for one more row; then each of its cells is added in column order.
     void beginRow() {
         if (target_->size() + width_ > target_->capacity()) grow();

@@ -48,12 +48,18 @@ void createPracticeDatabase(const std::string& url, bool demo, bool replace) {
             if (!replace) refuse("The database '" + existing.path + "' already holds a practice database.");
             break;
         case Holding::Unstamped:
+            // A server database holding other programs' tables takes the practice's beside them,
+            // when asked to; a file is never shared.
+            if (existing.server && replace) break;
+            [[fallthrough]];
         case Holding::OtherProgram:
             refuse("'" + existing.path + "' holds a database that fichas init did not make: it is never replaced.");
     }
     std::vector<std::string> scripts{ddl()};
     if (demo) scripts.push_back(demoData());
-    jet::createDatabase(url, scripts, SchemaVersion, existing.exists, ApplicationId);
+    // Beside another program's tables nothing is replaced: a table of the same name is an error.
+    const bool beside = existing.holding == Holding::Unstamped;
+    jet::createDatabase(url, scripts, SchemaVersion, existing.exists && !beside, ApplicationId);
 }
 
 }  // namespace zolk::schema

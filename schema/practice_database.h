@@ -26,7 +26,9 @@ std::string demoData();
 // that holds nothing (0 bytes, or a database without tables or stamp) is taken over. An existing
 // practice database is refused unless `replace` is true, in which case it is recreated. Anything
 // else (a folder, another program's database, a damaged or unreadable file) is refused, whatever
-// `replace` says. Refusals and failures raise -2147467259 and leave the file as it was.
+// `replace` says, except a database on a server that holds other programs' tables: with `replace`
+// the practice's tables are created beside them, which are never touched. Refusals and failures
+// raise -2147467259 and leave the file as it was.
 void createPracticeDatabase(const std::string& url, bool demo, bool replace);
 
 }  // namespace zolk::schema

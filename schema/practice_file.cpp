@@ -13,6 +13,7 @@ ExistingDatabase examineDatabase(const std::string& url) {
     result.path = file.path;
     result.exists = file.exists;
     result.version = file.userVersion;
+    result.server = file.server;
     const bool stamped = file.userVersion != 0 || file.applicationId != 0;
     if (!stamped) {
         result.holding = file.tables.empty() ? Holding::Nothing : Holding::Unstamped;

@@ -17,6 +17,7 @@ struct ExistingDatabase {
     bool exists = false;  // false: no file at `path` (its folder may be missing as well)
     Holding holding = Holding::Nothing;
     int version = 0;      // the schema version of a practice database
+    bool server = false;  // a database on a server (jet::DatabaseFile::server)
 };
 
 // Looks at `url` without changing anything in the file or beside it. Raises -2147467259 naming

@@ -18,11 +18,21 @@ namespace {
 
 constexpr std::array<std::string_view, 2> kSchemes = {"postgresql", "postgres"};
 
-// Drops the tables of the current schema: only ever run on a practice database being recreated.
-constexpr const char* kDropTables =
-    "DO $$DECLARE r record; BEGIN FOR r IN SELECT relname FROM pg_catalog.pg_class WHERE relnamespace = "
-    "pg_catalog.to_regnamespace(pg_catalog.current_schema()) AND relkind IN ('r', 'p') LOOP "
-    "EXECUTE format('DROP TABLE IF EXISTS %I CASCADE', r.relname); END LOOP; END$$";
+// The tables the scripts create, by the names they give them: what a replacement may drop. A
+// server database may hold other programs' tables beside the practice's; those are never touched.
+std::vector<std::string> tablesMadeBy(const std::vector<std::string>& scripts) {
+    std::vector<std::string> names;
+    for (const std::string& script : scripts) {
+        const std::string native = nativeScript(script);
+        for (std::size_t at = 0; (at = native.find("CREATE TABLE \"", at)) != std::string::npos;) {
+            at += 14;
+            const std::size_t end = native.find('"', at);
+            if (end == std::string::npos) break;
+            names.push_back(native.substr(at, end - at));
+        }
+    }
+    return names;
+}
 
 // Every identity column continues after the highest number the scripts wrote into it.
 constexpr const char* kContinueNumbers =
@@ -71,6 +81,7 @@ DatabaseFile inspect(const std::string& url) {
     DatabaseFile f;
     f.path = describeUrl(url);
     f.exists = true;
+    f.server = true;
     const Stamp s = readStamp(c);
     f.userVersion = s.version;
     f.applicationId = s.applicationId;
@@ -85,7 +96,11 @@ void create(const std::string& url, const std::vector<std::string>& nativeScript
     Connection c(url);
     run(c, "BEGIN", "Could not start the creation of the database.");
     try {
-        if (replace) run(c, kDropTables, "Could not remove the tables of the practice database being replaced.");
+        if (replace) {
+            std::string drop = std::string("DROP TABLE IF EXISTS ") + kStampTable;
+            for (const std::string& t : tablesMadeBy(nativeScripts)) drop += ", \"" + t + "\"";
+            run(c, drop, "Could not remove the tables of the practice database being replaced.");
+        }
         run(c, "CREATE EXTENSION IF NOT EXISTS zolk_jet",
             "The server lacks the zolk_jet extension, or this user may not create it: install the project's "
             "PostgreSQL extension on the server (cmake --install) and give this user CREATE on the database.");

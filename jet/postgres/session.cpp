@@ -173,24 +173,32 @@ private:
     int depth_ = 0;
     std::shared_ptr<const PreparedStatement> last_;
     std::string lastText_;
+    bool stamped_ = false;  // the stamp table was there when last looked for
 
     // The schema version fichas init stamped, and a stamp of the schema's shape (its tables and
-    // columns) that changes when another connection changes it.
+    // columns) that changes when another connection changes it. Once the stamp table has been
+    // seen, one round trip reads both; a database without it (or that lost it) takes two.
     std::pair<int, std::int64_t> readStamps() {
-        const Result r = conn_.run(
-            "SELECT pg_catalog.to_regclass($1) IS NOT NULL, (SELECT count(*) * 1000003 + COALESCE(sum(a.attrelid::int8 "
-            "+ a.attnum), 0) FROM pg_catalog.pg_attribute a JOIN pg_catalog.pg_class c ON c.oid = a.attrelid "
-            "WHERE c.relnamespace = pg_catalog.to_regnamespace(pg_catalog.current_schema()) AND c.relkind IN "
-            "('r', 'v', 'p') AND a.attnum > 0 AND NOT a.attisdropped)",
-            {postgres::kStampTable});
+        static const std::string shape =
+            "(SELECT count(*) * 1000003 + COALESCE(sum(a.attrelid::int8 + a.attnum), 0) FROM pg_catalog.pg_attribute a "
+            "JOIN pg_catalog.pg_class c ON c.oid = a.attrelid WHERE c.relnamespace = "
+            "pg_catalog.to_regnamespace(pg_catalog.current_schema()) AND c.relkind IN ('r', 'v', 'p') AND a.attnum > 0 "
+            "AND NOT a.attisdropped)";
+        if (stamped_ && PQtransactionStatus(conn_.raw()) == PQTRANS_IDLE) {
+            const Result r = conn_.run("SELECT version, " + shape + " FROM " + postgres::kStampTable);
+            if (succeeded(r.get()) && PQntuples(r.get()) > 0)
+                return {std::atoi(PQgetvalue(r.get(), 0, 0)), std::atoll(PQgetvalue(r.get(), 0, 1))};
+        }
+        const Result r = conn_.run("SELECT pg_catalog.to_regclass($1) IS NOT NULL, " + shape, {postgres::kStampTable});
         if (!succeeded(r.get())) fail(r.get(), {});
-        const std::int64_t shape = std::atoll(PQgetvalue(r.get(), 0, 1));
+        const std::int64_t stamp = std::atoll(PQgetvalue(r.get(), 0, 1));
         int version = 0;
-        if (std::string_view(PQgetvalue(r.get(), 0, 0)) == "t") {
+        stamped_ = std::string_view(PQgetvalue(r.get(), 0, 0)) == "t";
+        if (stamped_) {
             const Result v = conn_.run(std::string("SELECT version FROM ") + postgres::kStampTable);
             if (succeeded(v.get()) && PQntuples(v.get()) > 0) version = std::atoi(PQgetvalue(v.get(), 0, 0));
         }
-        return {version, shape};
+        return {version, stamp};
     }
 
     [[noreturn]] static void noTransaction() {
@@ -247,6 +255,7 @@ private:
         std::vector<Oid> oids;
         for (int c = 0; c < n; ++c) oids.push_back(PQftype(r, c));
         const int count = PQntuples(r);
+        builder.expectRows(static_cast<std::size_t>(count));
         for (int row = 0; row < count; ++row) {
             builder.beginRow();
             for (int c = 0; c < n; ++c) {

@@ -116,22 +116,26 @@ TEST_F(ServerTest, ADroppedConnectionFailsOneCallAndTheNextOpensItAgain) {
     EXPECT_EQ(s->execute("SELECT Count(*) FROM Clientes").rows.cells.at(0).toString(), pid);
 }
 
-TEST_F(ServerTest, InitNeverTakesOverADatabaseItDidNotMake) {
+TEST_F(ServerTest, InitTakesADatabaseHoldingOtherTablesOnlyWhenForcedAndNeverTouchesThem) {
     const std::string name = "zolk_other_" + std::to_string(::getpid());
     admin(server, "DROP DATABASE IF EXISTS " + name);
     admin(server, "CREATE DATABASE " + name);
-    admin(server, "CREATE TABLE contas (id integer)", name);
+    admin(server, "CREATE TABLE contas (id integer); INSERT INTO contas VALUES (7)", name);
     const std::string url = "postgresql:///" + name + "?" + server;
-    for (const bool force : {false, true}) {
-        try {
-            schema::createPracticeDatabase(url, true, force);
-            FAIL() << "took over another program's database";
-        } catch (const platform::RuntimeError& e) {
-            EXPECT_NE(e.description().find("holds a database that fichas init did not make"), std::string::npos)
-                << e.description();
-        }
+    try {
+        schema::createPracticeDatabase(url, true, false);
+        FAIL() << "took a database holding another program's tables without --force";
+    } catch (const platform::RuntimeError& e) {
+        EXPECT_NE(e.description().find("holds a database that fichas init did not make"), std::string::npos)
+            << e.description();
     }
     EXPECT_EQ(admin(server, "SELECT count(*) FROM pg_class WHERE relname = 'Clientes'", name), "0");
+    // Forced: the practice beside the other tables; forced again, the practice replaced alone.
+    for (int round = 0; round < 2; ++round) {
+        schema::createPracticeDatabase(url, true, true);
+        EXPECT_EQ(admin(server, "SELECT count(*) FROM \"Clientes\"", name), "6");
+        EXPECT_EQ(admin(server, "SELECT id FROM contas", name), "7");
+    }
     admin(server, "DROP DATABASE " + name + " WITH (FORCE)");
 }
 
