@@ -47,6 +47,16 @@ bool mayMakePracticeDatabase(const std::string& url, bool force, std::ostream& e
                 << existing.version << "); use --force to replace it\n";
             return false;
         case schema::Holding::Unstamped:
+            // A server database is shared: with --force the practice's tables go beside the
+            // other program's, which are never touched.
+            if (existing.server) {
+                if (force) return true;
+                err << "fichas: " << existing.path
+                    << " holds tables that fichas init did not make; use --force to create the practice's "
+                       "tables beside them (theirs are never touched)\n";
+                return false;
+            }
+            break;
         case schema::Holding::OtherProgram:
             break;
     }
