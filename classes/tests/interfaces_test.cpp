@@ -64,14 +64,11 @@ TEST(Interfaces, TheMembersCommandShowsEachMembersSlotKindAndTypes) {
         {"ZOLK_N_FichasClinicas.clsProcedimentos", selecionar("lintProcedimentosDaFichaAtualOuDasFichasAnteriores")},
         {"clsProcedimentos", "\n6\tNumeroDeLancamentoGerado\tGet\t() As Long\n"},
         {"clsProcedimentos", "\n17\tValorUnitario\tLet\t(RHS As Currency)\n"},
-        {"clsProcedimentos", "\n26\tTipoDeVenda\tLet\t(RHS As Integer)\n"},
         {"clsProcedimentos", "\n39\tDadosDosItensDoOrcamento\tSet\t(RHS As Object)\n"},
         {"clsExames", selecionar("lintExamesDaFichaAtualOuDasFichasAnteriores")},
         {"clsExames", "\n40\tParasitologicosDeFezes\tLet\t(RHS As Boolean)\n"},
-        {"ZOLK_N_FichasClinicas.clsReceitas", selecionar("lintReceitasDaFichaAtualOuDasFichasAnteriores")},
         {"clsReceitas", "\n14\tReceitaControlada\tLet\t(RHS As Boolean)\n"},
         {"clsMedicacoes", "\n10\tData\tLet\t(RHS As Date)\n"},
-        {"clsMedicacoes", "\n12\tObservacao\tLet\t(RHS As String)\n"},
     };
     for (const auto& [progId, line] : cases) {
         std::ostringstream out, err;

@@ -75,12 +75,8 @@ TEST_F(FichasTest, AppointmentFollowsTheReturnDate) {
             EXPECT_EQ(last, " SELECT COUNT(*) FROM Agendamentos WHERE NumeroDaFichaClinica = " + num + ";");
         } else if (step.statement == "INSERT INTO Agendamentos") {
             // As Adicionar books it, with the record's number and this change's time.
-            EXPECT_EQ(last, "INSERT INTO Agendamentos (Situacao,CodigoDoFuncionario,DataInicial,DataFinal,"
-                            "CodigoDoServico,NomeDoServico,NumeroDaFichaClinica,CodigoDoCliente,CodigoDoAnimal,"
-                            "Observacao,TransporteBuscar,TransporteLevar,DataEHoraDaInclusao,UsuarioDaInclusao) "
-                            "VALUES(1 , 3, '" + step.retorno + "', '" + step.retorno + "', 0, 'Retorno', " + num +
-                                ",95,140,'Agendamento referente a ficha clínica nº " + num + "', False, False, '" +
-                                ficha->DataHoraDaAtualizacao() + "','ana');");
+            EXPECT_EQ(last, corpus("fichas-insert-agendamento", {{"813", num}, {"05/01/2027", step.retorno},
+                                                                  {"15/12/2026 10:30:00", ficha->DataHoraDaAtualizacao()}}));
         } else {
             EXPECT_EQ(last, step.statement);
         }
@@ -90,27 +86,6 @@ TEST_F(FichasTest, AppointmentFollowsTheReturnDate) {
         EXPECT_EQ(db.scalar("SELECT IFNULL(DataDeRetorno, 'null') FROM FichasClinicas WHERE Numero = " + num),
                   step.stored);
     }
-}
-
-TEST_F(FichasTest, UpdateOverwritesEveryPropertyButNeverTheInclusion) {
-    fillValid(*ficha);
-    ficha->Diagnostico("Gastrite");
-    ficha->EFPeso(Variant(3.0));
-    ASSERT_EQ(ficha->Adicionar(), 0);
-    const std::string n = number(ficha->NumeroGerado());
-    const std::string inclusion = "SELECT DataDeEmissao || DataEHoraDaInclusao || UsuarioDaInclusao || "
-                                  "CodigoDoUsuarioDaInclusao FROM FichasClinicas WHERE Numero = " + n;
-    const std::string before = db.scalar(inclusion);
-
-    auto other = std::make_shared<clsFichasClinicas>();  // carlos may change another user's record of today
-    other->DadosDoUsuario(makeUser("carlos", 3, false, false, true));
-    fillValid(*other);
-    other->Numero(ficha->NumeroGerado());
-    ASSERT_EQ(other->Alterar(), 0) << other->DescricaoDoErro() << other->DescricaoDaFalha();
-    EXPECT_EQ(db.scalar(inclusion), before);
-    EXPECT_EQ(db.scalar("SELECT Diagnostico || '|' || IFNULL(EFPeso, 'null') || '|' || UsuarioDaAlteracao || '|' || "
-                        "length(DataEHoraDaAlteracao) FROM FichasClinicas WHERE Numero = " + n),
-              "|null|carlos|19");
 }
 
 TEST_F(FichasTest, NumberWithoutRecordStillBooksItsAppointment) {

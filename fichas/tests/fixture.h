@@ -1,5 +1,6 @@
 #pragma once
-// A clinical record object on a fresh demo practice, and the users of the demo.
+// A clinical record object on a fresh demo practice, the users of the demo, and the statement
+// corpus of the engine tests as the oracle of the texts written.
 #include "components/userdata/dados_do_usuario.h"
 #include "fichas/fichas_clinicas.h"
 #include "testsupport/class_fixture.h"
@@ -10,6 +11,16 @@ using platform::Variant;
 using testsupport::dayStored;
 using testsupport::dayText;
 using testsupport::number;
+
+inline std::string corpus(const std::string& caseName, const std::vector<std::pair<std::string, std::string>>& edits = {}) {
+    return testsupport::corpus("fichas.sql", caseName, edits);
+}
+
+// The column list of the insertion, up to "VALUES(".
+inline std::string insertColumns() {
+    const std::string text = corpus("fichas-insert-sem-medidas");
+    return text.substr(0, text.find("VALUES(") + 7);
+}
 
 inline std::shared_ptr<components::DadosDoUsuario> makeUser(const std::string& name, double code,
                                                             bool admin, bool retroactive, bool otherUser) {

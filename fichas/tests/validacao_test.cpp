@@ -130,14 +130,7 @@ TEST_F(FichasTest, PermissionRulesOnChangingAStoredRecord) {
             EXPECT_TRUE(db.traced("BeginTrans").empty());
         }
         if (!c.admin) {
-            EXPECT_EQ(db.traced("Execute").at(0),
-                      "          SELECT      FichasClinicas.DataDeEmissao AS DataDeEmissao,      "
-                      "FichasClinicas.CodigoDoUsuarioDaInclusao AS CodigoDoUsuarioDaInclusao,      "
-                      "Usuarios.NomeDeUsuario AS NomeDeUsuario,      "
-                      "Usuarios.PermissaoDoModuloConsultasAlterarFichaClinicaComDataRetroativa AS "
-                      "PermissaoDoModuloConsultasAlterarFichaClinicaComDataRetroativa FROM      Usuarios      "
-                      "INNER JOIN FichasClinicas ON Usuarios.Codigo = FichasClinicas.CodigoDoUsuarioDaInclusao "
-                      "WHERE      FichasClinicas.Numero = 805;");
+            EXPECT_EQ(db.traced("Execute").at(0), corpus("fichas-permissoes", {{"Numero = 812;", "Numero = 805;"}}));
         }
     }
 }

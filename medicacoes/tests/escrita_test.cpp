@@ -28,8 +28,10 @@ TEST_F(MedicacoesTest, InsertionsAreWrittenToTheLetterWithNoGeneratedNumber) {
     EXPECT_EQ(db.traced("Execute")[1],
               corpus("medicacoes-insert-data-e-hora", {{"15/12/2026 10:32:47", medicacao->DataHoraDaAtualizacao()}}));
 
-    // No clinical record; a remark with quotes is stored as typed; 05/01 is the fifth of January.
+    // No clinical record; a remark and a user name with quotes are stored as typed; 05/01 is the
+    // fifth of January.
     db.clearTrace();
+    medicacao->DadosDoUsuario(userNamed("Sant'Anna"));
     medicacao->CodigoDoMedicamento(7);
     medicacao->Unidade("cápsula");
     medicacao->Via("Oral");
@@ -40,10 +42,11 @@ TEST_F(MedicacoesTest, InsertionsAreWrittenToTheLetterWithNoGeneratedNumber) {
     medicacao->CodigoDoAnimal(141);
     ASSERT_EQ(medicacao->Adicionar(), 0);
     EXPECT_EQ(db.traced("Execute")[1],
-              corpus("medicacoes-insert-sem-ficha", {{"15/12/2026 10:40:19", medicacao->DataHoraDaAtualizacao()}}));
+              corpus("medicacoes-insert-sem-ficha", {{"15/12/2026 10:40:19", medicacao->DataHoraDaAtualizacao()},
+                                                     {"'ana'", "'Sant''Anna'"}}));
     EXPECT_EQ(db.scalar("SELECT Data || '|' || Hora || '|' || Observacao || '|' || UsuarioDaInclusao FROM Medicacoes "
                         "WHERE CodigoDoMedicamento = 7"),
-              "2027-01-05 00:00:00|1899-12-30 08:00:00|Dar com pouca água ('em jejum')|ana");
+              "2027-01-05 00:00:00|1899-12-30 08:00:00|Dar com pouca água ('em jejum')|Sant'Anna");
 }
 
 TEST_F(MedicacoesTest, TheKeySelectsTheEntryItNamesOnEveryDayOfTheMonth) {
@@ -119,20 +122,6 @@ TEST_F(MedicacoesTest, UpdateIsWrittenToTheLetterAndLeavesDayRecordAndPeopleAlon
     EXPECT_EQ(medicacao->Excluir(), 0);
     EXPECT_EQ(db.scalar("SELECT Quantidade || Observacao || DataEHoraDaAlteracao FROM Medicacoes"), before);
     EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM Medicacoes"), "5");
-}
-
-TEST_F(MedicacoesTest, TheRemarkIsStoredAsTypedAndTheTreatedTextsKeepTheirQuotes) {
-    fillMetronidazol(*medicacao);
-    const std::string remark = "Dar às 8h', Observacao='x', UsuarioDaInclusao='bob\r\n" + std::string(4000, 'y');
-    medicacao->Observacao(remark);
-    medicacao->Quantidade("1 1/2 'dose'");
-    medicacao->Via("Intravenosa (D'Ávila)");
-    medicacao->DadosDoUsuario(userNamed("Sant'Anna"));
-    ASSERT_EQ(medicacao->Adicionar(), 0) << medicacao->DescricaoDoErro();
-    EXPECT_EQ(db.scalar("SELECT Observacao FROM Medicacoes WHERE CodigoDoMedicamento = 9"), remark);
-    EXPECT_EQ(db.scalar("SELECT Quantidade || '|' || Via || '|' || UsuarioDaInclusao FROM Medicacoes WHERE "
-                        "CodigoDoMedicamento = 9"),
-              "1 1/2 'dose'|Intravenosa (D'Ávila)|Sant'Anna");
 }
 
 TEST_F(MedicacoesTest, DeletionIsWrittenToTheLetterAndACheckedEntryIsRefused) {

@@ -50,7 +50,6 @@ TEST_F(VacinacoesTest, WhatTheDatabaseRefusesWritesNothing) {
     };
     const std::vector<Case> cases{
         {"VacinaAplicada never set", [](clsVacinacoes& v) { fillApplied(v, false); }, platform::err::DbErrorsInCommand},
-        {"a date that does not exist", [](clsVacinacoes& v) { v.DataDaAplicacao("31/02/2026"); }, platform::err::DbCantConvertValue},
         {"a quote in the date",
          [](clsVacinacoes& v) { v.DataDaAplicacao("15/12/2026', 999,95,140,3,1,2,21,3,True,'','','x','x');--"); },
          platform::err::DbCantConvertValue},
@@ -103,17 +102,13 @@ TEST_F(VacinacoesTest, AnOrdinaryChangeKeepsTheRecordAndWritesTheDateAsADayOrNul
 
 TEST_F(VacinacoesTest, TheApplicationCallDatesTheDoseTodayAndMovesItToTheRecord) {
     // The cat's second dose of V4 (77), overdue, applied in record 809; its due date lay ahead.
+    fillApplied(*vacina);
     vacina->Codigo(77);
     vacina->NumeroDaFichaClinica(809);
-    vacina->CodigoDoCliente(95);
     vacina->CodigoDoAnimal(141);
     vacina->CodigoDaVacina(5);
     vacina->NumeroDaDose(2);
-    vacina->NumeroDeDoses(2);
-    vacina->IntervaloEntreAsDoses(21);
     vacina->DataDaAplicacao(dayText(30));
-    vacina->CodigoDoVeterinario(3);
-    vacina->VacinaAplicada(true);
     vacina->Partida("V4F-2026-0101");
     vacina->Aplicacao(true);
     ASSERT_EQ(vacina->Alterar(), 0) << vacina->DescricaoDoErro();

@@ -1,5 +1,4 @@
-// Selecionar in its four modes around today's date, by code, with nothing found or no condition,
-// and a front end calling by name.
+// Selecionar in its four modes around today's date, by code, with nothing found or no condition.
 #include "vacinacoes/tests/fixture.h"
 
 namespace zolk::vacinacoes::test {
@@ -90,25 +89,6 @@ TEST_F(ListagemTest, AFilterIsOneEntryAndNoConditionListsEveryEntry) {
     EXPECT_EQ(listed(1, 0), all);
     EXPECT_EQ(listed(2, 0), all);
     EXPECT_EQ(listed(7, 812), all);
-}
-
-TEST_F(VacinacoesTest, AFrontEndRecordsAPendingDoseByName) {
-    platform::ObjectRef v = platform::CreateObject(ProgId);
-    // A front end's pending dose: numbers as Doubles, the flag as a Boolean, the date as text.
-    v->set("DadosDoUsuario", ana);
-    for (const auto& [name, value] : std::vector<std::pair<const char*, Variant>>{
-             {"CodigoDoCliente", Variant(95.0)}, {"CodigoDoAnimal", Variant(140.0)}, {"CodigoDaVacina", Variant(7.0)},
-             {"NumeroDaDose", Variant(1.0)}, {"NumeroDeDoses", Variant(3.0)}, {"CodigoDoVeterinario", Variant(3.0)},
-             {"VacinaAplicada", Variant(false)}, {"DataDaAplicacao", Variant(dayText(5))}})
-        v->let(name, value);
-    ASSERT_EQ(platform::CInt(v->call("Adicionar")), 0) << platform::CStr(v->get("DescricaoDoErro"));
-    EXPECT_EQ(platform::CStr(v->get("DataDaAplicacao")), dayText(5));
-    EXPECT_EQ(platform::CDbl(v->get("NumeroTotalDeRegistros")), 0);
-    const std::string codigo = platform::CStr(v->get("CodigoGerado"));
-    // Selecionar with the optional arguments left out: they arrive as 0.
-    EXPECT_EQ(platform::CInt(v->call("Selecionar", {Variant(2.0), Variant(0.0), Variant(codigo), Variant(1.0)})), 0);
-    auto rs = v->get("ResultadoDaSelecaoEmRecordset").asObject();
-    EXPECT_EQ(platform::CLng(rs->get("RecordCount")), 1);
 }
 
 }  // namespace
