@@ -79,24 +79,6 @@ TEST_F(MedicacoesTest, TheKeySelectsTheEntryItNamesOnEveryDayOfTheMonth) {
     }
 }
 
-TEST_F(MedicacoesTest, AnEntryIsFoundAgainByTheStampItsListingShows) {
-    fillMetronidazol(*medicacao);
-    ASSERT_EQ(medicacao->Adicionar(), 0);
-    ASSERT_EQ(medicacao->Selecionar(2, 0, Variant(), 1, 812), 0);
-    auto& rs = *medicacao->ResultadoDaSelecaoEmRecordset();
-    std::string stamp;
-    for (rs.MoveFirst(); !rs.EOF_(); rs.MoveNext())
-        if (platform::CStr(rs.value("CodigoDoMedicamento")) == "9") stamp = platform::CStr(rs.value("DataEHoraDaInclusao"));
-    ASSERT_EQ(stamp.substr(0, medicacao->DataHoraDaAtualizacao().size()), medicacao->DataHoraDaAtualizacao());
-
-    medicacao->DataHoraDeInclusao(platform::CDate(Variant(stamp)));  // as a front end turns it back
-    medicacao->Observacao("Sem intercorrências");
-    ASSERT_EQ(medicacao->Alterar(), 0);
-    EXPECT_EQ(db.scalar("SELECT Observacao FROM Medicacoes WHERE CodigoDoMedicamento = 9"), "Sem intercorrências");
-    ASSERT_EQ(medicacao->Excluir(), 0);
-    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM Medicacoes WHERE CodigoDoMedicamento = 9"), "0");
-}
-
 TEST_F(MedicacoesTest, UpdateIsWrittenToTheLetterAndLeavesDayRecordAndPeopleAlone) {
     key(*medicacao, 4, at(2026, 11, 20, 20, 5, 33));
     medicacao->Quantidade("0,8");

@@ -64,10 +64,9 @@ TEST_F(ListagemTest, TheRecordsDosesAndThoseAppliedEarlier) {
     listed(1, 812);
     auto rs = vacina->ResultadoDaSelecaoEmRecordset();
     rs->MoveFirst();
-    EXPECT_EQ(platform::CStr(rs->value("NomeDaVacina")), "Antirrábica");
-    EXPECT_EQ(platform::CStr(rs->value("VacinaAplicada")), "Sim");
-    EXPECT_EQ(platform::CStr(rs->value("NomeDoVeterinario")), "Ana Paula Martins");
-    EXPECT_EQ(platform::CStr(rs->value("DataDaAplicacao")), dayText(-16));
+    EXPECT_EQ(platform::CStr(rs->value("NomeDaVacina")) + "|" + platform::CStr(rs->value("VacinaAplicada")) + "|" +
+                  platform::CStr(rs->value("NomeDoVeterinario")) + "|" + platform::CStr(rs->value("DataDaAplicacao")),
+              "Antirrábica|Sim|Ana Paula Martins|" + dayText(-16));
 }
 
 TEST_F(ListagemTest, AFilterIsOneEntryAndNoConditionListsEveryEntry) {
