@@ -1,8 +1,10 @@
 #pragma once
 // Shared by the engine's tests: a fresh temporary database per test, and helpers to run text.
 #include <gtest/gtest.h>
+#include <libpq-fe.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -12,7 +14,9 @@
 
 namespace zolk::jet::testing {
 
-// A database file of its own under the temporary directory, removed with its WAL files.
+// A database file of its own under the temporary directory, removed with its WAL files; or,
+// when the tests have a PostgreSQL server (ZOLK_TEST_POSTGRES, its connection parameters in URL
+// query form), a database of its own on that server, dropped afterwards.
 class TempDatabase {
 public:
     TempDatabase() {
@@ -21,14 +25,25 @@ public:
         std::string name = info ? std::string(info->test_suite_name()) + "_" + info->name() : "jet";
         for (auto& c : name)
             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+        if (const char* server = std::getenv("ZOLK_TEST_POSTGRES"); server && *server) {
+            server_ = server;
+            name_ = "zolk_jet_" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
+            admin("CREATE DATABASE " + name_);
+            return;
+        }
         path_ = (std::filesystem::temp_directory_path() /
                  ("zolk_jet_" + std::to_string(::getpid()) + "_" + std::to_string(counter++) + "_" + name + ".db"))
                     .string();
         remove();
     }
-    ~TempDatabase() { remove(); }
+    ~TempDatabase() {
+        if (server_.empty()) remove();
+        else admin("DROP DATABASE IF EXISTS " + name_ + " WITH (FORCE)");
+    }
     const std::string& path() const { return path_; }
-    std::string url() const { return "sqlite:" + path_; }
+    std::string url() const {
+        return server_.empty() ? "sqlite:" + path_ : "postgresql:///" + name_ + "?" + server_;
+    }
 
     // Creates the database with native scripts and opens a session on it.
     std::unique_ptr<Session> create(const std::vector<std::string>& scripts) const {
@@ -41,7 +56,13 @@ private:
         std::error_code ec;
         for (const char* s : {"", "-wal", "-shm", "-journal"}) std::filesystem::remove(path_ + s, ec);
     }
+    void admin(const std::string& sql) const {
+        PGconn* c = PQconnectdb(("postgresql:///postgres?" + server_).c_str());
+        PQclear(PQexec(c, sql.c_str()));
+        PQfinish(c);
+    }
     std::string path_;
+    std::string server_, name_;
 };
 
 // A small database with every declared type, a relationship and known rows.
