@@ -1,10 +1,11 @@
-// Connection and Recordset on a real practice database (SQLite), each test with its own file.
+// Connection and Recordset on a real practice database, each test with its own (a SQLite file, or
+// a database on the tests' PostgreSQL server when they have one).
 #include <gtest/gtest.h>
 
 #include "ado_test_support.h"
 #include "platform/dispatch.h"
 #include "schema/practice_database.h"
-#include "testsupport/outside_files.h"
+#include "jet/tests/jet_test_support.h"
 
 namespace zolk::ado::test {
 namespace {
@@ -16,8 +17,8 @@ protected:
     void SetUp() override { schema::createPracticeDatabase(url_, false, false); }
     std::shared_ptr<Connection> connect() { return Connection::open(url_); }
 
-    testsupport::TempFolder folder_;
-    const std::string url_ = "sqlite:" + folder_ / "practice.db";
+    jet::testing::TempDatabase db_;
+    const std::string url_ = db_.url();
 };
 
 TEST_F(Database, ExecuteGivesRowsOrCountsAndTracesFirst) {
