@@ -27,8 +27,10 @@ cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMP
 cmake --build "$dir" -j2
 (cd "$dir" && ctest --output-on-failure -j2)
 if [ "$sanitize" = OFF ]; then
-  # The server loads the project's extension from its own folders.
-  cmake --install "$dir" --component postgresql >/dev/null
+  # The server loads the project's extension from its own folders (root's to write).
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" cmake --install "$dir" --component postgresql >/dev/null
   pgdir=$(mktemp -d /tmp/zolk-pg-XXXXXX)
   trap 'bash scripts/pg_cluster.sh stop "$pgdir"' EXIT
   bash scripts/pg_cluster.sh start "$pgdir" >/dev/null
