@@ -57,9 +57,7 @@ char kindLetter(JetType t) {
     }
 }
 
-namespace {
-
-void quoteIdent(std::string& out, const std::string& name) {
+void quoteIdentifier(std::string& out, std::string_view name) {
     out += '"';
     for (char c : name) {
         if (c == '\0') continue;
@@ -68,6 +66,8 @@ void quoteIdent(std::string& out, const std::string& name) {
     }
     out += '"';
 }
+
+namespace {
 
 // A text literal; NUL characters (which would end the statement text) go in as `nulText`.
 void quoteText(std::string& out, const std::string& text, const char* nulText) {
@@ -154,21 +154,21 @@ constexpr FunctionWrite kStandardWriteRows[] = {
     {Builtin::UCase, "jet_case($0, 'U')"},
     {Builtin::LCase, "jet_case($0, 'L')"},
     {Builtin::CStr, "jet_text($0, '#0')"},
-    {Builtin::CDbl, "jet_cast($0, 'N', '#0')"},
-    {Builtin::CLng, "jet_cast($0, 'L', '#0')"},
-    {Builtin::CInt, "jet_cast($0, 'I', '#0')"},
-    {Builtin::CCur, "jet_cast($0, 'C', '#0')"},
-    {Builtin::CDate, "jet_cast($0, 'D', '#0')"},
-    {Builtin::CBool, "jet_cast($0, 'B', '#0')"},
-    {Builtin::Val, "jet_cast($0, 'V', '#0')"},
-    {Builtin::Int, "jet_cast($0, 'F', '#0')"},
-    {Builtin::Fix, "jet_cast($0, 'T', '#0')"},
+    {Builtin::CDbl, "jet_cast($0, 'N', '#0')", true},
+    {Builtin::CLng, "jet_cast($0, 'L', '#0')", true},
+    {Builtin::CInt, "jet_cast($0, 'I', '#0')", true},
+    {Builtin::CCur, "jet_cast($0, 'C', '#0')", true},
+    {Builtin::CDate, "jet_cast($0, 'D', '#0')", true},
+    {Builtin::CBool, "jet_cast($0, 'B', '#0')", true},
+    {Builtin::Val, "jet_cast($0, 'V', '#0')", true},
+    {Builtin::Int, "jet_cast($0, 'F', '#0')", true},
+    {Builtin::Fix, "jet_cast($0, 'T', '#0')", true},
 };
 const std::span<const FunctionWrite> kStandardWrites = kStandardWriteRows;
 
 }  // namespace
 
-void Printer::identifier(const std::string& name) { quoteIdent(out, name); }
+void Printer::identifier(const std::string& name) { quoteIdentifier(out, name); }
 
 void Printer::text(const std::string& literal) { quoteText(out, literal, rules_.nulCharacter); }
 
@@ -608,6 +608,15 @@ void Printer::bounds(const Expr& a, const Expr& b) {
     }
 }
 
+// "(x [NOT] <word>", x in its compared form: the opening of IN and BETWEEN.
+void Printer::membership(const Expr& e, const char* word) {
+    out += '(';
+    comparand(*e.args[0]);
+    collate(*e.args[0]);
+    out += e.negated ? " NOT " : " ";
+    out += word;
+}
+
 void Printer::predicate(const Expr& e) {
     limits::WalkLevel level(depth_);
     if (const NodeWriter own = rules_.nodes[static_cast<std::size_t>(e.kind)]; own && isPredicate(e) && own(*this, e))
@@ -652,10 +661,7 @@ void Printer::standardPredicate(const Expr& e) {
             operand(*e.args[1]);
             break;
         case ExprKind::In: {
-            out += '(';
-            comparand(*e.args[0]);
-            collate(*e.args[0]);
-            out += e.negated ? " NOT IN (" : " IN (";
+            membership(e, "IN (");
             for (std::size_t i = 1; i < e.args.size(); ++i) {
                 if (i > 1) out += ", ";
                 value(*e.args[i]);
@@ -664,10 +670,7 @@ void Printer::standardPredicate(const Expr& e) {
             break;
         }
         case ExprKind::Between:
-            out += '(';
-            comparand(*e.args[0]);
-            collate(*e.args[0]);
-            out += e.negated ? " NOT BETWEEN " : " BETWEEN ";
+            membership(e, "BETWEEN ");
             bounds(*e.args[1], *e.args[2]);
             out += ')';
             break;
@@ -681,10 +684,7 @@ void Printer::standardPredicate(const Expr& e) {
             out += ')';
             break;
         case ExprKind::InQuery:
-            out += '(';
-            comparand(*e.args[0]);
-            collate(*e.args[0]);
-            out += e.negated ? " NOT IN (" : " IN (";
+            membership(e, "IN (");
             select(*e.query, true);
             out += "))";
             break;
@@ -977,11 +977,8 @@ void Printer::function(const Expr& e) {
     for (const auto* table : {&rules_.functions, &kStandardWrites}) {
         for (const FunctionWrite& w : *table) {
             if (w.id == id) {
-                // The conversions give a variant, typed as the binder typed the call.
-                if (std::string_view(w.pattern).starts_with("jet_cast("))
-                    typedCall(e.type, [&] { pattern(e, w.pattern); });
-                else
-                    pattern(e, w.pattern);
+                if (w.variant) typedCall(e.type, [&] { pattern(e, w.pattern); });
+                else pattern(e, w.pattern);
                 return;
             }
         }

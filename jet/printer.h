@@ -8,6 +8,7 @@
 #include <array>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "jet/ast.h"
@@ -27,7 +28,11 @@ using NodeWriter = bool (*)(Printer& p, const ast::Expr& e);
 struct FunctionWrite {
     Builtin id;
     const char* pattern;
+    bool variant = false;  // a jet_* call whose value is a variant, typed by the engine (variantType)
 };
+
+// `name` as a quoted SQL identifier, its double quotes doubled.
+void quoteIdentifier(std::string& out, std::string_view name);
 
 inline constexpr std::size_t kExprKinds = static_cast<std::size_t>(ast::ExprKind::RowId) + 1;
 
@@ -103,6 +108,7 @@ private:
     void truthPair(const ast::Expr& e, const char* open, const char* middle, const char* close);
     void bounds(const ast::Expr& a, const ast::Expr& b);
     void predicate(const ast::Expr& e);
+    void membership(const ast::Expr& e, const char* word);
     void concat(const std::vector<ast::ExprPtr>& args, std::size_t first, std::size_t last);
     void vbOperator(const ast::Expr& e);
     void vbCall(const ast::Expr& e, char op);

@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "jet/postgres/schema_script.h"
+#include "jet/printer.h"
 #include "schema/practice_database.h"
 
 namespace zolk::testsupport {
@@ -182,9 +183,11 @@ std::string ServerDatabase::quoted(const std::string& sql) const {
                 const bool like = up == "LIKE" && !out.empty() && out.back() == ' ';
                 out += like ? "COLLATE \"C\" ILIKE" : word;
             } else if (joined(sql, i, j)) {
-                out += "sqlite_text(\"" + it->second + "\")";
+                out += "sqlite_text(";
+                jet::quoteIdentifier(out, it->second);
+                out += ')';
             } else {
-                out += "\"" + it->second + "\"";
+                jet::quoteIdentifier(out, it->second);
             }
             i = j;
         } else {

@@ -9,6 +9,7 @@
 #include "jet/engine_errors.h"
 #include "jet/engine_registry.h"
 #include "jet/postgres/connection.h"
+#include "jet/printer.h"
 #include "jet/postgres/schema_script.h"
 #include "jet/postgres/table_source.h"
 #include "platform/runtime_error.h"
@@ -98,7 +99,10 @@ void create(const std::string& url, const std::vector<std::string>& nativeScript
     try {
         if (replace) {
             std::string drop = std::string("DROP TABLE IF EXISTS ") + kStampTable;
-            for (const std::string& t : tablesMadeBy(nativeScripts)) drop += ", \"" + t + "\"";
+            for (const std::string& t : tablesMadeBy(nativeScripts)) {
+                drop += ", ";
+                quoteIdentifier(drop, t);
+            }
             run(c, drop, "Could not remove the tables of the practice database being replaced.");
         }
         run(c, "CREATE EXTENSION IF NOT EXISTS zolk_jet",
