@@ -47,6 +47,13 @@ std::string urlScheme(std::string_view url) {
 }
 
 const EngineEntry& engineFor(std::string_view url) {
+    // Longer than any path or server address: refused before an engine sees it.
+    constexpr std::size_t kMaxUrl = 4096;
+    if (url.size() > kMaxUrl)
+        throw platform::RuntimeError(platform::err::DbGeneralFailure,
+                                     "The database URL is too long (" + std::to_string(url.size()) +
+                                         " characters; at most " + std::to_string(kMaxUrl) + ").",
+                                     "Jet engine", 0);
     const std::string scheme = urlScheme(url);
     for (const EngineEntry* e : engines()) {
         if (scheme.empty() ? e->servesBarePaths

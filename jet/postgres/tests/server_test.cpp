@@ -29,6 +29,18 @@ std::string admin(const std::string& server, const std::string& sql, const std::
     return value;
 }
 
+TEST(DatabaseUrls, AnOverlongUrlIsRefusedBeforeAnyEngineSeesIt) {
+    for (const std::string scheme : {"postgresql:///", "sqlite:/tmp/"}) {
+        try {
+            openSession(scheme + std::string(5000, 'a'));
+            FAIL() << scheme;
+        } catch (const platform::RuntimeError& e) {
+            EXPECT_EQ(e.description(), "The database URL is too long (" + std::to_string(scheme.size() + 5000) +
+                                           " characters; at most 4096).");
+        }
+    }
+}
+
 class ServerTest : public ::testing::Test {
 protected:
     void SetUp() override {
