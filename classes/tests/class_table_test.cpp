@@ -1,5 +1,4 @@
-// The class table: every row is creatable by its ProgID when its class is built, answers "class
-// not registered" otherwise, and a built class has as many members as its row says.
+// The class table: a built row is creatable with its member count, the others are not registered.
 #include <gtest/gtest.h>
 
 #include "classes/class_table.h"
@@ -13,8 +12,6 @@ TEST(ClassTable, BuiltClassesAreCreatedByProgIdWithTheirMembersAndTheOthersAreNo
     registerClasses();
     ASSERT_EQ(classTable().size(), 9u);
     for (const frame::ClassRegistration& row : classTable()) {
-        EXPECT_EQ(row.progId, "ZOLK_N_FichasClinicas." + std::string(row.className));
-        EXPECT_EQ(row.interfaceName, "_" + std::string(row.className));
         if (row.create) {
             platform::ObjectRef object = platform::CreateObject(row.progId);
             ASSERT_TRUE(object) << row.className;
@@ -30,13 +27,6 @@ TEST(ClassTable, BuiltClassesAreCreatedByProgIdWithTheirMembersAndTheOthersAreNo
             }
         }
     }
-}
-
-TEST(ClassTable, ARowIsFoundByProgIdOrClassNameInAnyLetterCase) {
-    ASSERT_NE(findClass("clsexames"), nullptr);
-    EXPECT_EQ(findClass("clsexames")->memberCount, 215);
-    EXPECT_EQ(findClass("zolk_n_fichasclinicas.CLSFICHASCLINICAS")->className, "clsFichasClinicas");
-    EXPECT_EQ(findClass("clsOutra"), nullptr);
 }
 
 }  // namespace

@@ -1,13 +1,11 @@
 #pragma once
-// A fresh demo practice per test, the three read-only classes, and the statement corpus of the
-// engine tests as the oracle of the texts they write.
+// A fresh demo practice per test; the engine tests' statement corpus is the oracle of the texts.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "classes/class_table.h"
 #include "consultas/analise_diagn.h"
 #include "consultas/visoes.h"
 #include "platform/conversions.h"
@@ -23,10 +21,6 @@ inline std::string corpus(const std::string& caseName) { return testsupport::cor
 
 class ConsultasTest : public ::testing::Test {
 protected:
-    ConsultasTest() {
-        classes::registerClasses();
-    }
-
     // Each row of the result recordset as its `columns` joined by "|".
     static Rows rows(const std::shared_ptr<ado::Recordset>& rs, const std::vector<std::string>& columns) {
         Rows out;
@@ -38,10 +32,7 @@ protected:
         }
         return out;
     }
-    std::string opened() const {
-        const auto texts = db.traced("Open");
-        return texts.empty() ? std::string() : texts.back();
-    }
+    std::string opened() const { const auto t = db.traced("Open"); return t.empty() ? std::string() : t.back(); }
 
     testsupport::PracticeDatabase db;
 };

@@ -1,7 +1,5 @@
 #pragma once
-// An exam request object on a fresh demo practice, with two oracles written apart from this
-// class: the Exames table of the schema (its Yes/No columns stand in catalogue order) and the
-// statement corpus of the engine tests.
+// An exam request on a fresh demo practice; oracles: the schema's Yes/No columns, the statement corpus.
 #include <functional>
 
 #include "exames/exames.h"

@@ -3,12 +3,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <thread>
 
-#include "jet/engine.h"
 #include "procedimentos/tests/fixture.h"
 
 namespace zolk::procedimentos::test {
@@ -19,15 +16,12 @@ constexpr int PostingsEach = 12;
 constexpr double Quantity = 1.5;
 constexpr int Product = 6;  // Vermífugo, 50 in stock
 
-// One workstation: posts the product again and again, deleting every third posting it made.
-// Returns how many calls failed, each told on the standard error.
+// One workstation: posts the product again and again, deleting every third posting it made;
+// returns how many calls failed.
 int workstation(const std::shared_ptr<components::DadosDoUsuario>& user) {
     int failed = 0;
     std::vector<std::int32_t> mine;
-    auto fail = [&](clsProcedimentos& o) {
-        ++failed;
-        std::fprintf(stderr, "%d %s\n", o.NumeroDoErro(), o.DescricaoDoErro().c_str());
-    };
+    auto fail = [&](clsProcedimentos& o) { ++failed, std::fprintf(stderr, "%d %s\n", o.NumeroDoErro(), o.DescricaoDoErro().c_str()); };
     for (int i = 0; i < PostingsEach; ++i) {
         auto o = std::make_shared<clsProcedimentos>();
         o->DadosDoUsuario(user);
@@ -37,8 +31,7 @@ int workstation(const std::shared_ptr<components::DadosDoUsuario>& user) {
         o->CodigoDoCliente(95);
         o->CodigoInternoDoProduto(Product);
         o->Quantidade(cur(Quantity));
-        if (o->Adicionar() == 0) mine.push_back(o->NumeroDeLancamentoGerado());
-        else fail(*o);
+        if (o->Adicionar() == 0) mine.push_back(o->NumeroDeLancamentoGerado()); else fail(*o);
         if (i % 3 == 2 && !mine.empty()) {
             o->NumeroDeLancamento(mine.back());
             mine.pop_back();
@@ -52,7 +45,6 @@ TEST_F(ProcedimentosTest, EightWorkstationsPostingOneProductLoseNoMovement) {
     const int reservations = std::stoi(count("ProdutosReservados", "CodigoInternoDoProduto = 6"));
     ASSERT_EQ(balance(Product), "50.0000");
     ASSERT_TRUE(history(Product).empty());
-
     std::vector<pid_t> children;
     for (int w = 0; w < Workstations; ++w) {
         const pid_t pid = fork();
@@ -69,13 +61,12 @@ TEST_F(ProcedimentosTest, EightWorkstationsPostingOneProductLoseNoMovement) {
         ASSERT_EQ(waitpid(pid, &status, 0), pid);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a workstation had failed calls";
     }
-
     const int posted = Workstations * PostingsEach, deleted = Workstations * (PostingsEach / 3);
     const Currency expected = cur(50) - cur(Quantity * posted) + cur(Quantity * deleted);
     EXPECT_EQ(balance(Product), platform::amountText2(expected) + "00");
     // One history row per movement, each starting from the balance the one before it left.
-    const auto rows = db.column("SELECT printf('%.3f|%.3f', SaldoAnterior, SaldoAtual) "
-                                "FROM HistoricoDeProdutos WHERE CodigoInternoDoProduto = 6 ORDER BY Numero");
+    const auto rows = db.column("SELECT printf('%.3f|%.3f', SaldoAnterior, SaldoAtual) FROM HistoricoDeProdutos "
+                                "WHERE CodigoInternoDoProduto = 6 ORDER BY Numero");
     ASSERT_EQ(static_cast<int>(rows.size()), posted + deleted);
     std::string previous = "50.000";
     for (const std::string& row : rows) {
@@ -83,31 +74,6 @@ TEST_F(ProcedimentosTest, EightWorkstationsPostingOneProductLoseNoMovement) {
         previous = row.substr(row.find('|') + 1);
     }
     EXPECT_EQ(count("ProdutosReservados", "CodigoInternoDoProduto = 6"), std::to_string(reservations + posted - deleted));
-}
-
-// Another program holding the write lock: a short hold is waited for, a long one gives up with
-// nothing written (SQLite's wait; the server waits thirty seconds, too long for a test).
-TEST_F(ProcedimentosTest, AWorkstationWaitsForTheWriteLockThenGivesUp) {
-    auto other = jet::openSession(db.url());
-    other->begin();
-    std::thread release([&other] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        other->commit();
-    });
-    fillProduct(*p);
-    EXPECT_EQ(p->Adicionar(), 0) << p->DescricaoDoErro();
-    release.join();
-    EXPECT_EQ(balance(5), "39.0000");
-    if (db.onServer()) GTEST_SKIP() << "giving up is tested on SQLite only: the server waits 30 s for a lock";
-
-    const std::string reservations = count("ProdutosReservados");
-    other->begin();
-    EXPECT_EQ(p->Adicionar(), 1);
-    EXPECT_EQ(p->NumeroDoErro(), platform::err::DbGeneralFailure);
-    EXPECT_EQ(p->LocalDoErro(), location("Adicionar", 5));
-    other->rollback();
-    EXPECT_EQ(balance(5), "39.0000");
-    EXPECT_EQ(count("ProdutosReservados"), reservations);
 }
 
 }  // namespace

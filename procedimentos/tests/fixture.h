@@ -1,8 +1,6 @@
 #pragma once
-// A fresh demo practice per test and a posting object, with the engine's statement corpus as an
-// oracle written apart from this class. The demo's record 812 belongs to Thor (140) of client 95,
-// seen by veterinarian 3; product 5 (Meloxicam) starts with 40 in stock, product 10 (sold by
-// weight) with 37.5.
+// A posting object on a fresh demo practice; the statement corpus is the oracle of the texts.
+// Record 812: Thor (140) of client 95, vet 3; product 5 (Meloxicam) starts with 40 in stock.
 #include "platform/amounts.h"
 #include "procedimentos/procedimentos.h"
 #include "testsupport/class_fixture.h"
@@ -18,8 +16,6 @@ inline Currency cur(double v) { return Currency::fromDouble(v); }
 
 class ProcedimentosTest : public testsupport::ClassTest<clsProcedimentos> {
 protected:
-    // A statement of jet/tests/corpus/procedimentos.sql, its server date and time replaced by
-    // those the object read.
     std::string corpus(const std::string& caseName, std::vector<std::pair<std::string, std::string>> edits = {}) const {
         return testsupport::corpus("procedimentos.sql", caseName, edits);
     }

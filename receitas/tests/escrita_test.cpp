@@ -1,4 +1,3 @@
-// Adicionar, Alterar and Excluir: their statement texts, what lands in Receitas, and failures.
 #include "receitas/tests/fixture.h"
 
 namespace zolk::receitas::test {
@@ -14,14 +13,12 @@ TEST_F(ReceitasTest, InsertionIsWrittenToTheLetterOutsideAnyTransaction) {
                   corpus("receitas-insert", {{"'15/12/2026 10:30:00'", "'" + receita->DataHoraDaAtualizacao() + "'"},
                                              {"'15/12/2026'", "'" + receita->DataDeEmissao() + "'"}}),
                   "SELECT @@Identity"}));
-    EXPECT_EQ(receita->DataDeEmissao(), receita->DataHoraDaAtualizacao().substr(0, 10));
-    EXPECT_EQ(number(receita->NumeroGerado()), db.scalar("SELECT MAX(Numero) FROM Receitas"));
     EXPECT_EQ(db.scalar("SELECT ReceitaControlada || '|' || UsuarioDaInclusao || '|' || NumeroDaFichaClinica FROM "
                         "Receitas WHERE Numero = " + number(receita->NumeroGerado())),
               "0|ana|812");
 }
 
-TEST_F(ReceitasTest, OnlyAnEmptyPrescriptionIsRefusedAndDeletionsAreNeverRefused) {
+TEST_F(ReceitasTest, OnlyAnEmptyPrescriptionIsRefused) {
     platform::ObjectRef rs;
     for (std::int16_t operacao : {1, 2}) {
         EXPECT_EQ(receita->ValidarDados(operacao, nullptr, rs), 2);
@@ -29,13 +26,6 @@ TEST_F(ReceitasTest, OnlyAnEmptyPrescriptionIsRefusedAndDeletionsAreNeverRefused
     }
     EXPECT_EQ(receita->Adicionar(), 2);
     EXPECT_TRUE(db.traced("Execute").empty());  // no clock query, nothing written
-    EXPECT_EQ(receita->DataDeEmissao(), "");
-    receita->Numero(63);
-    EXPECT_EQ(receita->Excluir(), 0) << receita->DescricaoDoErro();
-    // Negative and zero codes pass: only the prescription is checked.
-    receita->Prescricao(" ");
-    receita->CodigoDoCliente(-1);
-    for (std::int16_t operacao : {1, 2, 0, 7}) EXPECT_EQ(receita->ValidarDados(operacao, nullptr, rs), 0) << operacao;
 }
 
 TEST_F(ReceitasTest, UpdateIsWrittenToTheLetterAndKeepsTheIssueDate) {
@@ -44,52 +34,28 @@ TEST_F(ReceitasTest, UpdateIsWrittenToTheLetterAndKeepsTheIssueDate) {
     const std::string n = number(receita->NumeroGerado());
     db.native("UPDATE Receitas SET Data = '2026-12-01 00:00:00' WHERE Numero = " + n);
     db.clearTrace();
-
     receita->Numero(receita->NumeroGerado());  // Adicionar leaves Numero as it was
     receita->ReceitaControlada(true);
     receita->Prescricao("Omeprazol 10 mg: 3 cápsulas ao dia, em jejum, por 14 dias.");
     ASSERT_EQ(receita->Alterar(), 0) << receita->DescricaoDoErro();
-    ASSERT_EQ(db.traced("Execute").size(), 2u);
-    EXPECT_EQ(db.traced("Execute")[1], corpus("receitas-update", {{"WHERE Numero=65;", "WHERE Numero=" + n + ";"},
+    EXPECT_EQ(db.traced("Execute").at(1), corpus("receitas-update", {{"WHERE Numero=65;", "WHERE Numero=" + n + ";"},
                                                                   {"15/12/2026 11:10:00", receita->DataHoraDaAtualizacao()}}));
-    EXPECT_EQ(receita->DataHoraDaAtualizacao().size(), 19u);  // to the second, never the date alone
     EXPECT_EQ(db.scalar("SELECT Data || '|' || ReceitaControlada || '|' || UsuarioDaAlteracao FROM Receitas WHERE "
                         "Numero = " + n),
               "2026-12-01 00:00:00|-1|ana");
-
-    // A number that matches no row changes nothing and is no error.
-    receita->Numero(4242);
-    EXPECT_EQ(receita->Alterar(), 0);
-    EXPECT_EQ(count("Receitas", "UsuarioDaAlteracao IS NOT NULL"), "2");  // the demo's changed one and this
 }
 
 TEST_F(ReceitasTest, DeletionIsWrittenToTheLetterAndARefusalNamesTheRelatedRows) {
     receita->Numero(63);
     ASSERT_EQ(receita->Excluir(), 0) << receita->DescricaoDoErro();
     EXPECT_EQ(db.traced("Execute"), (std::vector<std::string>{"DELETE * FROM Receitas WHERE Numero=63;"}));
-    EXPECT_EQ(count("Receitas", "Numero = 63"), "0");
-
     // 62 was dispensed by a pharmacy: the database refuses, the error fields stay as they were.
     receita->Numero(62);
     EXPECT_EQ(receita->Excluir(), 3);
     EXPECT_EQ(receita->DescricaoDaFalha(),
               "A receita não pode ser excluído porque existe:\r\n\r\nregistros relacionados a ele");
     EXPECT_EQ(receita->NumeroDoErro(), 0);
-    EXPECT_EQ(receita->LocalDoErro(), "");
     EXPECT_EQ(count("Receitas", "Numero = 62"), "1");
-}
-
-TEST_F(ReceitasTest, WithoutAUserTheWritesEndOnTheErrorPath) {
-    const std::string rows = db.scalar("SELECT group_concat(Numero || UsuarioDaInclusao || IFNULL(UsuarioDaAlteracao, '')) FROM Receitas");
-    auto noUser = std::make_shared<clsReceitas>();
-    fillOmeprazol(*noUser);
-    EXPECT_EQ(noUser->Adicionar(), 1);
-    EXPECT_EQ(noUser->NumeroDoErro(), platform::err::ObjectNotSet);
-    EXPECT_EQ(noUser->LocalDoErro(), location("Adicionar", 6));
-    noUser->Numero(61);
-    EXPECT_EQ(noUser->Alterar(), 1);
-    EXPECT_EQ(noUser->LocalDoErro(), location("Alterar", 6));
-    EXPECT_EQ(db.scalar("SELECT group_concat(Numero || UsuarioDaInclusao || IFNULL(UsuarioDaAlteracao, '')) FROM Receitas"), rows);
 }
 
 }  // namespace

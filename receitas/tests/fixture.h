@@ -1,6 +1,5 @@
 #pragma once
-// A prescription object on a fresh demo practice, with the statement corpus of the engine tests
-// as the oracle of the texts written.
+// A prescription object on a fresh demo practice; the statement corpus is the oracle of the texts.
 #include "receitas/receitas.h"
 #include "testsupport/class_fixture.h"
 

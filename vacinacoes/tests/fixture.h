@@ -1,6 +1,5 @@
 #pragma once
-// A vaccination object on a fresh demo practice, with the statement corpus of the engine tests as
-// the oracle of the texts written.
+// A vaccination object on a fresh demo practice; the statement corpus is the oracle of the texts.
 #include <functional>
 
 #include "testsupport/class_fixture.h"
@@ -18,8 +17,7 @@ inline std::string corpus(const std::string& caseName, const std::vector<std::pa
 
 class VacinacoesTest : public testsupport::ClassTest<clsVacinacoes> {
 protected:
-    // The first dose of two of Giárdia (3) for Thor (140) of client 95, applied in record 812 by
-    // veterinarian 3: the corpus's insertion. Without `word`, VacinaAplicada is never set.
+    // The corpus's insertion: Thor's first of two Giárdia doses in record 812. `word`: VacinaAplicada set.
     static void fillApplied(clsVacinacoes& v, bool word = true) {
         v.DataDaAplicacao("15/12/2026");
         v.NumeroDaFichaClinica(812);
@@ -35,20 +33,17 @@ protected:
     }
 
     // A pending dose of Thor due `days` from today, in no record; returns its code.
-    double addPending(int days, const std::string& observacao = "") {
+    double addPending(int days) {
         auto v = another();
         fillApplied(*v);
         v->NumeroDaFichaClinica(0);
         v->VacinaAplicada(false);
         v->DataDaAplicacao(dayText(days));
-        v->Observacao(observacao);
         EXPECT_EQ(v->Adicionar(), 0) << v->DescricaoDoErro();
         return v->CodigoGerado();
     }
 
-    std::string row(double codigo, const std::string& columns) const {
-        return db.scalar("SELECT " + columns + " FROM Vacinacoes WHERE Codigo = " + number(codigo));
-    }
+    std::string row(double codigo, const std::string& columns) const { return db.scalar("SELECT " + columns + " FROM Vacinacoes WHERE Codigo = " + number(codigo)); }
 
     std::shared_ptr<clsVacinacoes>& vacina = object;
 };
