@@ -1,6 +1,5 @@
 #pragma once
-// A clinical record object on a fresh demo practice, the users of the demo, and the statement
-// corpus of the engine tests as the oracle of the texts written.
+// A clinical record object on a fresh demo practice; the statement corpus is the oracle of the texts.
 #include "components/userdata/dados_do_usuario.h"
 #include "fichas/fichas_clinicas.h"
 #include "testsupport/class_fixture.h"
