@@ -19,9 +19,7 @@ inline constexpr std::int32_t Nullable = adattr::IsNullable | adattr::MayBeNull;
 
 // The number of the RuntimeError `f` raises, 0 when it raises none.
 template <class F>
-std::int32_t errorOf(F&& f) {
-    return testsupport::errorNumber(std::forward<F>(f));
-}
+std::int32_t errorOf(F&& f) { return testsupport::errorNumber(std::forward<F>(f)); }
 
 // Append, Open, then AddNew/Update per row; positioned on the first row.
 inline std::shared_ptr<Recordset> fabricate(const std::vector<jet::Column>& fields,
@@ -63,9 +61,7 @@ struct ScriptedSession : jet::Session {
     jet::ExecResult execute(std::string_view sql) override {
         log->push_back("execute " + std::string(sql));
         jet::ExecResult r;
-        r.returnsRows = sql.starts_with("SELECT");
-        if (r.returnsRows) r.rows = rows;
-        else r.rowsAffected = affected;
+        if ((r.returnsRows = sql.starts_with("SELECT"))) r.rows = rows; else r.rowsAffected = affected;
         return r;
     }
     void begin() override { log->push_back("begin"), transaction = true; }
