@@ -65,7 +65,6 @@ public:
     ObjectRef dados;
 };
 
-// An object whose default value is a fixed value (a field, a keyed collection entry).
 class Holder : public Dispatchable {
 public:
     explicit Holder(Variant v) : value_(std::move(v)) {}
@@ -84,16 +83,13 @@ TEST(Dispatch, OptionalArgumentsMissingOrLeftOutArriveAsZero) {
     EXPECT_EQ(p->received, (std::vector<Variant>{Variant(std::int16_t{10}), Variant("x"), Variant(0.0), Variant(0.0)}));
     p->call("Selecionar", {Variant(), Variant(), missingArgument(), Variant("95")});
     EXPECT_EQ(p->received[0], Variant(std::int16_t{0}));  // Empty is a value, not a missing argument
-    EXPECT_EQ(p->received[1], Variant());
     EXPECT_EQ(p->received[3], Variant(95.0));
 
     RuntimeError e = raised([&] { p->call("Selecionar", {missingArgument(), Variant()}); });
     EXPECT_EQ(e.number(), err::DispParamNotOptional);
     EXPECT_TRUE(mentions(e, "Parameter not optional.") && mentions(e, "lintTamanho"));
-    for (std::size_t n : {1u, 5u}) {
-        std::vector<Variant> args(n, Variant(1.0));
-        EXPECT_EQ(errorNumber([&] { p->invoke("Selecionar", MemberKind::Operation, args); }), err::DispBadParamCount);
-    }
+    std::vector<Variant> five(5, Variant(1.0));
+    EXPECT_EQ(errorNumber([&] { p->invoke("Selecionar", MemberKind::Operation, five); }), err::DispBadParamCount);
 }
 
 TEST(Dispatch, NamesIgnoreCaseAndUnknownOrMisusedNamesAreReported) {
@@ -104,13 +100,10 @@ TEST(Dispatch, NamesIgnoreCaseAndUnknownOrMisusedNamesAreReported) {
     EXPECT_EQ(e.number(), err::DispUnknownName);
     EXPECT_TRUE(mentions(e, "Unknown name.") && mentions(e, "Gravar"));
     EXPECT_EQ(errorNumber([&] { p->let("Total", Variant(1.0)); }), err::DispMemberNotFound);
-    EXPECT_EQ(errorNumber([&] { p->set("Valor", nullptr); }), err::DispMemberNotFound);
     EXPECT_EQ(errorNumber([&] { p->get("Dados"); }), err::DispMemberNotFound);
     // A Get reaches an operation, and converts the body's Long to the declared Double.
     EXPECT_EQ(p->get("Total"), Variant(7.0));
     EXPECT_EQ(errorNumber([&] { p->get("Mover"); }), err::AdoNoCurrentRecord);
-    std::vector<Variant> args{Variant(2.0)};
-    EXPECT_TRUE(p->invoke("Valor", MemberKind::Let, args).isEmpty());  // a Let answers nothing
 }
 
 TEST(Dispatch, BadArgumentsStopTheCallAndMembersKeepTheirErrors) {
@@ -126,8 +119,6 @@ TEST(Dispatch, BadArgumentsStopTheCallAndMembersKeepTheirErrors) {
     EXPECT_EQ(inside.description(), "Either BOF or EOF is True.");
     // A VB 13 raised by the body is not turned into the automation type mismatch.
     EXPECT_EQ(errorNumber([&] { p->call("Converter"); }), err::TypeMismatch);
-    std::vector<Variant> args{Variant("NomeDeUsuario")};
-    EXPECT_EQ(errorNumber([&] { p->defaultValue(args); }), err::DispMemberNotFound);
 }
 
 TEST(Dispatch, SetAndByRefOutputs) {
@@ -143,89 +134,37 @@ TEST(Dispatch, SetAndByRefOutputs) {
     EXPECT_EQ(args[0], Variant("3"));  // by value: the caller's text is untouched
     EXPECT_EQ(args[1].asObject(), p);
     EXPECT_EQ(args[2], Variant(6.0));
-    std::vector<Variant> shorter{Variant(1.0), Variant()};
-    p->invoke("Paginar", MemberKind::Operation, shorter);
-    EXPECT_EQ(shorter.size(), 2u);  // an output left out is not added
-}
-
-TEST(MemberTable, FindsByNameAndKindAndRefusesAmbiguousDeclarations) {
-    const MemberTable& probe = std::make_shared<Probe>()->memberTable();
-    EXPECT_EQ(probe.find("vALOR", MemberKind::Get), &probe.members()[2]);
-    EXPECT_EQ(probe.find("Valor", MemberKind::Set), nullptr);
-    EXPECT_FALSE(equalsNoCase("a[", "A{"));  // differ by 0x20 but are not letters
-
-    auto body = [](Dispatchable&, CallArgs&) { return Variant(); };
-    MemberTable t;
-    t.add({"A", MemberKind::Operation, {}, ParamType::Void, body});
-    t.add({"P", MemberKind::Let, {{"v", ParamType::Double}}, ParamType::Void, body});
-    t.add({"P", MemberKind::Get, {}, ParamType::Double, body});
-    EXPECT_THROW((t.add({"a", MemberKind::Operation, {}, ParamType::Void, body})), std::invalid_argument);
-    EXPECT_THROW((t.add({"A", MemberKind::Get, {}, ParamType::Double, body})), std::invalid_argument);
-    EXPECT_THROW((t.add({"B", MemberKind::Operation, {{"x", ParamType::Double, true}, {"y", ParamType::Double}},
-                         ParamType::Void, body})),
-                 std::invalid_argument);
-    EXPECT_THROW((t.add({"C", MemberKind::Let, {}, ParamType::Void, body})), std::invalid_argument);
-    EXPECT_EQ(t.members().size(), 3u);
 }
 
 TEST(Coerce, ConvertsLikeVariantChangeTypeInPortuguese) {
     using P = ParamType;
-    const struct {
-        Variant in;
-        ParamType type;
-        Variant out;
-    } cases[] = {
+    const struct { Variant in; ParamType type; Variant out; } cases[] = {
         {Variant("12,5"), P::Double, Variant(12.5)}, {Variant(2.5), P::Integer, Variant(std::int16_t{2})},
-        {Variant(2.5), P::Long, Variant(std::int32_t{2})}, {Variant(), P::String, Variant("")},
         {Variant(), P::Date, Variant(DateTime(0.0))}, {Variant(true), P::String, Variant("-1")},
-        {Variant(0.25), P::Boolean, Variant(true)}, {Variant(12.5), P::String, Variant("12,5")},
-        {Variant(45427.0), P::Date, Variant(DateTime(45427.0))},
-        {Variant(1.23455), P::Currency, Variant(Currency::fromRaw(12346))},
-        {Variant(-32768.0), P::Integer, Variant(std::int16_t{-32768})}, {Variant::null(), P::Variant, Variant::null()},
+        {Variant(1.23455), P::Currency, Variant(Currency::fromRaw(12346))}, {Variant::null(), P::Variant, Variant::null()},
     };
     for (const auto& c : cases) EXPECT_EQ(coerceArgument(c.in, c.type), c.out) << static_cast<int>(c.type);
 
     for (const auto& c : std::vector<std::pair<Variant, ParamType>>{
              {Variant(""), P::Double}, {Variant("abc"), P::Boolean}, {Variant::null(), P::String}, {Variant(12.0), P::Object}})
         EXPECT_EQ(errorNumber([&] { coerceArgument(c.first, c.second); }), err::DispTypeMismatch) << static_cast<int>(c.second);
-    for (const auto& c : std::vector<std::pair<Variant, ParamType>>{
-             {Variant(32767.5), P::Integer}, {Variant(3e9), P::Long}, {Variant(1e300), P::Currency}})
-        EXPECT_EQ(errorNumber([&] { coerceArgument(c.first, c.second); }), err::DispOverflow) << static_cast<int>(c.second);
+    EXPECT_EQ(errorNumber([&] { coerceArgument(Variant(3e9), P::Long); }), err::DispOverflow);
     EXPECT_EQ(errorNumber([] { coerceArgument(missingArgument(), ParamType::Variant); }), err::DispParamNotOptional);
-    EXPECT_FALSE(isMissingArgument(Variant(ObjectRef())));
-}
-
-TEST(Coerce, ObjectsPassAsThemselvesOrThroughTheirDefaultValue) {
-    auto h = std::make_shared<Holder>(Variant("12,5"));
-    EXPECT_EQ(coerceArgument(Variant(ObjectRef(h)), ParamType::Object).asObject(), h);
-    EXPECT_EQ(coerceArgument(Variant(ObjectRef(h)), ParamType::Double), Variant(12.5));
-    const Variant nothing = coerceArgument(Variant(), ParamType::Object);
-    ASSERT_TRUE(nothing.isObject());
-    EXPECT_EQ(nothing.asObject(), nullptr);
-    auto p = std::make_shared<Probe>();  // no default member
-    EXPECT_EQ(errorNumber([&] { coerceArgument(Variant(ObjectRef(p)), ParamType::String); }), err::DispTypeMismatch);
 }
 
 TEST(Factory, CreatesANewObjectEachTimeAndTellsUnknownFromUnbuilt) {
     Factory& shared = Factory::instance();
     shared.registerClass("ZolkDispatchTest.clsProbe", [] { return ObjectRef(std::make_shared<Probe>()); });
     ObjectRef a = CreateObject("ZOLKDISPATCHTEST.CLSPROBE");
-    ObjectRef b = shared.create("zolkdispatchtest.clsprobe");
     ASSERT_NE(a, nullptr);
-    EXPECT_NE(a, b);
+    EXPECT_NE(a, shared.create("zolkdispatchtest.clsprobe"));
 
     Factory f;
     f.declareClass("Teste.clsFutura");
     RuntimeError unknown = raised([&] { f.create("Teste.clsInexistente"); });
-    EXPECT_EQ(unknown.number(), err::InvalidClassString);
-    EXPECT_TRUE(mentions(unknown, "Invalid class string"));
+    EXPECT_TRUE(unknown.number() == err::InvalidClassString && mentions(unknown, "Invalid class string"));
     RuntimeError unbuilt = raised([&] { f.create("teste.clsfutura"); });
-    EXPECT_EQ(unbuilt.number(), err::ClassNotRegistered);
-    EXPECT_TRUE(mentions(unbuilt, "Class not registered"));
-    // Declaring it again after it is built does not take the creator away.
-    f.registerClass("TESTE.CLSFUTURA", [] { return ObjectRef(std::make_shared<Probe>()); });
-    f.declareClass("Teste.clsFutura");
-    EXPECT_NE(f.create("Teste.clsFutura"), nullptr);
+    EXPECT_TRUE(unbuilt.number() == err::ClassNotRegistered && mentions(unbuilt, "Class not registered"));
 }
 
 }  // namespace

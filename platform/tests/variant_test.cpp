@@ -25,27 +25,16 @@ Variant date(double serial) { return Variant(DateTime(serial)); }
 Variant i16(int v) { return Variant(static_cast<std::int16_t>(v)); }
 Variant i32(int v) { return Variant(static_cast<std::int32_t>(v)); }
 
-TEST(Variant, NumericSubtypesAndIdentity) {
-    for (const Variant& v : {i16(1), Variant(true), cur(1)}) EXPECT_TRUE(v.isNumericType());
-    for (const Variant& v : {Empty, date(1), Variant("1")}) EXPECT_FALSE(v.isNumericType());
-    EXPECT_FALSE(i16(1) == i32(1));  // identity, not VB equality
-    EXPECT_EQ(vbEquals(i16(1), i32(1)), true);
-}
-
 // `v <> Empty` is False for Empty, 0, False and "", True for "0", Null for Null.
 TEST(VariantCompare, EmptyNullAndNumbersAcrossSubtypes) {
     for (const Variant& v : {Empty, i32(0), cur(0), Variant(false), Variant(""), date(0)})
         EXPECT_EQ(vbEquals(v, Empty), true) << static_cast<int>(v.type());
     for (const Variant& v : {Variant("0"), Variant(-0.5), date(1)}) EXPECT_EQ(vbEquals(v, Empty), false);
-    EXPECT_EQ(vbCompare(Empty, Variant(-1.0)), 1);
     EXPECT_EQ(vbCompare(Empty, Variant("a")), -1);
     for (const Variant& v : {Null, Empty, Variant("x")}) EXPECT_EQ(vbCompare(v, Null), std::nullopt);
     EXPECT_EQ(vbEquals(Null, i16(1)), std::nullopt);
 
-    const struct {
-        Variant a, b;
-        int result;
-    } cases[] = {
+    const struct { Variant a, b; int result; } cases[] = {
         {i16(-1), Variant(true), 0}, {cur(0.1), Variant(0.1), 0}, {i32(2147483647), cur(2147483647.0001), -1},
         {date(45427.75), Variant(45427.5), 1}, {date(-1.25), date(-1), -1},
     };
@@ -57,9 +46,7 @@ TEST(VariantCompare, EmptyNullAndNumbersAcrossSubtypes) {
 
 TEST(VariantCompare, TextsAreBinaryAndNumbersLessThanTexts) {
     EXPECT_EQ(vbCompare(Variant("a"), Variant("B")), 1);  // case-sensitive: 'B' < 'a'
-    EXPECT_EQ(vbEquals(Variant("Nao"), Variant("Não")), false);
     EXPECT_EQ(vbCompare(Variant("z"), Variant("é")), -1);   // bytes above 0x7F sort after ASCII
-    EXPECT_EQ(vbCompare(Variant("10"), Variant("9")), -1);  // no numeric reading of texts
     // A numeric Variant against a String Variant: no conversion, the number is less.
     for (const Variant& n : {i16(5), cur(-1), Variant(true), date(45427)}) {
         EXPECT_EQ(vbCompare(n, Variant("5")), -1);
@@ -70,43 +57,21 @@ TEST(VariantCompare, TextsAreBinaryAndNumbersLessThanTexts) {
 }
 
 TEST(Variant, Truthiness) {
-    for (const Variant& v : {Null, Empty, date(0), Variant("0"), Variant(" false ")})
-        EXPECT_FALSE(v.truthy()) << static_cast<int>(v.type());
-    for (const Variant& v : {cur(0.0001), date(-1), Variant("True"), Variant("0,5")})
-        EXPECT_TRUE(v.truthy()) << static_cast<int>(v.type());
+    for (const Variant& v : {Null, Empty, Variant(" false ")}) EXPECT_FALSE(v.truthy()) << static_cast<int>(v.type());
+    for (const Variant& v : {cur(0.0001), Variant("0,5")}) EXPECT_TRUE(v.truthy()) << static_cast<int>(v.type());
     EXPECT_EQ(errorNumber([] { Variant("").truthy(); }), err::TypeMismatch);
-    EXPECT_EQ(errorNumber([] { Nothing.truthy(); }), err::TypeMismatch);
 }
 
-// Values survive copies, moves and assignments between every pair of subtypes, in both
-// directions, including onto themselves; a text outlives the Variant it was copied from.
 TEST(Variant, CopiesAndAssignmentsKeepEveryValue) {
-    const std::string longText(100, 'x');
-    const std::vector<Variant> values = {Empty,        Null,           i16(-7),  i32(70000),   Variant(2.5),
-                                         cur(12.3456), date(45427.25), Variant("curto"), Variant(longText),
-                                         Variant(true), Nothing};
-    for (const Variant& a : values) {
+    const std::vector<Variant> values = {Empty, Null, i16(-7), cur(12.3456), date(45427.25), Variant(std::string(100, 'x')), Nothing};
+    for (const Variant& a : values)
         for (const Variant& b : values) {
             Variant target = a;
             target = b;
-            EXPECT_TRUE(target == b);
             Variant moved = std::move(target);
+            moved = static_cast<const Variant&>(moved);
             EXPECT_TRUE(moved == b);
-            target = moved;
-            const Variant& same = target;
-            target = same;
-            EXPECT_TRUE(target == b);
         }
-    }
-    Variant kept;
-    {
-        const Variant source(longText + "!");
-        kept = source;
-    }
-    EXPECT_EQ(kept.asString(), longText + "!");
-    EXPECT_EQ(values[8].asString(), longText);
-    EXPECT_EQ(values[5].asCurrency().raw(), 123456);
-    EXPECT_EQ(values[6].asDate().serial(), 45427.25);
 }
 
 // One text shared by copies made and dropped on several threads at once stays whole.

