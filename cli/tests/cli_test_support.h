@@ -31,11 +31,8 @@ inline std::vector<Json> jsonLines(std::istream& in) {
 
 struct Outcome {
     int status = -1;
-    std::string out;
-    std::string err;
-
-    // Standard output read as one JSON value per line.
-    std::vector<Json> lines() const {
+    std::string out, err;
+    std::vector<Json> lines() const {  // standard output read as one JSON value per line
         std::istringstream stream(out);
         return jsonLines(stream);
     }
@@ -44,8 +41,7 @@ struct Outcome {
 class CliTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern =
-            (std::filesystem::path(::testing::TempDir()) / "fichas-cli-XXXXXX").string();
+        std::string pattern = (std::filesystem::path(::testing::TempDir()) / "fichas-cli-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         dir_ = pattern;
         database_ = (dir_ / "practice.db").string();
@@ -59,7 +55,6 @@ protected:
         std::filesystem::remove_all(dir_, ec);
     }
 
-    // What `fichas init` does, through the library.
     void createDatabase(bool demo = false) { schema::createPracticeDatabase(database_, demo, false); }
 
     // Runs `fichas --database DB ARGS...` with `input` on standard input.
@@ -71,14 +66,10 @@ protected:
     Outcome fichasRaw(const std::vector<std::string>& args, const std::string& input = {}) {
         std::istringstream in(input);
         std::ostringstream out, err;
-        Outcome o;
-        o.status = runCommand(args, in, out, err);
-        o.out = out.str();
-        o.err = err.str();
-        return o;
+        const int status = runCommand(args, in, out, err);
+        return {status, out.str(), err.str()};
     }
 
-    // Runs a script given on standard input.
     Outcome script(const std::string& text) { return fichas({"run", "-"}, text); }
 
     // Turns on the statement trace into a file of this test; returns the file's path.
@@ -88,10 +79,7 @@ protected:
         return file;
     }
 
-    static std::vector<Json> traceLines(const std::string& file) {
-        std::ifstream stream(file);
-        return jsonLines(stream);
-    }
+    static std::vector<Json> traceLines(const std::string& file) { std::ifstream stream(file); return jsonLines(stream); }
 
     std::filesystem::path dir_;
     std::string database_;

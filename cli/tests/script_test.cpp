@@ -29,16 +29,14 @@ public:
                    method<Sample>([](Sample& s, CallArgs& a) { s.nome = a[0].asString(); return Variant(); })});
             t.add({"Parceiro", MemberKind::Set, {{"lobjParceiro", ParamType::Object}}, ParamType::Void,
                    method<Sample>([](Sample& s, CallArgs& a) {
-                       s.nome = a[0].asObject() ? "parceiro de " + std::static_pointer_cast<Sample>(a[0].asObject())->nome : "";
-                       return Variant();
+                       return s.nome = "parceiro de " + std::static_pointer_cast<Sample>(a[0].asObject())->nome, Variant();
                    })});
             t.add({"Saudacao", MemberKind::Get, {}, ParamType::String,
                    method<Sample>([](Sample& s, CallArgs&) { return Variant("Olá, " + s.nome); })});
             t.add({"Somar", MemberKind::Operation,
                    {{"ldouA", ParamType::Double}, {"lintB", ParamType::Integer}, {"lintC", ParamType::Integer, true}},
-                   ParamType::Double, [](platform::Dispatchable&, CallArgs& a) {
-                       return Variant(a[0].asDouble() + a[1].asInteger() + a[2].asInteger());
-                   }});
+                   ParamType::Double,
+                   [](platform::Dispatchable&, CallArgs& a) { return Variant(a[0].asDouble() + a[1].asInteger() + a[2].asInteger()); }});
             t.add({"Eco", MemberKind::Operation, {{"lvarValor", ParamType::Variant}}, ParamType::Variant,
                    [](platform::Dispatchable&, CallArgs& a) { return a[0]; }});
             t.add({"Paginar", MemberKind::Operation,
@@ -52,9 +50,7 @@ public:
                        return Variant(std::int16_t{0});
                    })});
             t.add({"Falhar", MemberKind::Operation, {}, ParamType::Integer,
-                   [](platform::Dispatchable&, CallArgs&) -> Variant {
-                       throw platform::RuntimeError(3021, "Either BOF or EOF is True.");
-                   }});
+                   [](platform::Dispatchable&, CallArgs&) -> Variant { throw platform::RuntimeError(3021, "Either BOF or EOF is True."); }});
             return t;
         }();
         return table;
@@ -76,8 +72,7 @@ protected:
 
 Json error(int step, std::int32_t number) { return Json{{"step", step}, {"number", number}}; }
 
-// The error lines of a run, reduced to step and number (descriptions are free text).
-std::vector<Json> errors(const Outcome& o) {
+std::vector<Json> errors(const Outcome& o) {  // the error lines, as step and number
     std::vector<Json> result;
     for (const Json& line : o.lines())
         if (line.contains("error")) result.push_back(error(line["step"].get<int>(), line["error"]["number"].get<std::int32_t>()));
@@ -200,8 +195,7 @@ TEST_F(ScriptTest, StatementsRunOnNewProviderConnectionsAndAreTraced) {
                           "Execute SELECT Nada FROM Servicos"}));
 }
 
-// Released by name, or by a name taken over by another object: the provider goes and its open
-// transaction is rolled back.
+// Released by name: the provider goes and its open transaction is rolled back.
 TEST_F(ScriptTest, AnObjectNobodyHoldsIsReleasedAndItsTransactionRolledBack) {
     const std::string open = R"js(
         {"new": "p", "progid": "ZOLK_I_ADO.clsObjetosDeDados"}
@@ -221,13 +215,6 @@ TEST_F(ScriptTest, AnObjectNobodyHoldsIsReleasedAndItsTransactionRolledBack) {
     EXPECT_EQ(lines[6], Json::parse(R"({"step":7,"ok":true})"));
     EXPECT_EQ(lines[7]["recordset"]["rows"], Json::parse("[[0]]")) << released.out;
     EXPECT_EQ(errors(released), std::vector<Json>{error(9, err::DispUnknownName)});
-
-    const Outcome replaced = script(open + R"js(
-        {"new": "cn", "progid": "ZolkTests.clsSample"}
-        {"new": "p", "progid": "ZolkTests.clsSample"}
-        {"sql": "SELECT COUNT(*) AS N FROM EspeciesDeAnimais"}
-    )js");
-    EXPECT_EQ(replaced.lines().at(7)["recordset"]["rows"], Json::parse("[[0]]")) << replaced.out;
 }
 
 // Each kind of failure a step meets (the dispatch errors themselves are the platform's) gives its
@@ -260,8 +247,7 @@ TEST_F(ScriptTest, FailedStepsPrintTheirErrorsAndTheRunGoesOn) {
 TEST_F(ScriptTest, ScriptFormsAndScriptsThatAreNotJson) {
     const std::string file = (dir_ / "steps.jsonl").string();
     std::ofstream(file) << "{\"new\": \"s\", \"progid\": \"ZolkTests.clsSample\"}\n\n{\"call\": \"s.Somar\", \"args\": [1, 1]}\r\n";
-    const Outcome fromFile = fichas({"run", file});
-    EXPECT_EQ(fromFile.out, "{\"step\":1,\"ok\":true}\n{\"step\":2,\"result\":2}\n") << fromFile.err;
+    EXPECT_EQ(fichas({"run", file}).out, "{\"step\":1,\"ok\":true}\n{\"step\":2,\"result\":2}\n");
     EXPECT_EQ(fichas({"run", (dir_ / "missing.json").string()}).status, ExitUnreadable);
 
     const Outcome lines = script("{\"new\": \"s\", \"progid\": \"ZolkTests.clsSample\"}\n{\"get\": s.Saudacao}\n");
