@@ -90,7 +90,7 @@ TEST_F(FichasTest, PermissionRulesOnChangingAStoredRecord) {
             EXPECT_EQ(db.scalar("SELECT IFNULL(UsuarioDaAlteracao, 'null') FROM FichasClinicas WHERE Numero = 805"), "null");
             EXPECT_TRUE(db.traced("BeginTrans").empty());
         }
-        if (!c.admin) { EXPECT_EQ(db.traced("Execute").at(0), corpus("fichas-permissoes", {{"Numero = 812;", "Numero = 805;"}})); }
+        EXPECT_TRUE(c.admin || db.traced("Execute").at(0) == corpus("fichas-permissoes", {{"Numero = 812;", "Numero = 805;"}}));
     }
 }
 

@@ -59,7 +59,7 @@ TEST_F(MedicacoesTest, InsertionAndDeletionHaveTheirOwnRulesInTheirOwnOrder) {
         platform::ObjectRef rs;
         const std::int16_t code = m->ValidarDados(c.operacao, nullptr, rs);
         EXPECT_EQ(code, c.expected.empty() ? 0 : 2) << c.expected;
-        if (code == 2) { EXPECT_EQ(m->DescricaoDaFalha() + "|" + m->NomeDoCampoValidado(), c.expected); }
+        EXPECT_EQ(code == 2 ? m->DescricaoDaFalha() + "|" + m->NomeDoCampoValidado() : std::string(), c.expected);
     }
 
     db.clearTrace();
