@@ -32,7 +32,7 @@ TEST_F(ExamesTest, CallThatNamesNoRequestListsThemAllWithoutWhere) {
     // No record (the optional arguments left out) and a filter that is no number.
     ASSERT_EQ(exame->Selecionar(2, 10, Variant("Thor"), 1), 0) << exame->DescricaoDoErro();
     EXPECT_EQ(db.traced("Open"), std::vector<std::string>{corpus("exames-lista-sem-condicao", {{"WHERE ORDER", "ORDER"}})});
-    EXPECT_EQ(numbers(*exame->ResultadoDaSelecaoEmRecordset()), (std::vector<std::string>{"58", "57", "55", "54", "52"}));
+    EXPECT_EQ(numbers(*exame->ResultadoDaSelecaoEmRecordset()), (std::vector<std::string>{"58", "57", "56", "55", "54", "52"}));
     db.clearTrace();
     ASSERT_EQ(exame->SelecionarParaImpressaoCabecalho(2, 10, Variant("Thor")), 0) << exame->DescricaoDoErro();
     EXPECT_EQ(db.traced("Open"), std::vector<std::string>{corpus("exames-cabecalho-sem-condicao", {{"WHERE ORDER", "ORDER"}})});
