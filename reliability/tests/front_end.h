@@ -19,7 +19,6 @@ inline std::shared_ptr<components::DadosDoUsuario> administrator() {
     return user;
 }
 
-// The day `daysFromToday` after today as the user types it (dd/mm/yyyy).
 inline std::string dayText(int daysFromToday) {
     const platform::Variant day(platform::DateTime::today().addDays(daysFromToday));
     return platform::CStr(platform::Format(day, "dd/mm/yyyy"));
