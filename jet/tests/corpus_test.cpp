@@ -116,22 +116,5 @@ TEST_P(Corpus, EveryStatementBehavesAsExpected) {
 INSTANTIATE_TEST_SUITE_P(Files, Corpus, ::testing::ValuesIn(corpusFiles()),
                          [](const auto& info) { return info.param; });
 
-TEST(CorpusFormat, ReadsCasesHeadersAndStatements) {
-    const auto path = std::filesystem::temp_directory_path() / "zolk_jet_corpus_format.sql";
-    {
-        std::ofstream out(path);
-        out << "-- case: a\n-- expect: rows >= 1\n-- columns: X, Y\n          SELECT 1 AS X,\n   2 AS Y\n"
-               "-- case: b\n-- expect: error -2147467259 5003000\nDELETE * FROM T\n\n";
-    }
-    const auto cases = readCorpus(path);
-    std::filesystem::remove(path);
-    ASSERT_EQ(cases.size(), 2u);
-    EXPECT_EQ(cases[0].name, "a");
-    EXPECT_EQ(cases[0].expect, "rows >= 1");
-    EXPECT_EQ(cases[0].columns, (std::vector<std::string>{"X", "Y"}));
-    EXPECT_EQ(cases[0].statement, "          SELECT 1 AS X,\n   2 AS Y");
-    EXPECT_EQ(cases[1].statement, "DELETE * FROM T");
-}
-
 }  // namespace
 }  // namespace zolk::jet

@@ -79,35 +79,5 @@ TEST(FormatInStatements, LibraryPatternsGiveTheRegionalTexts) {
     for (int run = 0; run < 2; ++run) EXPECT_NE(testing::errorOf(*s, "SELECT Format(Dinheiro, '0;0;0;0;0') FROM Valores").number, 0) << run;
 }
 
-// A pattern read once for a statement must be the pattern of its own call, on every row, and a
-// pattern that changes from row to row must be read again for each row.
-TEST(FormatInStatements, PatternsReadOnceOrPerRowGiveTheSameAnswers) {
-    testing::TempDatabase db;
-    std::string fill = "CREATE TABLE Linhas (Id INTEGER PRIMARY KEY, Valor CURRENCY, Quando DATETIME, Padrao VARCHAR(40));";
-    const char* patterns[] = {"#,##0.00", "0.0%", "DD/MM/YYYY", "#0.000", "", "General Number", "YYYY", "\\a@"};
-    for (int i = 1; i <= 400; ++i) {
-        fill += " INSERT INTO Linhas VALUES (" + std::to_string(i) + ", " + std::to_string(i * 37.25 - 3000) +
-                ", '2024-0" + std::to_string(1 + i % 9) + "-1" + std::to_string(i % 10) + " 0" + std::to_string(i % 10) +
-                ":30:00', '" + patterns[i % 8] + "');";
-    }
-    auto s = db.create({fill});
-    const std::string sql =
-        "SELECT Valor, Quando, Padrao, Format(Valor, Padrao), Format(Valor, '#,##0.00'), Format(Quando, 'DD/MM/YYYY "
-        "HH:MM:SS'), Format(Quando, Padrao) FROM Linhas ORDER BY Id";
-    for (int run = 0; run < 2; ++run) {
-        const RowSet rows = s->execute(sql).rows;
-        ASSERT_EQ(rows.rowCount(), 400u);
-        for (std::size_t r = 0; r < rows.rowCount(); ++r) {
-            const Variant* row = &rows.cells[r * 7];
-            const std::string pattern = row[2].asString();
-            SCOPED_TRACE("row " + std::to_string(r + 1) + " pattern '" + pattern + "'");
-            EXPECT_EQ(testing::render(row[3]), platformAnswer(row[0], pattern));
-            EXPECT_EQ(testing::render(row[4]), platformAnswer(row[0], "#,##0.00"));
-            EXPECT_EQ(testing::render(row[5]), platformAnswer(row[1], "DD/MM/YYYY HH:MM:SS"));
-            EXPECT_EQ(testing::render(row[6]), platformAnswer(row[1], pattern));
-        }
-    }
-}
-
 }  // namespace
 }  // namespace zolk::jet

@@ -7,11 +7,9 @@
 #include <functional>
 #include <iostream>
 
-#include "jet/binder.h"
 #include "jet/lexer.h"
 #include "jet/limits.h"
 #include "jet/parser.h"
-#include "jet/printer.h"
 #include "jet/rewrites.h"
 #include "jet/tests/jet_test_support.h"
 #include "jet/tests/small_stack.h"
@@ -69,42 +67,6 @@ TEST(Limits, DeepShapesAreRefusedOnASmallStackAndShallowOnesRun) {
         testing::runOnSmallStack([&] { EXPECT_TRUE(s->execute(shape.text(3)).returnsRows); });
     }
     RecordProperty("most_stack_bytes", std::to_string(most));
-}
-
-testing::Raised translationError(Session& s, const std::string& sql) {
-    try {
-        s.translate(sql);
-    } catch (const platform::RuntimeError& e) {
-        return {e.number(), e.helpContext(), e.description()};
-    }
-    return {};
-}
-
-// The nesting limit is exact: one level under it translates, one over is refused by name.
-TEST(Limits, NestingIsCountedInLevelsOfTheTree) {
-    testing::TempDatabase db;
-    auto s = db.create(testing::sampleScripts());
-    const std::size_t under = limits::kNesting - 1;  // operators above the first operand
-    const std::size_t used = testing::runOnSmallStack([&] {
-        EXPECT_EQ(translationError(*s, "SELECT Codigo" + repeat(" - 1", under) + " FROM Pessoas").number, 0);
-        EXPECT_EQ(translationError(*s, "SELECT " + repeat("UCase(", under) + "Nome" + repeat(")", under) + " FROM Pessoas").number, 0);
-    });
-    EXPECT_LT(used, testing::kSmallStack / 2);
-    const std::size_t many = 4 * std::size_t(limits::kNesting);
-    for (const std::string& over : {"SELECT Codigo" + repeat(" - 1", under + 1) + " FROM Pessoas",
-                                    "SELECT " + repeat("UCase(", under + 1) + "Nome" + repeat(")", under + 1) + " FROM Pessoas",
-                                    // Parentheses make no level of their own but still cost the reader a call each.
-                                    "SELECT " + repeat("(", many) + "1" + repeat(")", many)}) {
-        const auto e = translationError(*s, over);
-        EXPECT_EQ(e.number, err::DbErrorsInCommand);
-        EXPECT_EQ(e.description, "The statement is too complex: more than 64 levels of parentheses, "
-                                 "operators and function calls inside one another.");
-    }
-    // Where the database's own reader has less room than the translator, its refusal carries the
-    // same number.
-    const auto sqliteDeep = testing::errorOf(*s, "SELECT " + repeat("IIF(Codigo > 1, 1, ", under - 2) + "0" + repeat(")", under - 2) + " FROM Pessoas");
-    EXPECT_EQ(sqliteDeep.number, err::DbErrorsInCommand) << sqliteDeep.description;
-    EXPECT_EQ(sqliteDeep.description.rfind("The statement is too complex for the database engine", 0), 0u) << sqliteDeep.description;
 }
 
 TEST(Limits, LengthTermsFieldsAndTables) {
@@ -180,48 +142,6 @@ TEST(Limits, OperatorsWriteEachOperandOnce) {
     EXPECT_EQ(testing::render(s->execute(right).rows), "'lva';'ria';'ana';'Zé'");
     EXPECT_EQ(testing::render(s->execute("SELECT Right('abc', 0), Right('abc', -1), Right('ação', 3), Right(Null, 2), Right('abc', Null), Right('abc', 9)").rows),
               "''|''|'ção'|Null|Null|'abc'");
-}
-
-// Each walk after the reader bounds its own recursion: a tree built by hand far deeper than any
-// text can give is refused by the binder, the rewrites and the printer alike.
-TEST(Limits, EveryWalkBoundsItsOwnDepth) {
-    auto deepStatement = [] {
-        ast::Statement st;
-        st.select = std::make_unique<ast::Select>();
-        auto e = ast::makeExpr(ast::ExprKind::NumberLiteral);
-        e->whole = true;
-        e->number = 1;
-        for (int i = 0; i < 2000; ++i) {
-            auto up = ast::makeExpr(ast::ExprKind::Negate);
-            up->args.push_back(std::move(e));
-            e = std::move(up);
-        }
-        ast::SelectItem item;
-        item.expr = std::move(e);
-        item.name = item.internal = "c0";
-        st.select->items.push_back(std::move(item));
-        return st;
-    };
-    struct NoTables : catalog::TableSource {
-        std::vector<std::string> tableNames() override { return {}; }
-        std::optional<catalog::Table> describe(const std::string&) override { return std::nullopt; }
-    } source;
-    catalog::Catalog cat(source);
-    const std::function<void(ast::Statement&)> stages[] = {
-        [&](ast::Statement& st) { bind(st, cat, ""); },
-        [](ast::Statement& st) { rewrite::forEngine(st, PrinterRules{}.traits); },
-        [](ast::Statement& st) { RulesGenerator(PrinterRules{}).statement(st); },
-    };
-    for (const auto& stage : stages) {
-        ast::Statement st = deepStatement();
-        try {
-            testing::runOnSmallStack([&] { stage(st); });
-            ADD_FAILURE() << "a stage walked the whole tree";
-        } catch (const platform::RuntimeError& e) {
-            EXPECT_EQ(e.number(), err::DbErrorsInCommand);
-            EXPECT_NE(e.description().find("levels of parentheses"), std::string::npos) << e.description();
-        }
-    }
 }
 
 // The library's own statements, the longest listing included, sit far below every limit.

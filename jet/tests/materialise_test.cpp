@@ -65,23 +65,5 @@ TEST(Materialise, EveryCellInItsPlaceAndTypeForAnySize) {
     }
 }
 
-// Texts taken from a result stay whole after the result is gone, and copies share nothing that
-// one of them can change.
-TEST(Materialise, CellsOutliveTheirResult) {
-    testing::TempDatabase db;
-    auto s = db.create(numberedRows(10));
-    std::vector<platform::Variant> kept;
-    {
-        const ExecResult r = s->execute("SELECT Nota FROM Linhas WHERE Nota IS NOT NULL ORDER BY Id");
-        kept.assign(r.rows.cells.begin(), r.rows.cells.end());
-    }
-    ASSERT_EQ(kept.size(), 7u);
-    EXPECT_EQ(kept[0].asString(), "uma nota bem mais longa que um texto curto, a de número 1");
-    kept[1] = kept[0];
-    kept[0] = platform::Variant(3.5);
-    EXPECT_EQ(kept[1].asString(), "uma nota bem mais longa que um texto curto, a de número 1");
-    EXPECT_EQ(kept[6].asString(), "uma nota bem mais longa que um texto curto, a de número 10");
-}
-
 }  // namespace
 }  // namespace zolk::jet

@@ -8,30 +8,6 @@
 namespace zolk::jet {
 namespace {
 
-TEST(Lexer, LiteralsNamesOperatorsAndKeywordsInAnyCase) {
-    const auto t = tokenize(
-        "SeLeCt [T.C], [T].[C], 'it''s', \"say \"\"hi\"\"\", #05/06/2024#, 12.5, 7, @@IDENTITY, a<>b & c<=d");
-    ASSERT_EQ(t.size(), 27u);
-    EXPECT_EQ(t[0].keyword, Keyword::Select);
-    const struct {
-        std::size_t at;
-        TokenKind kind;
-        const char* text;
-    } expected[] = {{1, TokenKind::Bracketed, "T.C"}, {3, TokenKind::Bracketed, "T"}, {5, TokenKind::Bracketed, "C"},
-                    {7, TokenKind::String, "it's"}, {9, TokenKind::String, "say \"hi\""}, {11, TokenKind::Date, "05/06/2024"},
-                    {13, TokenKind::Number, "12.5"}};
-    for (const auto& e : expected) {
-        EXPECT_EQ(t[e.at].kind, e.kind) << e.text;
-        EXPECT_EQ(t[e.at].text, e.text);
-    }
-    EXPECT_EQ(t[4].text + t[20].text + t[22].text + t[24].text, ".<>&<=");
-    EXPECT_EQ(t[17].kind, TokenKind::Identity);
-    EXPECT_EQ(t.back().kind, TokenKind::End);
-    EXPECT_EQ(keywordOf("Is"), Keyword::Is);
-    EXPECT_EQ(keywordOf("Numero"), Keyword::None);
-    EXPECT_EQ(characterPosition("ação x", 7), 6u);  // "ação " is 7 bytes, 5 characters
-}
-
 TEST(Parser, RefusalsNameWhatIsWrong) {
     const struct {
         const char* sql;
@@ -84,35 +60,6 @@ TEST(Parser, PrecedenceFollowsVba) {
     ASSERT_EQ(c.args[0]->kind, ast::ExprKind::Arithmetic);
     EXPECT_EQ(c.args[0]->op, int(ast::ArithOp::Add));
     EXPECT_EQ(c.args[0]->args[1]->op, int(ast::ArithOp::Multiply));
-}
-
-TEST(Parser, FunctionsBecomeNodesOfTheirMeaning) {
-    auto st = parseStatement(
-        "SELECT IIF(IsNull(a), 0, a), SWITCH(b=1,'x',b=2,'y'), Format(c,'dd/mm/yyyy'), Trim(d), "
-        "Month(e), Count(*), Left(f, 2), NOW, Date(), a & ' - ' & b & ' - ' & c FROM t");
-    using K = ast::ExprKind;
-    // NOW is a name here: the binder resolves it. A chain of & is one flat node.
-    const K kinds[] = {K::Conditional, K::Conditional, K::FormatText, K::Trim, K::DatePart, K::Aggregate, K::Scalar, K::Column, K::Today, K::Concat};
-    const auto& items = st.select->items;
-    ASSERT_EQ(items.size(), std::size(kinds));
-    for (std::size_t i = 0; i < items.size(); ++i) EXPECT_EQ(items[i].expr->kind, kinds[i]) << i;
-    EXPECT_TRUE(items[0].expr->hasElse);
-    EXPECT_EQ(items[0].expr->args[0]->kind, K::NullTest);
-    EXPECT_FALSE(items[1].expr->hasElse);
-    EXPECT_TRUE(items[5].expr->args.empty());
-    EXPECT_EQ(items[9].expr->args.size(), 5u);
-}
-
-TEST(Parser, NestedJoinsAndCommaSources) {
-    auto st = parseStatement(
-        "SELECT x FROM Funcionarios, SubGrupos INNER JOIN (A INNER JOIN B ON A.k = B.k) ON "
-        "SubGrupos.c = A.c LEFT OUTER JOIN C ON C.k = B.k");
-    ASSERT_EQ(st.select->from.size(), 2u);
-    const auto& j = *st.select->from[1];
-    ASSERT_EQ(j.kind, ast::TableRef::Kind::Join);
-    EXPECT_EQ(j.join, ast::JoinKind::Left);
-    ASSERT_EQ(j.left->kind, ast::TableRef::Kind::Join);
-    EXPECT_EQ(j.left->right->kind, ast::TableRef::Kind::Join);
 }
 
 TEST(Parser, WritesAndTheirTargets) {

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "jet/tests/jet_test_support.h"
-#include "jet/tests/small_stack.h"
 #include "schema/practice_database.h"
 
 namespace zolk::jet {
@@ -56,12 +55,6 @@ struct Practice {
         ASSERT_EQ(rc, SQLITE_OK) << error;
     }
 };
-
-std::string fieldNames(const RowSet& rows) {
-    std::string out;
-    for (const auto& c : rows.columns) out += (out.empty() ? "" : ",") + c.name;
-    return out;
-}
 
 struct FormCase {
     const char* jet;
@@ -218,68 +211,6 @@ TEST(QueryForms, Refusals) {
     EXPECT_EQ(raised.number, -2147467259);
     EXPECT_EQ(raised.description, "At most one record can be returned by this subquery.");
     EXPECT_EQ(testing::render(p.session->execute(perClient + " WHERE Codigo IN (2, 4, 5) ORDER BY Codigo").rows), "L2|'Thor';L4|Null;L5|'Toby'");
-}
-
-// Crosstabs: one field per pivot value, named by it.
-TEST(QueryForms, Crosstabs) {
-    Practice p;
-    const struct {
-        const char* jet;
-        const char* fields;
-        const char* rows;
-    } cases[] = {
-        // 'F' and 'f' are one value; a cell without rows is Null, a count's as well.
-        {"TRANSFORM Count(*) SELECT Porte FROM Animais WHERE Porte Is Not Null GROUP BY Porte ORDER BY Porte PIVOT Sexo",
-         "Porte,F,M", "'Grande'|Null|L3;'Médio'|Null|L1;'Pequeno'|L2|Null"},
-        {"TRANSFORM Count(Codigo) AS Quantos SELECT Porte FROM Animais WHERE Porte Is Not Null GROUP BY Porte ORDER BY Porte PIVOT Sexo IN ('M', 'F', 'X')",
-         "Porte,M,F,X", "'Grande'|L3|Null|Null;'Médio'|L1|Null|Null;'Pequeno'|Null|L2|Null"},
-        {"TRANSFORM Sum(Valor) SELECT Situacao FROM Servicos GROUP BY Situacao PIVOT NumeroDoTipoDeServico", "Situacao,1,2,3",
-         "I1|C100|C80.5|C100.25"},
-        {"TRANSFORM Count(Codigo) SELECT CodigoDoCliente FROM Animais WHERE CodigoDoCliente = 3 GROUP BY CodigoDoCliente PIVOT CodigoDaEspecie",
-         "CodigoDoCliente,<>,1,2", "L3|L1|L1|L1"},  // a Null pivot value first, as angle brackets
-        {"TRANSFORM Count(*) SELECT Situacao FROM Servicos GROUP BY Situacao PIVOT NumeroDoTipoDeServico * 5", "Situacao,5,10,15", "I1|L2|L1|L2"},
-        {"TRANSFORM Max(Nome) SELECT CodigoDoCliente, Count(*) AS Total FROM Animais WHERE CodigoDoCliente < 3 GROUP BY CodigoDoCliente "
-         "ORDER BY CodigoDoCliente PIVOT Sexo", "CodigoDoCliente,Total,F,M", "L1|L2|'Mia'|'Rex';L2|L1|Null|'Thor'"},
-        {"TRANSFORM Nz(Count(*), 0) SELECT Porte FROM Animais WHERE Porte = 'Médio' GROUP BY Porte PIVOT Sexo IN ('F', 'M')", "Porte,F,M",
-         "'Médio'|L0|L1"},
-        {"TRANSFORM Count(*) SELECT E.Nome FROM Animais AS A INNER JOIN EspeciesDeAnimais AS E ON A.CodigoDaEspecie = E.Codigo "
-         "GROUP BY E.Nome ORDER BY E.Nome PIVOT A.Pedigree", "Nome,-1,0", "'Canina'|L2|L2;'Felina'|Null|L2"},
-        {"TRANSFORM Count(*) SELECT Sexo FROM Animais WHERE Codigo > 99 GROUP BY Sexo PIVOT Porte", "Sexo", ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.jet);
-        const auto r = p.session->execute(c.jet);
-        EXPECT_EQ(fieldNames(r.rows), c.fields);
-        EXPECT_EQ(testing::render(r.rows), c.rows) << p.session->translate(c.jet).native;
-    }
-    // One grouped select with a cell per value.
-    EXPECT_EQ(p.session->translate("TRANSFORM Sum(Valor) SELECT Situacao FROM Servicos GROUP BY Situacao PIVOT Nome IN ('Banho')").native,
-              "SELECT \"Servicos\".\"Situacao\" AS \"Situacao\", SUM(CASE WHEN \"Servicos\".\"Nome\" = 'Banho' COLLATE JETTEXT "
-              "THEN \"Servicos\".\"Valor\" END) AS \"Banho\" FROM \"Servicos\" GROUP BY \"Servicos\".\"Situacao\"");
-    // More pivot values than fields are refused; 250 values still fit beside the one row heading.
-    p.native("WITH RECURSIVE n(i) AS (SELECT 10 UNION ALL SELECT i + 1 FROM n WHERE i < 400) "
-             "INSERT INTO Servicos (Codigo, Nome, NumeroDoTipoDeServico) SELECT i, 'S' || i, i FROM n;");
-    const auto raised = testing::errorOf(*p.session, "TRANSFORM Count(*) SELECT Situacao FROM Servicos GROUP BY Situacao PIVOT NumeroDoTipoDeServico");
-    EXPECT_EQ(raised.number, -2147217900);
-    EXPECT_NE(raised.description.find("more than 255 fields"), std::string::npos) << raised.description;
-    const auto r = p.session->execute(
-        "TRANSFORM Count(*) SELECT Situacao FROM Servicos WHERE NumeroDoTipoDeServico < 254 GROUP BY Situacao PIVOT NumeroDoTipoDeServico");
-    EXPECT_EQ(r.rows.columns.size(), 1u + 3u + 244u);
-}
-
-TEST(QueryForms, DeeplyNestedSubqueriesAreRefusedOnASmallStack) {
-    Practice p;
-    auto nested = [](int n) {
-        std::string sql = "SELECT Nome FROM Animais WHERE Codigo IN (";
-        for (int i = 0; i < n; ++i) sql += "SELECT Codigo FROM Animais WHERE Codigo IN (";
-        return sql + "SELECT 1 FROM Animais" + std::string(std::size_t(n) + 1, ')');
-    };
-    testing::Raised raised;
-    const std::size_t used = testing::runOnSmallStack([&] { raised = testing::errorOf(*p.session, nested(200)); });
-    EXPECT_EQ(raised.number, -2147217900);
-    EXPECT_NE(raised.description.find("too complex"), std::string::npos) << raised.description;
-    EXPECT_LT(used, testing::kSmallStack / 2);
-    testing::runOnSmallStack([&] { EXPECT_EQ(testing::render(p.session->execute(nested(5)).rows), "'Rex'"); });
 }
 
 }  // namespace

@@ -62,63 +62,11 @@ TEST(Results, JetMeanings) {
     }
 }
 
-TEST(Results, FieldDescriptions) {
-    testing::TempDatabase db;
-    auto s = db.create(testing::sampleScripts());
-    const auto r = s->execute(
-        "SELECT Codigo, Nome, Nascimento, Ativo, Saldo, Peso, Filhos, Nivel, Notas, COUNT(*) AS N, "
-        "Month(Nascimento) AS M, Nome & '' AS T, Now() AS H FROM Pessoas GROUP BY Codigo, Nome, "
-        "Nascimento, Ativo, Saldo, Peso, Filhos, Nivel, Notas");
-    const auto& c = r.rows.columns;
-    ASSERT_EQ(c.size(), 13u);
-    struct Want {
-        const char* name;
-        int type, size, attributes;
-    };
-    using namespace adattr;
-    const int nullable = IsNullable | MayBeNull;
-    const Want want[] = {
-        {"Codigo", adotype::Integer, 4, Updatable | Fixed | KeyColumn},
-        {"Nome", adotype::VarWChar, 50, Updatable | nullable},
-        {"Nascimento", adotype::Date, 8, Updatable | Fixed | nullable},
-        {"Ativo", adotype::Boolean, 2, Updatable | Fixed},
-        {"Saldo", adotype::Currency, 8, Updatable | Fixed | nullable},
-        {"Peso", adotype::Double, 8, Updatable | Fixed | nullable},
-        {"Filhos", adotype::SmallInt, 2, Updatable | Fixed | nullable},
-        {"Nivel", adotype::UnsignedTinyInt, 1, Updatable | Fixed | nullable},
-        {"Notas", adotype::LongVarWChar, 536870910, Updatable | Long | nullable},
-        {"N", adotype::Integer, 4, Fixed | nullable},
-        {"M", adotype::SmallInt, 2, Fixed | nullable},
-        {"T", adotype::VarWChar, 255, nullable},
-        {"H", adotype::Date, 8, Fixed | nullable},
-    };
-    for (std::size_t i = 0; i < c.size(); ++i) {
-        SCOPED_TRACE(want[i].name);
-        EXPECT_EQ(c[i].name, want[i].name);
-        EXPECT_EQ(c[i].type, want[i].type);
-        EXPECT_EQ(c[i].definedSize, want[i].size);
-        EXPECT_EQ(c[i].attributes, want[i].attributes);
-    }
-}
-
 TEST(Results, UnnamedExpressionsAreNumberedFromExpr1000) {
     testing::TempDatabase db;
     auto s = db.create(testing::sampleScripts());
     const auto r = s->execute("SELECT Codigo, Nome & 'x', COUNT(*) FROM Pessoas GROUP BY Codigo, Nome");
     EXPECT_EQ(r.rows.columns.at(1).name + "," + r.rows.columns.at(2).name, "Expr1000,Expr1001");
-}
-
-TEST(Results, NowAndDateAreLocalDates) {
-    testing::TempDatabase db;
-    auto s = db.create(testing::sampleScripts());
-    const auto r = s->execute(" SELECT NOW AS DataHoraDoServidor, Date() AS Hoje ");
-    ASSERT_EQ(r.rows.cells.size(), 2u);
-    ASSERT_EQ(r.rows.cells[0].type(), platform::VarType::Date);
-    ASSERT_EQ(r.rows.cells[1].type(), platform::VarType::Date);
-    const auto now = platform::DateTime::now();
-    EXPECT_LT(std::abs(r.rows.cells[0].asDate().serial() - now.serial()), 5.0 / 86400);
-    EXPECT_EQ(r.rows.cells[1].asDate(), platform::DateTime::today());
-    EXPECT_FALSE(r.rows.cells[1].asDate().hasTime());
 }
 
 TEST(Results, WritesStoreJetConventions) {
