@@ -56,19 +56,6 @@ TEST_F(ProviderFiles, NoPracticeDatabaseYetIsAFailureTellingWhatToDo) {
     EXPECT_TRUE(db.trace().empty()) << "opening is the provider's own housekeeping";
 }
 
-TEST_F(ProviderFiles, AServerThatCannotBeReachedIsAFailureWithLibpqsReason) {
-    // No server listens on a socket in a folder that does not exist: refused at once.
-    setDatabaseOverride("postgresql:///clinica?host=" + path("no server") + "&connect_timeout=2");
-    ObjetosDeDados provider;
-    EXPECT_EQ(provider.AbrirConexao(), 3);
-    EXPECT_TRUE(mentions(provider.DescricaoDaFalha(),
-                         "Não foi possível conectar ao servidor do banco de dados da clínica: Could not connect to "
-                         "the database server at 'postgresql:///clinica?host="))
-        << provider.DescricaoDaFalha();
-    EXPECT_EQ(provider.NumeroDoErro(), 0);
-    EXPECT_FALSE(provider.ReferenciaDeConexao());
-}
-
 TEST_F(ProviderFiles, AnythingElseIsAnErrorWithTheReasonAndTheFileUntouched) {
     fs::create_directory(path("pasta"));
     const std::string newer = sqliteFile(

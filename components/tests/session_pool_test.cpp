@@ -109,68 +109,6 @@ TEST_F(PooledSessions, TheNextUserFindsNoTransactionNoFailureAndNoTraceOfTheLast
     EXPECT_TRUE(writeLockFree(db.url()));
 }
 
-TEST_F(PooledSessions, ATranslationIsMadeAgainWhenTheSchemaChanges) {
-    db.native("CREATE TABLE Notas (Codigo INTEGER PRIMARY KEY, Texto VARCHAR(50)); "
-              "INSERT INTO Notas VALUES (1, 'primeira')");
-    const std::string text = "SELECT * FROM Notas";
-    // One operation: the rows read, the recordset disconnected, the connection closed.
-    auto select = [&] {
-        ObjetosDeDados provider;
-        auto rs = open(provider)->Execute(text);
-        rs->ActiveConnection(nullptr);
-        EXPECT_EQ(provider.FecharConexao(), 0);
-        return rs;
-    };
-    auto names = [](ado::Recordset& rs) {
-        std::vector<std::string> names;
-        for (int i = 0; i < rs.fieldCount(); ++i) names.push_back(rs.column(i).name);
-        return names;
-    };
-    EXPECT_EQ(names(*select()), (std::vector<std::string>{"Codigo", "Texto"}));
-    const std::size_t opened = pool.opened();
-
-    db.native("ALTER TABLE Notas ADD COLUMN Quando DATETIME; UPDATE Notas SET Quando = '2026-05-04 10:00:00'");
-    auto rs = select();
-    EXPECT_EQ(names(*rs), (std::vector<std::string>{"Codigo", "Texto", "Quando"}));
-    EXPECT_EQ(rs->value("Quando").type(), platform::VarType::Date) << "typed by the column added";
-
-    db.native("DROP TABLE Notas; CREATE TABLE Notas (Codigo INTEGER PRIMARY KEY, Quando VARCHAR(20)); "
-              "INSERT INTO Notas VALUES (2, '2026-05-04 10:00:00')");
-    rs = select();
-    EXPECT_EQ(names(*rs), (std::vector<std::string>{"Codigo", "Quando"}));
-    EXPECT_TRUE(rs->value("Quando").isString()) << "a text column now";
-    EXPECT_EQ(pool.opened(), opened) << "the kept session served every time";
-}
-
-TEST_F(PooledSessions, AReplacedDatabaseIsNeverServedFromTheOldFile) {
-    {
-        ObjetosDeDados provider;
-        open(provider)->Execute("INSERT INTO EspeciesDeAnimais (Nome) VALUES ('Só na antiga')");
-    }
-    ASSERT_EQ(pool.idle(), 1u);
-    const std::size_t opened = pool.opened();
-
-    // Another practice put where the old one was (the old one moved away, still open here).
-    const fs::path moved = db.folder().string() + ".old";
-    fs::rename(db.folder(), moved);
-    fs::create_directory(db.folder());
-    schema::createPracticeDatabase(db.url(), false, false);
-    {
-        ObjetosDeDados provider;
-        auto rs = open(provider)->Execute("SELECT COUNT(*) FROM EspeciesDeAnimais WHERE Nome = 'Só na antiga'");
-        EXPECT_EQ(platform::CStr(rs->value(0)), "0");
-    }
-    EXPECT_EQ(pool.opened(), opened + 1);
-    EXPECT_EQ(pool.idle(), 1u) << "the session on the old file was closed";
-    fs::remove_all(moved);
-
-    // The same file stamped with another schema version: refused, not served.
-    db.native("PRAGMA user_version = 7");
-    ObjetosDeDados provider;
-    EXPECT_EQ(provider.AbrirConexao(), 1);
-    EXPECT_NE(provider.DescricaoDoErro().find("versão 7"), std::string::npos) << provider.DescricaoDoErro();
-}
-
 TEST_F(PooledSessions, TwoThreadsNeverHoldTheSameSessionAtOnce) {
     constexpr int kThreads = 4, kRounds = 25;
     unsetenv("ZOLK_SQL_TRACE");
